@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// The list of drawn numbers, oldest first, as the bottom panel shows it.
+// Entries are only appended (one per finished draw) or cleared all at once.
+class GetrokkenLijst : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit GetrokkenLijst(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    void voegToe(qint32 nummer);
+    void maakLeeg();
+
+    qsizetype aantal() const { return static_cast<qsizetype>(m_nummers.size()); }
+    qint32 nummer(qsizetype i) const { return m_nummers[static_cast<std::size_t>(i)]; }
+    const std::vector<qint32>& nummers() const { return m_nummers; }
+    // Counts the clearings; lets a reader that keeps its own index notice a clear.
+    std::uint64_t generatie() const { return m_generatie; }
+
+private:
+    std::vector<qint32> m_nummers;
+    std::uint64_t m_generatie = 0;
+};
+
+// The drawn-list file: one number per line, each line ending in CR LF, no header.
+QByteArray lijstBestandInhoud(const std::vector<qint32>& nummers);
+
+// Replaces the file at `pad` atomically with the list's content. Failures are silent;
+// returns whether the file was written.
+bool BewaarLijst(const QString& pad, const std::vector<qint32>& nummers);

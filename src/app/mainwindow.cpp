@@ -1,0 +1,407 @@
+#include "app/mainwindow.h"
+
+#include "app/state.h"
+#include "common/clocktext.h"
+#include "common/picturebutton.h"
+#include "config/configdialog.h"
+#include "draw/panel.h"
+#include "draw/resultpanel.h"
+#include "draw/rollerwidget.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QImageReader>
+#include <QLabel>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPainter>
+
+KnopPaneel::KnopPaneel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void KnopPaneel::setTekening(const QImage& tekening) {
+    m_tekening = tekening;
+    update();
+}
+
+void KnopPaneel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(80, 80, 100));
+    p.drawImage(0, 0, m_tekening);
+    // The stripe along the top edge.
+    p.fillRect(QRect(0, 0, width(), 1), QColor(180, 180, 180));
+}
+
+void KnopPaneel::mousePressEvent(QMouseEvent*) {
+    Q_EMIT geklikt();
+}
+
+namespace {
+
+QLabel* maakLabel(QWidget* ouder, const QString& tekst, const QFont& font, const QColor& kleur) {
+    auto* label = new QLabel(tekst, ouder);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, kleur);
+    label->setPalette(pal);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidget* parent)
+    : QWidget(parent), m_toestand(toestand), m_algemeen(toestand), m_scherm(schermPixels) {
+    setWindowTitle(QStringLiteral("Form1"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setFocusPolicy(Qt::NoFocus);
+
+    m_strook[0] = QImage(QStringLiteral(":/images/strip_digits.png"));
+    m_strook[1] = QImage(QStringLiteral(":/images/strip_fruits.png"));
+    m_prijsTabel = QImage(QStringLiteral(":/images/prizetable.png"));
+    m_geluidAan = QPixmap(QStringLiteral(":/images/sound_on.png"));
+    m_geluidUit = QPixmap(QStringLiteral(":/images/sound_off.png"));
+
+    m_logo1 = maakLabel(this, QStringLiteral("Quintaro"), arial(60, true), QColor(0, 0, 0));
+    m_logo2 = maakLabel(this, QStringLiteral("Quintaro"), arial(60, true), QColor(255, 255, 0));
+    for (std::size_t n = 0; n < 4; ++n) {
+        m_rol[n] = new RolVak(this);
+        m_rol[n]->setMouseTracking(true);
+        m_rol[n]->installEventFilter(this);
+        m_timer[n].setInterval(10);
+        m_timer[n].setTimerType(Qt::PreciseTimer);
+        connect(&m_timer[n], &QTimer::timeout, this, [this, n] { rolTik(static_cast<int>(n)); });
+    }
+    m_nummerVak = new NummerVak(this);
+    connect(m_nummerVak, &NummerVak::spatieLosgelaten, this, &Hoofdvenster::spatieStart);
+
+    m_pijlLinks = new PlaatjesKnop(this);
+    m_pijlRechts = new PlaatjesKnop(this);
+    m_pijlLinks->setPlaatje(QPixmap(QStringLiteral(":/images/arrow_left.png")));
+    m_pijlRechts->setPlaatje(QPixmap(QStringLiteral(":/images/arrow_right.png")));
+    for (auto* pijl : {m_pijlLinks, m_pijlRechts}) {
+        pijl->setToolTip(QStringLiteral(" Startknop "));
+        pijl->resize(kPijlGrootte);
+        connect(pijl, &PlaatjesKnop::geklikt, this, [this, pijl] { pijlGeklikt(pijl); });
+    }
+
+    m_knopPaneel = new KnopPaneel(this);
+    connect(m_knopPaneel, &KnopPaneel::geklikt, this, &Hoofdvenster::focusNaarNummer);
+    const std::array<const char*, 4> plaatjes{":/images/knop_help.png",
+                                              ":/images/knop_software.png", ":/images/sound_on.png",
+                                              ":/images/knop_settings.png"};
+    const std::array<const char*, 4> tips{" Help (pdf-formaat) ", " Meer software ",
+                                          " Geluid aan / uit ", " Instellingen "};
+    for (std::size_t i = 0; i < 4; ++i) {
+        m_knop[i] = new PlaatjesKnop(m_knopPaneel);
+        m_knop[i]->setPlaatje(QPixmap(QLatin1String(plaatjes[i])));
+        m_knop[i]->setToolTip(QLatin1String(tips[i]));
+        m_knop[i]->resize(48, 48);
+        connect(m_knop[i], &PlaatjesKnop::geklikt, this,
+                [this, i] { knopGeklikt(static_cast<int>(i)); });
+    }
+    m_exitKnop = new PlaatjesKnop(m_knopPaneel);
+    m_exitKnop->setPlaatje(QPixmap(QStringLiteral(":/images/exit.png")));
+    m_exitKnop->setToolTip(QStringLiteral(" Exit "));
+    m_exitKnop->resize(48, 48);
+    connect(m_exitKnop, &PlaatjesKnop::geklikt, this, &Hoofdvenster::exitGeklikt);
+
+    m_klokLabel = maakLabel(m_knopPaneel, QStringLiteral("00:00:00"), arial(9.75), Qt::white);
+    m_label1 = maakLabel(m_knopPaneel, QStringLiteral("0/0"), arial(26.25, true), Qt::black);
+    m_lijst = new QListView(m_knopPaneel);
+    m_lijst->setModel(&m_toestand.lijst);
+    m_lijst->setFrameShape(QFrame::NoFrame);
+    m_lijst->setFocusPolicy(Qt::NoFocus);
+    m_lijst->setUniformItemSizes(true);
+    m_lijst->setFont(arial(9.75));
+    m_lijst->setSelectionMode(QAbstractItemView::NoSelection);
+    m_lijst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lijst->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    {
+        QPalette pal = m_lijst->palette();
+        pal.setColor(QPalette::Base, QColor(20, 20, 40));
+        pal.setColor(QPalette::Text, QColor(250, 250, 250));
+        m_lijst->setPalette(pal);
+    }
+    m_lijst->viewport()->setMouseTracking(true);
+    m_lijst->viewport()->installEventFilter(this);
+
+    m_klokTimer.setInterval(60);
+    connect(&m_klokTimer, &QTimer::timeout, this, &Hoofdvenster::klokTik);
+
+    laadVolgorde();
+    m_klokTimer.start();
+}
+
+Hoofdvenster::~Hoofdvenster() = default;
+
+void Hoofdvenster::laadVolgorde() {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(30, 30, 50));
+    setPalette(pal);
+    m_indeling = berekenIndeling(m_scherm);
+    setGeometry(QRect(QPoint(0, 0), m_scherm));
+
+    m_logo1->move(m_logo1->x(), naarPixels(m_indeling.logo1Top));
+    m_logo2->move(m_logo2->x(), naarPixels(m_indeling.logo2Top));
+    for (std::size_t n = 0; n < 4; ++n) {
+        m_rol[n]->setGeometry(naarPixels(m_indeling.rol[n]));
+        m_rol[n]->setStrook(m_strook[m_toestand.RolSoort]);
+    }
+    m_nummerVak->setGeometry(naarPixels(m_indeling.nummerPic));
+    MaakNummerSchoon();
+    m_pijlLinks->move(naarPixels(m_indeling.pijlLinks.x()), naarPixels(m_indeling.pijlLinks.y()));
+    m_pijlRechts->move(naarPixels(m_indeling.pijlRechts.x()),
+                       naarPixels(m_indeling.pijlRechts.y()));
+    m_knopPaneel->setGeometry(naarPixels(m_indeling.knopPic));
+    const int binnen = m_knopPaneel->width();
+    m_knopPaneel->setTekening(knopPaneelTekening(binnen, kPaneelHoogte));
+    const PaneelIndeling pi = berekenPaneel(binnen);
+    for (std::size_t i = 0; i < 4; ++i)
+        m_knop[i]->move(pi.knop[i]);
+    m_klokLabel->move(pi.klok);
+    m_exitKnop->move(pi.exitKnop);
+    m_lijst->setGeometry(pi.lijst);
+    m_label1->move(pi.teller);
+
+    auto& t = m_toestand;
+    m_gelezen = LeesInstellingen(t.paden.instellingen(), t.paden.programmaMap, t.inst);
+
+    // From here on every step stands on its own: a failing one is skipped.
+    laadAchtergrond(t.inst.AchtergrondBestand);
+    if (m_gelezen)
+        zetTeller(QStringLiteral("0/") + QString::number(t.inst.HoogsteNummer));
+    zetTitel(t.inst.TitelTekst);
+    zetTitelKleur(titelKleur(t.inst));
+}
+
+bool Hoofdvenster::laadAchtergrond(const QString& pad) {
+    if (pad.isEmpty())
+        return false;
+    QImageReader lezer(pad);
+    lezer.setAutoTransform(true);
+    const QSize grootte = lezer.size();
+    if (!grootte.isValid())
+        return false;
+    // A picture larger than the screen is decoded at screen size: it is stretched to it anyway.
+    if (grootte.width() > m_scherm.width() || grootte.height() > m_scherm.height())
+        lezer.setScaledSize(m_scherm);
+    const QImage beeld = lezer.read();
+    if (beeld.isNull())
+        return false;
+    m_achtergrond = beeld;
+    m_achtergrondGeschaald = QPixmap();
+    update();
+    return true;
+}
+
+void Hoofdvenster::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(30, 30, 50));
+    if (!m_achtergrond.isNull()) {
+        if (m_achtergrondGeschaald.size() != size())
+            m_achtergrondGeschaald = QPixmap::fromImage(
+                m_achtergrond.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        p.drawPixmap(0, 0, m_achtergrondGeschaald);
+    }
+    // The rollers' frames; the borders grow inwards and the rollers lie on top of them.
+    for (std::size_t n = 0; n < 4; ++n) {
+        const QRect zwart = naarPixels(m_indeling.binnenKader[n]);
+        const QRect wit = naarPixels(m_indeling.buitenKader[n]);
+        for (int i = 0; i < 9; ++i) {
+            const QRect r = zwart.adjusted(i, i, -i, -i);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::NoBrush);
+            p.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::black);
+            p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::black);
+            p.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::black);
+            p.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::black);
+        }
+        for (int i = 0; i < 3; ++i) {
+            const QRect r = wit.adjusted(i, i, -i, -i);
+            p.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::white);
+            p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::white);
+            p.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::white);
+            p.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::white);
+        }
+    }
+}
+
+void Hoofdvenster::resizeEvent(QResizeEvent*) {
+    m_achtergrondGeschaald = QPixmap();
+}
+
+void Hoofdvenster::MaakNummerSchoon() {
+    ::MaakNummerSchoon(m_nummerVak->beeld());
+    m_nummerVak->update();
+}
+
+void Hoofdvenster::MaakFruitScherm() {
+    ::MaakFruitScherm(m_nummerVak->beeld(), m_prijsTabel);
+    m_nummerVak->update();
+}
+
+void Hoofdvenster::geefRollersStrook() {
+    for (auto* rol : m_rol)
+        rol->setStrook(m_strook[m_toestand.RolSoort ? 1 : 0]);
+}
+
+void Hoofdvenster::kiesRolSoort(int soort) {
+    auto& t = m_toestand;
+    t.RolSoort = static_cast<quint8>(soort ? 1 : 0);
+    if (t.RolSoort == 0) {
+        MaakNummerSchoon();
+        t.inst.LaagsteNummer = 1;
+        t.inst.HoogsteNummer = 9999;
+        zetTeller(QStringLiteral("0/") + QString::number(t.inst.HoogsteNummer));
+    } else {
+        MaakFruitScherm();
+        t.TotaalScore = 0;
+        t.inst.LaagsteNummer = 100;
+        t.inst.HoogsteNummer = 900;
+        zetTeller(QString::number(t.TotaalScore));
+    }
+    geefRollersStrook();
+    t.lijst.maakLeeg();
+    t.AantalTrekkingen = 0;
+}
+
+void Hoofdvenster::zetTitelKleur(const QColor& kleur) {
+    QPalette pal = m_logo2->palette();
+    pal.setColor(QPalette::WindowText, kleur);
+    m_logo2->setPalette(pal);
+}
+
+void Hoofdvenster::zetTitel(const QString& titel) {
+    const int breedte = m_indeling.schermBreedte;
+    m_logo1->setText(titel);
+    m_logo1->adjustSize();
+    m_logo1->move(naarPixels(logoLinks(breedte, m_logo1->width() * kTwipsPerPixel, false)),
+                  m_logo1->y());
+    m_logo2->setText(titel);
+    m_logo2->adjustSize();
+    m_logo2->move(naarPixels(logoLinks(breedte, m_logo2->width() * kTwipsPerPixel, true)),
+                  m_logo2->y());
+}
+
+void Hoofdvenster::zetTeller(const QString& tekst) {
+    m_label1->setText(tekst);
+    m_label1->adjustSize();
+}
+
+void Hoofdvenster::klokTik() {
+    const QTime tijd = QTime::currentTime();
+    const QDate datum = QDate::currentDate();
+    m_klokLabel->setText(klokTekst(tijd, datum));
+    m_klokLabel->adjustSize();
+}
+
+void Hoofdvenster::focusNaarNummer() {
+    if (!m_nummerVak->hasFocus())
+        m_nummerVak->setFocus(Qt::OtherFocusReason);
+}
+
+bool Hoofdvenster::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate)
+        focusNaarNummer();
+    return QWidget::event(e);
+}
+
+bool Hoofdvenster::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)
+        focusNaarNummer();
+    return QWidget::eventFilter(o, e);
+}
+
+void Hoofdvenster::mouseDoubleClickEvent(QMouseEvent* e) {
+    // A double-click on the background hides or shows the bottom bar.
+    if (e->button() == Qt::LeftButton)
+        m_knopPaneel->setVisible(!m_knopPaneel->isVisible());
+}
+
+bool Hoofdvenster::drukAnimatie(QWidget* w, QPoint verschuiving) {
+    const QPoint rust = w->pos(); // each press remembers its own resting place
+    w->move(rust + verschuiving);
+    const bool verder = m_toestand.pauze.Wacht(0.2);
+    w->move(rust);
+    return verder;
+}
+
+void Hoofdvenster::knopGeklikt(int index) {
+    auto& t = m_toestand;
+    PlaatjesKnop* knop = m_knop[static_cast<std::size_t>(index)];
+    const QPoint rust(knop->x(), 23);
+    knop->move(rust + QPoint(2, 2));
+    if (t.GeluidAan)
+        m_algemeen.SpeelGeluid(t.paden.geluid("klik.wav"));
+    const bool verder = t.pauze.Wacht(0.2);
+    knop->move(rust);
+    if (!verder)
+        return;
+    switch (index) {
+    case 0:
+        m_algemeen.OpenDocument(this, t.paden.handleiding());
+        break;
+    case 1:
+        m_algemeen.OpenDocument(this, QStringLiteral("https://www.brevane.example/software.htm"));
+        break;
+    case 2:
+        t.GeluidAan = !t.GeluidAan;
+        knop->setPlaatje(t.GeluidAan ? m_geluidAan : m_geluidUit);
+        break;
+    case 3:
+        openConfig();
+        break;
+    default:
+        break;
+    }
+}
+
+void Hoofdvenster::exitGeklikt() {
+    const QPoint rust(m_exitKnop->x(), 23);
+    m_exitKnop->move(rust + QPoint(2, 2));
+    if (!m_toestand.pauze.Wacht(0.2))
+        return;
+    m_exitKnop->move(rust);
+    if (!m_toestand.pauze.Wacht(0.2))
+        return;
+    close();
+}
+
+void Hoofdvenster::bewaarLijst() {
+    BewaarLijst(m_toestand.paden.lijst(), m_toestand.lijst.nummers());
+}
+
+void Hoofdvenster::closeEvent(QCloseEvent* e) {
+    if (m_sluitGestart && !m_sluitKlaar) {
+        e->ignore(); // the closing sequence is already under way
+        return;
+    }
+    if (!m_sluitGestart) {
+        m_sluitGestart = true;
+        auto& t = m_toestand;
+        // Every pause from here on tells the interrupted sequences to stop.
+        t.pauze.beginAfsluiten();
+        // A settings file that cannot be written does not keep the list from being written.
+        BewaarInstellingen(t.paden.instellingen(), t.inst);
+        t.pauze.Wacht(0.2);
+        bewaarLijst();
+        t.pauze.Wacht(0.2);
+        m_sluitKlaar = true;
+        for (auto& timer : m_timer)
+            timer.stop();
+    }
+    e->accept();
+    m_toestand.pauze.stopAlles();
+    Q_EMIT afgesloten();
+}
+
+void Hoofdvenster::openConfig() {
+    Config dialoog(m_toestand, *this, this);
+    dialoog.exec();
+    focusNaarNummer();
+}

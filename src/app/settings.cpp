@@ -1,0 +1,232 @@
+#include "app/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QString kKop1 = QStringLiteral("Brevane Software 2012");
+const QString kKop2 = QStringLiteral("--------------------------");
+
+struct Veld {
+    QString tekst;
+    bool geciteerd = false;
+};
+
+// Reads comma-separated fields. A field ends at a comma or at the end of a line; blanks in
+// front of it are skipped; a quoted field runs to the next quote and whatever follows the
+// closing quote up to the separator is ignored.
+class VeldLezer {
+  public:
+    explicit VeldLezer(const QString& tekst) : m_t(tekst) {}
+
+    std::optional<Veld> volgende() {
+        const qsizetype n = m_t.size();
+        while (m_i < n && (m_t[m_i] == u' ' || m_t[m_i] == u'\t'))
+            ++m_i;
+        if (m_i >= n)
+            return std::nullopt;
+        Veld veld;
+        if (m_t[m_i] == u'"') {
+            veld.geciteerd = true;
+            const qsizetype eind = m_t.indexOf(u'"', m_i + 1);
+            const qsizetype stop = eind < 0 ? n : eind;
+            veld.tekst = m_t.mid(m_i + 1, stop - m_i - 1);
+            m_i = eind < 0 ? n : eind + 1;
+            while (m_i < n && !isScheiding(m_t[m_i]))
+                ++m_i;
+        } else {
+            const qsizetype begin = m_i;
+            while (m_i < n && !isScheiding(m_t[m_i]))
+                ++m_i;
+            veld.tekst = m_t.mid(begin, m_i - begin);
+            while (!veld.tekst.isEmpty() &&
+                   (veld.tekst.back() == u' ' || veld.tekst.back() == u'\t'))
+                veld.tekst.chop(1);
+        }
+        slaScheidingOver();
+        return veld;
+    }
+
+  private:
+    static bool isScheiding(QChar c) { return c == u',' || c == u'\r' || c == u'\n'; }
+
+    void slaScheidingOver() {
+        const qsizetype n = m_t.size();
+        if (m_i >= n)
+            return;
+        if (m_t[m_i] == u',' || m_t[m_i] == u'\n') {
+            ++m_i;
+        } else if (m_t[m_i] == u'\r') {
+            ++m_i;
+            if (m_i < n && m_t[m_i] == u'\n')
+                ++m_i;
+        }
+    }
+
+    const QString& m_t;
+    qsizetype m_i = 0;
+};
+
+std::optional<double> alsGetal(const Veld& veld) {
+    static const QRegularExpression vorm(
+        QStringLiteral("^[+-]?(\\d+(\\.\\d*)?|\\.\\d+)([eE][+-]?\\d+)?$"));
+    if (veld.geciteerd || !vorm.match(veld.tekst).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double waarde = veld.tekst.toDouble(&ok);
+    if (!ok || !std::isfinite(waarde))
+        return std::nullopt;
+    return waarde;
+}
+
+std::optional<qint64> alsGeheel(const Veld& veld, qint64 laagste, qint64 hoogste) {
+    const auto getal = alsGetal(veld);
+    if (!getal)
+        return std::nullopt;
+    const double afgerond = rondAfBankiers(*getal);
+    if (afgerond < static_cast<double>(laagste) || afgerond > static_cast<double>(hoogste))
+        return std::nullopt;
+    return static_cast<qint64>(afgerond);
+}
+
+// The file cannot hold a double quote, nor a line break inside a field.
+QString geciteerd(const QString& tekst) {
+    QString t = tekst;
+    t.replace(u'"', u'\'');
+    t.replace(u'\r', u' ');
+    t.replace(u'\n', u' ');
+    return u'"' + t + u'"';
+}
+
+} // namespace
+
+double rondAfBankiers(double waarde) {
+    return std::nearbyint(waarde); // the default rounding mode rounds halves to even
+}
+
+QString nummerTekst(double waarde) {
+    if (waarde == std::floor(waarde) && std::fabs(waarde) < 1e15)
+        return QString::number(static_cast<qint64>(waarde));
+    return QString::number(waarde, 'g', 15);
+}
+
+QColor titelKleur(double rood, double groen, double blauw) {
+    auto deel = [](double v) {
+        return static_cast<int>(std::clamp(rondAfBankiers(v), 0.0, 255.0));
+    };
+    return QColor(deel(rood), deel(groen), deel(blauw));
+}
+
+bool leesInstellingenTekst(const QString& tekst, Instellingen& inst) {
+    VeldLezer lezer(tekst);
+    constexpr qint64 i32min = std::numeric_limits<qint32>::min();
+    constexpr qint64 i32max = std::numeric_limits<qint32>::max();
+
+    // Header fields: any text.
+    for (int i = 0; i < 2; ++i) {
+        if (!lezer.volgende())
+            return false;
+    }
+    auto veld = lezer.volgende();
+    if (!veld || veld->geciteerd)
+        return false;
+    if (veld->tekst == QLatin1String("#TRUE#"))
+        inst.ReserveVlag = true;
+    else if (veld->tekst == QLatin1String("#FALSE#"))
+        inst.ReserveVlag = false;
+    else
+        return false;
+
+    if (!(veld = lezer.volgende()))
+        return false;
+    inst.ReserveTekst = veld->tekst;
+
+    std::optional<double> getal;
+    if (!(veld = lezer.volgende()) || !(getal = alsGetal(*veld)))
+        return false;
+    inst.KleurRood = *getal;
+    if (!(veld = lezer.volgende()) || !(getal = alsGetal(*veld)))
+        return false;
+    inst.KleurGroen = *getal;
+
+    std::optional<qint64> geheel;
+    if (!(veld = lezer.volgende()) || !(geheel = alsGeheel(*veld, 0, 255)))
+        return false;
+    inst.KleurBlauw = static_cast<quint8>(*geheel);
+
+    if (!(veld = lezer.volgende()))
+        return false;
+    inst.AchtergrondBestand = veld->tekst;
+
+    if (!(veld = lezer.volgende()) || !(geheel = alsGeheel(*veld, 0, 255)))
+        return false;
+    inst.PauzeSeconden = static_cast<quint8>(*geheel);
+
+    if (!(veld = lezer.volgende()) || !(geheel = alsGeheel(*veld, i32min, i32max)))
+        return false;
+    inst.LaagsteNummer = static_cast<qint32>(*geheel);
+    if (!(veld = lezer.volgende()) || !(geheel = alsGeheel(*veld, i32min, i32max)))
+        return false;
+    inst.HoogsteNummer = static_cast<qint32>(*geheel);
+
+    if (!(veld = lezer.volgende()))
+        return false;
+    inst.TitelTekst = veld->tekst;
+    return true; // anything after the last field is ignored
+}
+
+QByteArray instellingenBestandInhoud(const Instellingen& inst) {
+    const QString crlf = QStringLiteral("\r\n");
+    QString t;
+    t += geciteerd(kKop1) + crlf;
+    t += geciteerd(kKop2) + crlf;
+    t += (inst.ReserveVlag ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#")) + crlf;
+    t += geciteerd(inst.ReserveTekst) + crlf;
+    t += nummerTekst(inst.KleurRood) + u',' + nummerTekst(inst.KleurGroen) + u',' +
+         QString::number(inst.KleurBlauw) + crlf;
+    t += geciteerd(inst.AchtergrondBestand) + crlf;
+    t += QString::number(inst.PauzeSeconden) + crlf;
+    t += QString::number(inst.LaagsteNummer) + u',' + QString::number(inst.HoogsteNummer) + crlf;
+    t += geciteerd(inst.TitelTekst) + crlf;
+    QStringEncoder encoder(QStringConverter::System);
+    return encoder.encode(t);
+}
+
+bool BewaarInstellingen(const QString& pad, const Instellingen& inst) {
+    QSaveFile bestand(pad);
+    if (!bestand.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray inhoud = instellingenBestandInhoud(inst);
+    if (bestand.write(inhoud) != inhoud.size()) {
+        bestand.cancelWriting();
+        return false;
+    }
+    return bestand.commit();
+}
+
+bool LeesInstellingen(const QString& pad, const QString& programmaMap, Instellingen& inst) {
+    inst = Instellingen{};
+    bool gelukt = false;
+    QFile bestand(pad);
+    if (bestand.open(QIODevice::ReadOnly)) {
+        const QByteArray ruw = bestand.read(kMaxInstellingenGrootte);
+        bestand.close();
+        QStringDecoder decoder(QStringConverter::System);
+        const QString tekst = decoder.decode(ruw);
+        gelukt = leesInstellingenTekst(tekst, inst);
+    }
+    if (gelukt)
+        return true;
+    BewaarInstellingen(pad, inst);
+    inst.AchtergrondBestand = QDir(programmaMap).filePath(QLatin1String(kStandaardAchtergrond));
+    return false;
+}

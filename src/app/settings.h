@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QString>
+#include <QtGlobal>
+
+// The settings record, kept in "Quintaro.ini": twelve fields on nine lines (the two
+// header fields, then the ten settings).
+struct Instellingen {
+    qint32 LaagsteNummer = 1;
+    qint32 HoogsteNummer = 9999;
+    double KleurRood = 255; // a plain number: a hand-edited file may hold a fraction
+    double KleurGroen = 255;
+    quint8 KleurBlauw = 190;
+    QString AchtergrondBestand;
+    quint8 PauzeSeconden = 4;
+    QString TitelTekst = QStringLiteral("Quintaro");
+    bool ReserveVlag = false;
+    QString ReserveTekst = QStringLiteral("Quintaro settings");
+
+    bool operator==(const Instellingen&) const = default;
+};
+
+inline constexpr const char* kInstellingenBestand = "Quintaro.ini";
+inline constexpr const char* kStandaardAchtergrond = "Backgrounds/Wallpaper-01.jpg";
+
+// The file holds at most this much that is read; fields beyond it count as missing.
+inline constexpr qint64 kMaxInstellingenGrootte = 4 * 1024 * 1024;
+
+// Parses the settings text into `inst`, field by field. Fields read before a failure keep
+// their values; returns false when a field is missing or does not fit its variable.
+bool leesInstellingenTekst(const QString& tekst, Instellingen& inst);
+
+// The exact file content: CR LF line ends, text in the system's 8-bit encoding.
+QByteArray instellingenBestandInhoud(const Instellingen& inst);
+
+// Writes the settings file atomically (temporary file and rename). Silent on failure;
+// returns whether it was written.
+bool BewaarInstellingen(const QString& pad, const Instellingen& inst);
+
+// Reads the settings file at `pad` into `inst` (which starts from the defaults). On failure
+// the fields read so far are kept, the file is rewritten, and `inst.AchtergrondBestand` is set to
+// the default background in `programmaMap`. Returns whether the read succeeded.
+bool LeesInstellingen(const QString& pad, const QString& programmaMap, Instellingen& inst);
+
+// The title and result colour; red and green are rounded half to even, every component
+// is clamped to 0..255.
+QColor titelKleur(double rood, double groen, double blauw);
+inline QColor titelKleur(const Instellingen& inst) {
+    return titelKleur(inst.KleurRood, inst.KleurGroen, inst.KleurBlauw);
+}
+
+// A number as the settings file and the labels show it: plain decimal digits, a point
+// only when not whole.
+QString nummerTekst(double waarde);
+
+// Rounds half to even, the rule for every text read into an integer.
+double rondAfBankiers(double waarde);

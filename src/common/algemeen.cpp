@@ -1,0 +1,46 @@
+#include "common/algemeen.h"
+
+#include "app/state.h"
+
+#include <QAudioDevice>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QSoundEffect>
+
+Algemeen::Algemeen(Toestand& toestand)
+    : m_toestand(toestand), m_opener([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+    // Without a sound device there is nothing to play to; that is not an error.
+    m_uitvoer = !QMediaDevices::audioOutputs().isEmpty();
+}
+
+Algemeen::~Algemeen() {
+    qDeleteAll(m_effecten);
+}
+
+void Algemeen::SpeelGeluid(const QString& pad) {
+    if (!m_toestand.GeluidAan)
+        return;
+    m_gespeeld.append(pad);
+    if (m_gespeeld.size() > 1000)
+        m_gespeeld.removeFirst();
+    if (!m_uitvoer || !QFileInfo::exists(pad))
+        return;
+    QSoundEffect*& effect = m_effecten[pad];
+    if (!effect) {
+        effect = new QSoundEffect;
+        effect->setSource(QUrl::fromLocalFile(pad));
+    }
+    if (m_speelt && m_speelt != effect)
+        m_speelt->stop();
+    effect->stop();
+    effect->play();
+    m_speelt = effect;
+}
+
+void Algemeen::OpenDocument(QWidget*, const QString& doel) {
+    m_geopend.append(doel);
+    const QUrl url = doel.contains(QLatin1String("://")) ? QUrl(doel) : QUrl::fromLocalFile(doel);
+    if (m_opener)
+        m_opener(url);
+}

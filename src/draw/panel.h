@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+// The result panel: 536 x 180 pixels, background (80, 80, 80).
+inline constexpr int kPaneelBreedte = 536;
+inline constexpr int kPaneelHoogteNummer = 180;
+
+QImage nieuwNummerPaneel();
+
+// The digit look: plain background, a grey dot every 12 pixels, the frame.
+void MaakNummerSchoon(QImage& paneel);
+// The picture look: the prize table with the frame over it.
+void MaakFruitScherm(QImage& paneel, const QImage& prijsTabel);
+// A black border 10 pixels wide with a near-white line 3 pixels wide inside it.
+void tekenKader(QImage& paneel);
+
+// The font of the printed result: Arial (or its metric twin) 140 points, bold.
+QFont nummerFont();
+// Prints `tekst` with its black shadow at (x, -18) and in `kleur` at (x + 4, -14); the
+// positions are the top of the text line.
+void drukNummer(QImage& paneel, const QString& tekst, int x, const QColor& kleur);
+
+// The bottom panel's own drawing: background (80, 80, 100), a dot texture every 3 pixels
+// in (20, 20, 50) on rows 10 to 79, and the dark frame behind the drawn list.
+QImage knopPaneelTekening(int breedte, int hoogte);
+
+// Points to pixels at 96 dots per inch, so sizes do not depend on the screen's resolution.
+int puntenNaarPixels(double punten);
+QFont arial(double punten, bool vet = false);

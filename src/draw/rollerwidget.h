@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// One roller: a window 150 pixels wide onto a strip of symbols. What is painted into it
+// stays until it is painted over.
+class RolVak : public QWidget {
+    Q_OBJECT
+  public:
+    explicit RolVak(QWidget* parent = nullptr);
+
+    // Gives the roller its standing picture: the top of the strip.
+    void setStrook(const QImage& strook);
+    // Copies the strip's rows [y, y + hoogte) into the top of the roller.
+    void tekenStrook(int y, int hoogte);
+    const QImage& beeld() const { return m_beeld; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    QImage m_strook;
+    QImage m_beeld;
+};

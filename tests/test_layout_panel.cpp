@@ -1,0 +1,118 @@
+#include "app/layout.h"
+#include "draw/panel.h"
+
+#include <QTest>
+
+class TestLayoutPanel : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void screenOf1024Pixels() {
+        const Indeling ind = berekenIndeling(QSize(1024, 768));
+        QCOMPARE(ind.schermBreedte, 15360);
+        const std::array<int, 4> links{2580, 5280, 7980, 10680};
+        for (std::size_t n = 0; n < 4; ++n) {
+            QCOMPARE(ind.rol[n], QRect(links[n], 3300, 2250, 3105));
+            QCOMPARE(ind.binnenKader[n], QRect(links[n] - 60, 3240, 2355, 3240));
+            QCOMPARE(ind.buitenKader[n], QRect(links[n] - 90, 3210, 2430, 3285));
+        }
+        QCOMPARE(ind.nummerPic, QRect(3660, 6900, 8040, 2700));
+        QCOMPARE(ind.pijlLinks, QPoint(2280, 7800));
+        QCOMPARE(ind.pijlRechts, QPoint(11970, 7800));
+        QCOMPARE(ind.knopPic, QRect(0, 768 * 15 - 1200, 15360, 1200));
+        QCOMPARE(naarPixels(ind.nummerPic), QRect(244, 460, 536, 180));
+        QCOMPARE(naarPixels(ind.rol[0]).size(), kRolGrootte);
+    }
+
+    void titleCentring() {
+        // A title wider than the screen gets a negative left edge; nothing is clipped.
+        QCOMPARE(logoLinks(15360, 20000, false), -2320.0);
+        QCOMPARE(logoLinks(15360, 20000, true), -2380.0);
+        QCOMPARE(logoLinks(15360, 0, false), 7680.0);
+    }
+
+    void bottomPanelInside() {
+        const PaneelIndeling p = berekenPaneel(1024);
+        QCOMPARE(p.knop[3], QPoint(220, 23));
+        QCOMPARE(p.klok, QPoint(1024 - 185, 38));
+        QCOMPARE(p.exitKnop, QPoint(1024 - 60, 23));
+        QCOMPARE(p.lijst, QRect(366, 30, 202, 38));
+    }
+
+    void digitLookPixels() {
+        QImage paneel = nieuwNummerPaneel();
+        paneel.fill(Qt::red);
+        MaakNummerSchoon(paneel);
+        const QRgb grijs = qRgb(150, 150, 150);
+        // The frame: black outer ten pixels with the near-white line at inset 3 to 5.
+        QCOMPARE(paneel.pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(paneel.pixel(535, 179), qRgb(0, 0, 0));
+        QCOMPARE(paneel.pixel(9, 90), qRgb(0, 0, 0));
+        QCOMPARE(paneel.pixel(526, 90), qRgb(0, 0, 0));
+        QCOMPARE(paneel.pixel(3, 3), qRgb(250, 250, 250));
+        QCOMPARE(paneel.pixel(5, 100), qRgb(250, 250, 250));
+        QCOMPARE(paneel.pixel(530, 176), qRgb(250, 250, 250));
+        QCOMPARE(paneel.pixel(10, 10), qRgb(80, 80, 80));
+        // The first grey dot that shows and the last.
+        QCOMPARE(paneel.pixel(15, 15), grijs);
+        QCOMPARE(paneel.pixel(519, 159), grijs);
+        QCOMPARE(paneel.pixel(16, 15), qRgb(80, 80, 80));
+        QCOMPARE(paneel.pixel(27, 27), grijs);
+        int grijzePunten = 0;
+        for (int y = 0; y < paneel.height(); ++y)
+            for (int x = 0; x < paneel.width(); ++x)
+                grijzePunten += paneel.pixel(x, y) == grijs;
+        QCOMPARE(grijzePunten, 43 * 13); // the first row and column lie under the frame
+
+        QImage tweeKeer = paneel.copy();
+        MaakNummerSchoon(tweeKeer);
+        QCOMPARE(tweeKeer, paneel);
+    }
+
+    void pictureLookPixels() {
+        QImage tabel(536, 180, QImage::Format_RGB32);
+        tabel.fill(QColor(174, 174, 174));
+        QImage paneel = nieuwNummerPaneel();
+        drukNummer(paneel, "7", 220, QColor(255, 255, 190));
+        MaakFruitScherm(paneel, tabel);
+        QCOMPARE(paneel.pixel(9, 9), qRgb(0, 0, 0));
+        QCOMPARE(paneel.pixel(4, 50), qRgb(250, 250, 250));
+        QCOMPARE(paneel.pixel(10, 10), qRgb(174, 174, 174));
+        QCOMPARE(paneel.pixel(268, 90), qRgb(174, 174, 174)); // the printed number is gone
+    }
+
+    void printedNumberHasShadowAndColour() {
+        QImage paneel = nieuwNummerPaneel();
+        MaakNummerSchoon(paneel);
+        const QColor kleur(255, 255, 190);
+        drukNummer(paneel, "8", 220, kleur);
+        int gekleurd = 0, zwart = 0, linksVan = 0;
+        for (int y = 10; y < 170; ++y) {
+            for (int x = 10; x < 526; ++x) {
+                const QRgb p = paneel.pixel(x, y);
+                if (p == kleur.rgb()) {
+                    ++gekleurd;
+                    linksVan += x < 224;
+                }
+                zwart += p == qRgb(0, 0, 0);
+            }
+        }
+        QVERIFY2(gekleurd > 2000, qPrintable(QString::number(gekleurd)));
+        QVERIFY(zwart > 200);  // the shadow shows beside the number
+        QCOMPARE(linksVan, 0); // the coloured number starts at x 224 or right of it
+    }
+
+    void bottomPanelDrawing() {
+        const QImage b = knopPaneelTekening(1024, 80);
+        QCOMPARE(b.pixel(0, 10), qRgb(20, 20, 50));
+        QCOMPARE(b.pixel(3, 79), qRgb(20, 20, 50));
+        QCOMPARE(b.pixel(1, 10), qRgb(80, 80, 100));
+        QCOMPARE(b.pixel(0, 9), qRgb(80, 80, 100));
+        QCOMPARE(b.pixel(364, 28), qRgb(170, 170, 170));
+        QCOMPARE(b.pixel(569, 65), qRgb(170, 170, 170));
+        QCOMPARE(b.pixel(400, 40), qRgb(20, 20, 40));
+        QCOMPARE(b.pixel(571, 41), qRgb(80, 80, 100));
+    }
+};
+
+QTEST_MAIN(TestLayoutPanel)
+#include "test_layout_panel.moc"

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <random>
-#include <unordered_map>
+
+#include "draw/plaatstabel.h"
 
 class GetrokkenLijst;
 
@@ -38,6 +39,7 @@ private:
     std::uint64_t m_vrij = 0;
     std::uint64_t m_generatie = ~std::uint64_t{0};
     std::size_t m_gelezen = 0;
-    std::unordered_map<std::uint64_t, std::uint64_t> m_waarde; // position -> offset
-    std::unordered_map<std::uint64_t, std::uint64_t> m_positie; // offset -> position
+    const GetrokkenLijst* m_lijst = nullptr; // the list the pool was built from
+    PlaatsTabel m_waarde;  // position -> offset
+    PlaatsTabel m_positie; // offset -> position
 };

@@ -8,8 +8,11 @@
 #include "draw/resultpanel.h"
 #include "draw/rollerwidget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDialog>
+#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QListView>
@@ -179,19 +182,59 @@ void Hoofdvenster::laadVolgorde() {
     zetTitelKleur(titelKleur(t.inst));
 }
 
+namespace {
+
+// A picture file that notes whether its decoder ran out of data. Qt's decoders hand back a
+// picture that is cut short as a whole one, the missing part filled in grey; such a file
+// counts as unreadable.
+class BeeldBestand : public QFile {
+  public:
+    using QFile::QFile;
+    void begin() { m_leeg = m_kort = false; }
+    // JPEG and GIF are read in chunks, so the last read of a whole file comes back short as
+    // well; they only ask for more once the file has ended. The other decoders ask for
+    // exactly the bytes they need.
+    bool afgekapt(const QByteArray& formaat) const {
+        return formaat == "jpeg" || formaat == "gif" ? m_leeg : m_kort;
+    }
+
+  protected:
+    qint64 readData(char* data, qint64 max) override {
+        const qint64 n = QFile::readData(data, max);
+        if (max > 0 && n <= 0)
+            m_leeg = true;
+        if (n < max)
+            m_kort = true;
+        return n;
+    }
+
+  private:
+    bool m_leeg = false;
+    bool m_kort = false;
+};
+
+// No background has this many pixels; a header that claims more belongs to a damaged file.
+constexpr qint64 kMaxAchtergrondPixels = qint64{1} << 28;
+
+} // namespace
+
 bool Hoofdvenster::laadAchtergrond(const QString& pad) {
     if (pad.isEmpty())
         return false;
-    QImageReader lezer(pad);
+    BeeldBestand bestand(pad);
+    if (!bestand.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    QImageReader lezer(&bestand);
     lezer.setAutoTransform(true);
     const QSize grootte = lezer.size();
-    if (!grootte.isValid())
+    if (!grootte.isValid() || qint64{grootte.width()} * grootte.height() > kMaxAchtergrondPixels)
         return false;
     // A picture larger than the screen is decoded at screen size: it is stretched to it anyway.
     if (grootte.width() > m_scherm.width() || grootte.height() > m_scherm.height())
         lezer.setScaledSize(m_scherm);
+    bestand.begin();
     const QImage beeld = lezer.read();
-    if (beeld.isNull())
+    if (beeld.isNull() || bestand.afgekapt(lezer.format()))
         return false;
     m_achtergrond = beeld;
     m_achtergrondGeschaald = QPixmap();
@@ -377,11 +420,15 @@ void Hoofdvenster::bewaarLijst() {
 }
 
 void Hoofdvenster::closeEvent(QCloseEvent* e) {
-    if (m_sluitGestart && !m_sluitKlaar) {
-        e->ignore(); // the closing sequence is already under way
+    if (m_sluitGestart) {
+        // Under way: wait for it; done: nothing more to do.
+        if (m_sluitKlaar)
+            e->accept();
+        else
+            e->ignore();
         return;
     }
-    if (!m_sluitGestart) {
+    {
         m_sluitGestart = true;
         auto& t = m_toestand;
         // Every pause from here on tells the interrupted sequences to stop.
@@ -396,7 +443,14 @@ void Hoofdvenster::closeEvent(QCloseEvent* e) {
             timer.stop();
     }
     e->accept();
+    // Every window of the program closes and no interrupted handler goes on: the pauses
+    // and the modal windows (settings dialog, message) that are still open end now.
     m_toestand.pauze.stopAlles();
+    const auto vensters = QApplication::topLevelWidgets();
+    for (QWidget* venster : vensters) {
+        if (auto* dialoog = qobject_cast<QDialog*>(venster); dialoog && dialoog->isVisible())
+            dialoog->reject();
+    }
     Q_EMIT afgesloten();
 }
 

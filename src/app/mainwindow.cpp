@@ -123,7 +123,7 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
     m_lijst->setFont(arial(9.75));
     m_lijst->setSelectionMode(QAbstractItemView::NoSelection);
     m_lijst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_lijst->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_lijst->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     {
         QPalette pal = m_lijst->palette();
         pal.setColor(QPalette::Base, QColor(20, 20, 40));

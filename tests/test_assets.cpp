@@ -66,7 +66,7 @@ Wav leesWav(const QString& pad) {
 class TestAssets : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void stripsHebbenDeJuisteMaat_data();
     void stripsHebbenDeJuisteMaat();
     void cijferCellenTonenRodeCijfersOpLavendel();

@@ -250,6 +250,15 @@ QImage golven(const QSize& s) {
                     lijn.lineTo(x, y);
             }
             QColor kk = k;
+            if (i == 20) {
+                // A soft glow along the middle of the bundle.
+                for (const auto& [breedte, alfa] :
+                     {std::pair{90.0, 5}, std::pair{40.0, 8}, std::pair{14.0, 12}}) {
+                    kk.setAlpha(alfa);
+                    p.setPen(QPen(kk, breedte, Qt::SolidLine, Qt::RoundCap));
+                    p.drawPath(lijn);
+                }
+            }
             kk.setAlpha(10 + (i % 5 == 0 ? 26 : 10));
             p.setPen(QPen(kk, 1.4));
             p.drawPath(lijn);

@@ -48,7 +48,7 @@ void kastVervaging(QImage& img, int r) {
             b += qBlue(c);
         }
         for (int i = 0; i < lengte; ++i) {
-            schrijf(i, qRgba(rr / n, g / n, b / n, a / n));
+            schrijf(i, qRgba((rr + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n, (a + n / 2) / n));
             const QRgb weg = neem(i - r);
             const QRgb bij = neem(i + r + 1);
             a += qAlpha(bij) - qAlpha(weg);

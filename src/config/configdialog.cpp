@@ -1,9 +1,525 @@
 #include "config/configdialog.h"
 
+#include "app/layout.h"
 #include "app/mainwindow.h"
 #include "app/state.h"
+#include "draw/panel.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The whole window, frame included, in pixels (7500 x 4560 twips).
+constexpr int kBuitenBreedte = 500;
+constexpr int kBuitenHoogte = 304;
+
+const QColor kAchtergrond(220, 220, 190);
+const QColor kTekstKleur(64, 64, 64);
+const QColor kLijstTekst(128, 128, 128);
+const QColor kResetVulling(190, 220, 220);
+const QColor kLijstVulling(190, 230, 230);
+const QColor kComboVulling(250, 250, 200);
+const QColor kTitelVulling(230, 240, 180);
+
+const char* const kOngeldig = "quintaroOngeldig";
+
+QRect twips(int links, int boven, int breedte, int hoogte) {
+    return naarPixels(QRect(links, boven, breedte, hoogte));
+}
+
+QPoint twips(int links, int boven) {
+    return QPoint(naarPixels(links), naarPixels(boven));
+}
+
+void zetKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur) {
+    QPalette pal = w->palette();
+    pal.setColor(rol, kleur);
+    w->setPalette(pal);
+}
+
+// A filled rectangle with a thin black border, lying behind other controls.
+QLabel* maakKader(QWidget* ouder, const char* naam, const QColor& vulling) {
+    auto* kader = new QLabel(ouder);
+    kader->setObjectName(QLatin1String(naam));
+    kader->setFrameStyle(QFrame::Box | QFrame::Plain);
+    kader->setLineWidth(1);
+    kader->setAutoFillBackground(true);
+    QPalette pal = kader->palette();
+    pal.setColor(QPalette::Window, vulling);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    kader->setPalette(pal);
+    return kader;
+}
+
+// A text label: Arial 9.75 pt in dark grey, transparent, as large as its text.
+QLabel* maakTekst(QWidget* ouder, const char* naam, const QString& tekst) {
+    auto* label = new QLabel(tekst, ouder);
+    label->setObjectName(QLatin1String(naam));
+    label->setFont(arial(9.75));
+    zetKleur(label, QPalette::WindowText, kTekstKleur);
+    label->adjustSize();
+    return label;
+}
+
+// A horizontal bar whose arrow keys step like its arrow buttons: left and up lower the
+// value, right and down raise it.
+class Balk : public QScrollBar {
+public:
+    explicit Balk(QWidget* ouder) : QScrollBar(Qt::Horizontal, ouder) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            triggerAction(SliderSingleStepSub);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            triggerAction(SliderSingleStepAdd);
+            break;
+        case Qt::Key_PageUp:
+            triggerAction(SliderPageStepSub);
+            break;
+        case Qt::Key_PageDown:
+            triggerAction(SliderPageStepAdd);
+            break;
+        case Qt::Key_Home:
+            triggerAction(SliderToMinimum);
+            break;
+        case Qt::Key_End:
+            triggerAction(SliderToMaximum);
+            break;
+        default:
+            QScrollBar::keyPressEvent(e);
+            return;
+        }
+        e->accept();
+    }
+};
+
+QScrollBar* maakBalk(QWidget* ouder, const QString& naam, int laagste, int hoogste, int waarde) {
+    auto* balk = new Balk(ouder);
+    balk->setObjectName(naam);
+    balk->setRange(laagste, hoogste);
+    balk->setSingleStep(1);
+    balk->setPageStep(1);
+    balk->setValue(waarde);
+    // A dragged thumb reports its position once, when it is let go.
+    balk->setTracking(false);
+    // The bars take part in the focus order and step with the arrow keys.
+    balk->setFocusPolicy(Qt::StrongFocus);
+    return balk;
+}
+
+QComboBox* maakCombo(QWidget* ouder, const char* naam) {
+    auto* combo = new QComboBox(ouder);
+    combo->setObjectName(QLatin1String(naam));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setFont(arial(9.75));
+    QPalette pal = combo->palette();
+    pal.setColor(QPalette::Base, kComboVulling);
+    pal.setColor(QPalette::Text, kTekstKleur);
+    pal.setColor(QPalette::WindowText, kTekstKleur);
+    combo->setPalette(pal);
+    combo->setMaxVisibleItems(12);
+    return combo;
+}
+
+void zetTekst(QLabel* label, const QString& tekst) {
+    label->setText(tekst);
+    label->adjustSize();
+}
+
+// A colour component as a bar can show it.
+int balkWaarde(double component) {
+    if (!(component > 0))
+        return 0;
+    return static_cast<int>(std::min(rondAfBankiers(component), 255.0));
+}
+
+} // namespace
 
 Config::Config(Toestand& toestand, Hoofdvenster& hoofd, QWidget* parent)
     : QDialog(parent), m_toestand(toestand), m_hoofd(hoofd) {
+    setObjectName(QStringLiteral("Config"));
     setWindowTitle(QStringLiteral(" Configuratie"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+
+    bouwBesturing();
+    vul();
+
+    // Centred on the screen, whatever the main window's size.
+    QScreen* scherm = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (scherm) {
+        const QRect g = scherm->geometry();
+        move(g.x() + (g.width() - kBuitenBreedte) / 2, g.y() + (g.height() - kBuitenHoogte) / 2);
+    }
+}
+
+Config::~Config() = default;
+
+QScrollBar* Config::colorScroll(int i) const {
+    if (i < 1 || i > 3)
+        return nullptr;
+    return m_colorScroll[static_cast<std::size_t>(i - 1)];
+}
+
+QRadioButton* Config::rolKeuze(int k) const {
+    if (k < 0 || k > 1)
+        return nullptr;
+    return m_rolKeuze[static_cast<std::size_t>(k)];
+}
+
+// The controls in their state before population, created in focus order; a frame is
+// created before the control it frames, so it lies behind it.
+void Config::bouwBesturing() {
+    m_backKnoppen = maakKader(this, "BackKnoppen", QColor(0, 0, 0));
+    m_cancelKnop = new QPushButton(QStringLiteral("Exit"), this);
+    m_cancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    m_cancelKnop->setDefault(true);
+
+    m_label1 = maakKader(this, "Label1", QColor(0, 0, 0));
+    for (int i = 1; i <= 3; ++i)
+        m_colorScroll[static_cast<std::size_t>(i - 1)] =
+            maakBalk(this, QStringLiteral("ColorScroll%1").arg(i), 0, 255, 0);
+    m_label2 = maakTekst(this, "Label2", QString());
+    m_label3 = maakKader(this, "Label3", QColor(0, 0, 0));
+    m_resetKnop = new QPushButton(QStringLiteral("Reset"), this);
+    m_resetKnop->setObjectName(QStringLiteral("ResetKnop"));
+    m_resetKnop->setToolTip(QStringLiteral(" Reset kleuren "));
+
+    m_list1 = new QListWidget(this);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setFont(arial(9.75));
+    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    {
+        QPalette pal = m_list1->palette();
+        pal.setColor(QPalette::Base, kLijstVulling);
+        pal.setColor(QPalette::Text, kLijstTekst);
+        m_list1->setPalette(pal);
+    }
+
+    m_label6 = maakKader(this, "Label6", QColor(64, 64, 64));
+    m_pauzeScroll = maakBalk(this, QStringLiteral("PauzeScroll"), 1, 9, 5);
+    m_label7 = maakTekst(this, "Label7", QStringLiteral("Label7"));
+    m_label8 = maakTekst(this, "Label8", QString());
+
+    m_label9 = maakKader(this, "Label9", QColor(0, 0, 0));
+
+    m_combo1 = maakCombo(this, "Combo1");
+    m_combo1->setEditText(QStringLiteral("Combo1"));
+    m_combo2 = maakCombo(this, "Combo2");
+    m_combo2->setEditText(QStringLiteral("Combo2"));
+    m_label4 = maakTekst(this, "Label4", QString());
+    m_label10 = maakTekst(this, "Label10", QStringLiteral("Random getallen"));
+    m_label11 = maakTekst(this, "Label11", QStringLiteral("0"));
+
+    m_rolGroep = new QButtonGroup(this);
+    const std::array<QString, 2> keuzes{QStringLiteral("Rollers met getallen"),
+                                        QStringLiteral("Rollers met afbeeldingen")};
+    for (int k = 0; k < 2; ++k) {
+        auto* knop = new QRadioButton(keuzes[static_cast<std::size_t>(k)], this);
+        knop->setObjectName(QStringLiteral("RolKeuze%1").arg(k));
+        knop->setFont(arial(9.75));
+        // A button paints its text and its fill in the button roles.
+        zetKleur(knop, QPalette::ButtonText, kTekstKleur);
+        zetKleur(knop, QPalette::WindowText, kTekstKleur);
+        m_rolGroep->addButton(knop, k);
+        m_rolKeuze[static_cast<std::size_t>(k)] = knop;
+    }
+    m_rolKeuze[0]->setChecked(true);
+
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setFont(arial(9.75));
+    m_text1->setText(QStringLiteral("Text1"));
+    {
+        QPalette pal = m_text1->palette();
+        pal.setColor(QPalette::Base, kTitelVulling);
+        pal.setColor(QPalette::Text, kTekstKleur);
+        m_text1->setPalette(pal);
+    }
+    m_label12 = maakTekst(this, "Label12", QString());
+
+    QWidget* vorige = m_cancelKnop;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_colorScroll[0], m_colorScroll[1], m_colorScroll[2], m_resetKnop, m_list1,
+             m_pauzeScroll, m_combo1, m_combo2, m_rolKeuze[0], m_rolKeuze[1], m_text1}) {
+        setTabOrder(vorige, w);
+        vorige = w;
+    }
+    m_cancelKnop->setFocus(Qt::OtherFocusReason);
+
+    // The handlings; population below sets them off where it moves a control.
+    for (int i = 1; i <= 3; ++i)
+        connect(colorScroll(i), &QScrollBar::valueChanged, this, [this, i] { kleurGewijzigd(i); });
+    connect(m_pauzeScroll, &QScrollBar::valueChanged, this, &Config::pauzeGewijzigd);
+    connect(m_resetKnop, &QPushButton::clicked, this, &Config::kleurReset);
+    connect(m_rolGroep, &QButtonGroup::idToggled, this, [this](int k, bool gekozen) {
+        if (gekozen)
+            rolSoortGekozen(k);
+    });
+    connect(m_list1, &QListWidget::itemSelectionChanged, this, &Config::achtergrondGekozen);
+    connect(m_cancelKnop, &QPushButton::clicked, this, &Config::pasToe);
+    // Editing a marked range field takes the mark away.
+    for (QComboBox* veld : {m_combo1, m_combo2})
+        connect(veld, &QComboBox::editTextChanged, this, [this, veld] { wisMarkering(veld); });
+}
+
+void Config::vul() {
+    const Instellingen& inst = m_toestand.inst;
+
+    setFixedSize(kBreedte, kHoogte);
+    setAutoFillBackground(true);
+    zetKleur(this, QPalette::Window, kAchtergrond);
+
+    m_label1->setGeometry(twips(240, 240, 1740, 960));
+    for (int i = 0; i < 3; ++i)
+        m_colorScroll[static_cast<std::size_t>(i)]->setGeometry(
+            twips(270, 270 + 300 * i, 1680, 300));
+    // Each bar that moves runs the colour handling, which stores the same value back.
+    m_colorScroll[0]->setValue(balkWaarde(inst.KleurRood));
+    m_colorScroll[1]->setValue(balkWaarde(inst.KleurGroen));
+    m_colorScroll[2]->setValue(balkWaarde(inst.KleurBlauw));
+
+    m_label2->move(twips(270, 1230));
+    zetTekst(m_label2, QStringLiteral("Kleur van eindgetal en titel"));
+    m_label9->setGeometry(twips(2100, 240, 480, 960));
+    zetKleur(m_label9, QPalette::Window, titelKleur(m_toestand.inst));
+
+    m_label3->setGeometry(twips(2730, 240, 990, 390));
+    m_resetKnop->setGeometry(twips(2760, 270, 930, 330));
+    zetKleur(m_resetKnop, QPalette::Button, kResetVulling);
+
+    QStringList laag;
+    laag.reserve(1000);
+    for (int n = 1; n <= 1000; ++n)
+        laag.append(QString::number(n));
+    m_combo1->setGeometry(twips(240, 1800, 900, 0));
+    m_combo1->resize(m_combo1->width(), m_combo1->sizeHint().height());
+    m_combo1->addItems(laag);
+    m_combo1->setCurrentIndex(0);
+
+    QStringList hoog;
+    hoog.reserve(991);
+    for (int n = 99; n <= 9999; n += 10)
+        hoog.append(QString::number(n));
+    m_combo2->setGeometry(twips(1290, 1800, 900, 0));
+    m_combo2->resize(m_combo2->width(), m_combo2->sizeHint().height());
+    m_combo2->addItems(hoog);
+    m_combo2->setCurrentIndex(401);
+
+    m_label4->move(twips(255, 2190));
+    zetTekst(m_label4, QStringLiteral("Van            t/m"));
+    m_label10->move(twips(2250, 1860));
+
+    m_label6->setGeometry(twips(240, 2700, 1830, 360));
+    m_pauzeScroll->setGeometry(twips(270, 2730, 1770, 300));
+    m_label7->move(twips(2160, 2745));
+    zetTekst(m_label7, QString::number(inst.PauzeSeconden) + QStringLiteral(" Seconden"));
+    m_label8->move(twips(240, 3090));
+    zetTekst(m_label8, QStringLiteral("Pauze na het starten"));
+    // A stored pause outside 1..9 is brought to the nearest end by the bar.
+    m_pauzeScroll->setValue(inst.PauzeSeconden);
+
+    m_text1->setGeometry(twips(240, 3525, 3000, 330));
+    m_label12->move(twips(3345, 3570));
+    zetTekst(m_label12, QStringLiteral("Titel boven de rollers"));
+    m_text1->setText(inst.TitelTekst);
+    m_text1->setCursorPosition(0);
+
+    for (int k = 0; k < 2; ++k) {
+        QRadioButton* knop = m_rolKeuze[static_cast<std::size_t>(k)];
+        knop->setGeometry(twips(3600, 2550 + 330 * k, 2580, 300));
+        knop->setAutoFillBackground(true);
+        zetKleur(knop, QPalette::Button, kAchtergrond);
+        zetKleur(knop, QPalette::Window, kAchtergrond);
+    }
+    // Picture rollers: choosing the option runs the roller-kind handling, presets included.
+    m_rolKeuze[m_toestand.RolSoort ? 1 : 0]->setChecked(true);
+
+    m_backKnoppen->setGeometry(twips(6330, 3525, 900, 390));
+    m_cancelKnop->setGeometry(twips(6360, 3555, 840, 330));
+
+    m_list1->setGeometry(twips(4500, 240, 2700, 1740));
+    m_label11->move(twips(4530, 2040));
+
+    // Read after the roller kind, so a preset range shows.
+    m_combo1->setEditText(QString::number(inst.LaagsteNummer));
+    m_combo2->setEditText(QString::number(inst.HoogsteNummer));
+
+    vulAchtergronden();
+}
+
+void Config::vulAchtergronden() {
+    // A missing or unreadable folder leaves the list on the current directory.
+    QString map = m_toestand.paden.achtergronden();
+    const QFileInfo info(map);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+        map = QDir::currentPath();
+    m_achtergrondMap = map;
+
+    const QDir dir(map);
+    const QStringList namen =
+        dir.entryList({QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.bmp")},
+                      QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    {
+        const QSignalBlocker stil(m_list1);
+        m_list1->clear();
+        m_list1->addItems(namen);
+        m_list1->clearSelection();
+    }
+    zetTekst(m_label11, QString::number(m_list1->count()) + QStringLiteral(" Achtergronden"));
+}
+
+void Config::kleurGewijzigd(int i) {
+    Instellingen& inst = m_toestand.inst;
+    const int waarde = colorScroll(i)->value();
+    if (i == 1)
+        inst.KleurRood = waarde;
+    else if (i == 2)
+        inst.KleurGroen = waarde;
+    else
+        inst.KleurBlauw = static_cast<quint8>(waarde);
+    const QColor kleur = titelKleur(inst);
+    zetKleur(m_label9, QPalette::Window, kleur);
+    m_hoofd.zetTitelKleur(kleur);
+}
+
+void Config::pauzeGewijzigd() {
+    m_toestand.inst.PauzeSeconden = static_cast<quint8>(m_pauzeScroll->value());
+    zetTekst(m_label7,
+             QString::number(m_toestand.inst.PauzeSeconden) + QStringLiteral(" Seconden"));
+}
+
+void Config::kleurReset() {
+    Instellingen& inst = m_toestand.inst;
+    inst.KleurRood = 220;
+    inst.KleurGroen = 220;
+    inst.KleurBlauw = 190;
+    // Every bar that moves repaints; the first one already shows the final colour.
+    m_colorScroll[0]->setValue(balkWaarde(inst.KleurRood));
+    m_colorScroll[1]->setValue(balkWaarde(inst.KleurGroen));
+    m_colorScroll[2]->setValue(balkWaarde(inst.KleurBlauw));
+}
+
+void Config::rolSoortGekozen(int k) {
+    m_hoofd.kiesRolSoort(k);
+    m_combo1->setEditText(QString::number(m_toestand.inst.LaagsteNummer));
+    m_combo2->setEditText(QString::number(m_toestand.inst.HoogsteNummer));
+}
+
+void Config::achtergrondGekozen() {
+    const QList<QListWidgetItem*> gekozen = m_list1->selectedItems();
+    if (gekozen.isEmpty())
+        return;
+    // The path is stored even when the picture turns out to be unreadable.
+    m_toestand.inst.AchtergrondBestand = m_achtergrondMap + u'/' + gekozen.first()->text();
+    m_hoofd.laadAchtergrond(m_toestand.inst.AchtergrondBestand);
+}
+
+Config::Getal Config::leesGetal(const QString& tekst) {
+    const QString t = tekst.trimmed();
+    if (t.isEmpty())
+        return {std::nullopt, QStringLiteral("Vul een geheel getal in")};
+    bool ok = false;
+    const double waarde = t.toDouble(&ok);
+    if (std::isnan(waarde) || (!ok && !std::isinf(waarde)))
+        return {std::nullopt, QStringLiteral("Geen geheel getal")};
+    const QString buiten = QStringLiteral("Buiten het bereik: %1 t/m %2")
+                               .arg(std::numeric_limits<qint32>::min())
+                               .arg(std::numeric_limits<qint32>::max());
+    if (std::isinf(waarde))
+        return {waarde, buiten};
+    const double afgerond = rondAfBankiers(waarde);
+    if (afgerond < std::numeric_limits<qint32>::min() ||
+        afgerond > std::numeric_limits<qint32>::max())
+        return {waarde, buiten};
+    return {waarde, QString()};
+}
+
+bool Config::isGemarkeerd(const QComboBox* veld) {
+    return veld && veld->property(kOngeldig).toBool();
+}
+
+void Config::markeer(QComboBox* veld, const QString& reden) {
+    veld->setProperty(kOngeldig, true);
+    veld->setStyleSheet(QStringLiteral("QComboBox { border: 2px solid rgb(220, 0, 0); "
+                                       "background-color: rgb(250, 250, 200); "
+                                       "color: rgb(64, 64, 64); }"));
+    veld->setToolTip(reden);
+}
+
+void Config::wisMarkering(QComboBox* veld) {
+    if (!isGemarkeerd(veld))
+        return;
+    veld->setProperty(kOngeldig, false);
+    veld->setStyleSheet(QString());
+    veld->setToolTip(QString());
+}
+
+void Config::pasToe() {
+    // Both fields must hold a usable number before anything is stored or cleared.
+    const Getal laag = leesGetal(m_combo1->currentText());
+    const Getal hoog = leesGetal(m_combo2->currentText());
+    QComboBox* eersteFout = nullptr;
+    for (auto [veld, getal] : {std::pair{m_combo1, &laag}, std::pair{m_combo2, &hoog}}) {
+        if (getal->fout.isEmpty()) {
+            wisMarkering(veld);
+            continue;
+        }
+        markeer(veld, getal->fout);
+        if (!eersteFout)
+            eersteFout = veld;
+    }
+    if (eersteFout) {
+        eersteFout->setFocus(Qt::OtherFocusReason);
+        eersteFout->lineEdit()->selectAll();
+        return;
+    }
+
+    Instellingen& inst = m_toestand.inst;
+    // A new highest number starts a new series; a new lowest number alone does not.
+    if (*hoog.waarde != static_cast<double>(inst.HoogsteNummer))
+        m_toestand.lijst.maakLeeg();
+    inst.LaagsteNummer = static_cast<qint32>(rondAfBankiers(*laag.waarde));
+    inst.HoogsteNummer = static_cast<qint32>(rondAfBankiers(*hoog.waarde));
+
+    if (inst.LaagsteNummer > inst.HoogsteNummer) {
+        QMessageBox melding(QMessageBox::Critical, QStringLiteral("Error"),
+                            QStringLiteral("Het laagste nummer is hoger dan het hoogste nummer!"),
+                            QMessageBox::Ok, this);
+        melding.setObjectName(QStringLiteral("Melding"));
+        melding.exec();
+        return;
+    }
+
+    if (m_toestand.RolSoort != 0)
+        m_hoofd.zetTeller(QString::number(m_toestand.TotaalScore));
+    else
+        m_hoofd.zetTeller(QString::number(m_toestand.AantalTrekkingen) + u'/' +
+                          QString::number(inst.HoogsteNummer));
+    inst.TitelTekst = m_text1->text();
+    m_hoofd.zetTitel(inst.TitelTekst);
+    accept();
 }

@@ -54,11 +54,20 @@ QLabel* maakLabel(QWidget* ouder, const QString& tekst, const QFont& font, const
     return label;
 }
 
+// A picture button's tooltip; the same text without its blanks is its accessible name, and
+// the description says what it does.
+void geefUitleg(QWidget* w, const QString& tip, const QString& beschrijving) {
+    w->setToolTip(tip);
+    w->setAccessibleName(tip.trimmed());
+    w->setAccessibleDescription(beschrijving);
+}
+
 } // namespace
 
 Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidget* parent)
     : QWidget(parent), m_toestand(toestand), m_algemeen(toestand), m_scherm(schermPixels) {
-    setWindowTitle(QStringLiteral("Form1"));
+    //: The main window's caption; it has no title bar, so only task lists show it.
+    setWindowTitle(tr("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
     setWindowFlag(Qt::FramelessWindowHint);
     setFocusPolicy(Qt::NoFocus);
@@ -80,6 +89,8 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
         connect(&m_timer[n], &QTimer::timeout, this, [this, n] { rolTik(static_cast<int>(n)); });
     }
     m_nummerVak = new NummerVak(this);
+    m_nummerVak->setAccessibleName(tr("Getrokken nummer"));
+    m_nummerVak->setAccessibleDescription(tr("De spatiebalk start een trekking."));
     connect(m_nummerVak, &NummerVak::spatieLosgelaten, this, &Hoofdvenster::spatieStart);
 
     m_pijlLinks = new PlaatjesKnop(this);
@@ -87,7 +98,7 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
     m_pijlLinks->setPlaatje(QPixmap(QStringLiteral(":/images/arrow_left.png")));
     m_pijlRechts->setPlaatje(QPixmap(QStringLiteral(":/images/arrow_right.png")));
     for (auto* pijl : {m_pijlLinks, m_pijlRechts}) {
-        pijl->setToolTip(QStringLiteral(" Startknop "));
+        geefUitleg(pijl, tr(" Startknop "), tr("Start een trekking."));
         pijl->resize(kPijlGrootte);
         connect(pijl, &PlaatjesKnop::geklikt, this, [this, pijl] { pijlGeklikt(pijl); });
     }
@@ -97,25 +108,32 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
     const std::array<const char*, 4> plaatjes{":/images/knop_help.png",
                                               ":/images/knop_software.png", ":/images/sound_on.png",
                                               ":/images/knop_settings.png"};
-    const std::array<const char*, 4> tips{" Help (pdf-formaat) ", " Meer software ",
-                                          " Geluid aan / uit ", " Instellingen "};
+    const std::array<const char*, 4> tips{
+        QT_TR_NOOP(" Help (pdf-formaat) "), QT_TR_NOOP(" Meer software "),
+        QT_TR_NOOP(" Geluid aan / uit "), QT_TR_NOOP(" Instellingen ")};
+    const std::array<const char*, 4> beschrijvingen{
+        QT_TR_NOOP("Opent de handleiding Quintaro.pdf."),
+        QT_TR_NOOP("Opent de webpagina met meer software van de maker."),
+        QT_TR_NOOP("Zet de geluiden aan of uit."), QT_TR_NOOP("Opent de instellingen.")};
     for (std::size_t i = 0; i < 4; ++i) {
         m_knop[i] = new PlaatjesKnop(m_knopPaneel);
         m_knop[i]->setPlaatje(QPixmap(QLatin1String(plaatjes[i])));
-        m_knop[i]->setToolTip(QLatin1String(tips[i]));
+        geefUitleg(m_knop[i], tr(tips[i]), tr(beschrijvingen[i]));
         m_knop[i]->resize(48, 48);
         connect(m_knop[i], &PlaatjesKnop::geklikt, this,
                 [this, i] { knopGeklikt(static_cast<int>(i)); });
     }
     m_exitKnop = new PlaatjesKnop(m_knopPaneel);
     m_exitKnop->setPlaatje(QPixmap(QStringLiteral(":/images/exit.png")));
-    m_exitKnop->setToolTip(QStringLiteral(" Exit "));
+    geefUitleg(m_exitKnop, tr(" Exit "),
+               tr("Bewaart de instellingen en de lijst en sluit het programma."));
     m_exitKnop->resize(48, 48);
     connect(m_exitKnop, &PlaatjesKnop::geklikt, this, &Hoofdvenster::exitGeklikt);
 
     m_klokLabel = maakLabel(m_knopPaneel, QStringLiteral("00:00:00"), arial(9.75), Qt::white);
     m_label1 = maakLabel(m_knopPaneel, QStringLiteral("0/0"), arial(26.25, true), Qt::black);
     m_lijst = new QListView(m_knopPaneel);
+    m_lijst->setAccessibleName(tr("Getrokken nummers"));
     m_lijst->setModel(&m_toestand.lijst);
     m_lijst->setFrameShape(QFrame::NoFrame);
     m_lijst->setFocusPolicy(Qt::NoFocus);

@@ -1,45 +1,69 @@
 #include "app/startup.h"
 
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/state.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QScreen>
 #include <QSessionManager>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
-int quintaroStart(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quintaro"));
-    QApplication::setApplicationVersion(QStringLiteral(QUINTARO_VERSION));
+namespace {
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Quintaro draws numbers at random in front of an audience."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dirOptie(
-        QStringLiteral("dir"),
-        QStringLiteral("Use <path> as the program directory (settings, drawn list, Sounds, "
-                       "Backgrounds)."),
-        QStringLiteral("path"));
-    const QCommandLineOption schermafdrukOptie(
-        QStringLiteral("screenshot"),
-        QStringLiteral("Start, save a PNG picture of the whole window to <file>, then close."),
-        QStringLiteral("file"));
-    parser.addOption(dirOptie);
-    parser.addOption(schermafdrukOptie);
-    parser.process(app);
+void zetNamen() {
+    QCoreApplication::setApplicationName(QStringLiteral("Quintaro"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARO_VERSION));
+    // On Wayland the window finds its icon and name through the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brevane.quintaro"));
+}
+
+Opdracht leesOpdracht() {
+    return leesOpdrachtregel(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+int schrijfUitvoer(const Opdracht& opdracht) {
+    std::fputs(qPrintable(opdracht.uitvoer), opdracht.fout ? stderr : stdout);
+    return opdracht.eindCode;
+}
+
+bool vraagtHulpOfVersie(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "-?" || argument == "-v" ||
+            argument == "--version")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int quintaroStart(int argc, char** argv) {
+    // Help and version are given without contacting the window system, so that they work
+    // without a display as well.
+    if (vraagtHulpOfVersie(argc, argv)) {
+        QCoreApplication kern(argc, argv);
+        zetNamen();
+        const Opdracht opdracht = leesOpdracht();
+        if (opdracht.klaar)
+            return schrijfUitvoer(opdracht);
+    }
+
+    QApplication app(argc, argv);
+    zetNamen();
+    const Opdracht opdracht = leesOpdracht();
+    if (opdracht.klaar)
+        return schrijfUitvoer(opdracht);
 
     Toestand toestand;
-    const QString map = parser.isSet(dirOptie) ? QDir(parser.value(dirOptie)).absolutePath()
-                                               : QCoreApplication::applicationDirPath();
-    QDir().mkpath(map);
-    toestand.paden.programmaMap = map;
-    toestand.paden.gegevensMap = map;
+    toestand.paden = opdracht.paden;
+    // The directory the files are written to is made when it does not exist yet.
+    QDir().mkpath(toestand.paden.gegevensMap);
 
     QScreen* scherm = QGuiApplication::primaryScreen();
     const QSize schermPixels = scherm ? scherm->size() : QSize(1024, 768);
@@ -56,12 +80,14 @@ int quintaroStart(int argc, char** argv) {
 
     venster.showFullScreen();
 
-    if (parser.isSet(schermafdrukOptie)) {
-        const QString bestand = parser.value(schermafdrukOptie);
+    if (!opdracht.schermafdruk.isEmpty()) {
+        const QString bestand = opdracht.schermafdruk;
         QTimer::singleShot(800, &venster, [&venster, bestand] {
             const QPixmap beeld = venster.grab();
             if (!beeld.save(bestand, "PNG"))
-                std::fprintf(stderr, "quintaro: cannot write %s\n", qPrintable(bestand));
+                std::fputs(qPrintable(Hoofdvenster::tr("quintaro: kan %1 niet schrijven\n")
+                                          .arg(QDir::toNativeSeparators(bestand))),
+                           stderr);
             venster.close();
         });
     }

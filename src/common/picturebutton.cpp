@@ -1,9 +1,39 @@
 #include "common/picturebutton.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// Assistive technology sees a picture button as a push button that can be pressed.
+class PlaatjesKnopToegang : public QAccessibleWidget {
+public:
+    explicit PlaatjesKnopToegang(PlaatjesKnop* knop)
+        : QAccessibleWidget(knop, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& actie) override {
+        // Pressed this way a button acts as a mouse click makes it act.
+        if (actie == pressAction() && widget()->isEnabled())
+            Q_EMIT static_cast<PlaatjesKnop*>(widget())->geklikt();
+    }
+};
+
+QAccessibleInterface* plaatjesKnopToegang(const QString& klasse, QObject* object) {
+    if (klasse == QLatin1String("PlaatjesKnop") && object && object->isWidgetType())
+        return new PlaatjesKnopToegang(static_cast<PlaatjesKnop*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 PlaatjesKnop::PlaatjesKnop(QWidget* parent) : QWidget(parent) {
+    static const bool toegang = [] {
+        QAccessible::installFactory(plaatjesKnopToegang);
+        return true;
+    }();
+    Q_UNUSED(toegang);
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);

@@ -70,8 +70,8 @@ void Hoofdvenster::StartRollers() {
         auto nummer = t.kiezer.kiesNieuw(t.inst.LaagsteNummer, t.inst.HoogsteNummer, t.lijst);
         if (!nummer) {
             QMessageBox bericht(
-                QMessageBox::NoIcon, QStringLiteral(" Nieuw"),
-                QStringLiteral("Alle getallen zijn getrokken,\nde lijst wordt nu leeg gemaakt!"),
+                QMessageBox::NoIcon, tr(" Nieuw"),
+                tr("Alle getallen zijn getrokken,\nde lijst wordt nu leeg gemaakt!"),
                 QMessageBox::Ok, this);
             bericht.exec();
             if (t.pauze.sluit())

@@ -1,0 +1,140 @@
+// What assistive technology sees of the main window: named buttons that can be pressed, and
+// the result panel.
+#include "app/taal.h"
+#include "common/picturebutton.h"
+#include "draw/resultpanel.h"
+#include "widgettest.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QTest>
+
+namespace {
+
+// Every interface below `iface`, depth first.
+void verzamel(QAccessibleInterface* iface, QList<QAccessibleInterface*>& alle) {
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* kind = iface->child(i);
+        QVERIFY(kind);
+        QVERIFY(kind->isValid());
+        QCOMPARE(kind->parent(), iface);
+        alle.append(kind);
+        verzamel(kind, alle);
+    }
+}
+
+QList<QAccessibleInterface*> boom(QWidget* venster) {
+    QList<QAccessibleInterface*> alle;
+    QAccessibleInterface* wortel = QAccessible::queryAccessibleInterface(venster);
+    if (!wortel)
+        return alle;
+    alle.append(wortel);
+    verzamel(wortel, alle);
+    return alle;
+}
+
+QList<QAccessibleInterface*> knoppen(const QList<QAccessibleInterface*>& alle) {
+    QList<QAccessibleInterface*> uit;
+    for (QAccessibleInterface* iface : alle) {
+        if (iface->role() == QAccessible::Button)
+            uit.append(iface);
+    }
+    return uit;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pictureButtonsAreNamedButtons() {
+        Opstelling o;
+        auto& w = *o.venster;
+        w.show();
+        const QList<QAccessibleInterface*> alle = boom(&w);
+        QVERIFY(alle.size() > 10);
+        const QList<QAccessibleInterface*> gevonden = knoppen(alle);
+
+        // The two arrows, the four toolbar buttons and the exit button, each under the name
+        // of its tooltip and with a description of what it does.
+        const QList<PlaatjesKnop*> verwacht{w.pijlLinks(), w.pijlRechts(), w.knop(0),   w.knop(1),
+                                            w.knop(2),     w.knop(3),      w.exitKnop()};
+        QCOMPARE(gevonden.size(), verwacht.size());
+        QSet<QObject*> objecten;
+        for (QAccessibleInterface* iface : gevonden)
+            objecten.insert(iface->object());
+        const QStringList namen{"Startknop",     "Startknop",        "Help (pdf-formaat)",
+                                "Meer software", "Geluid aan / uit", "Instellingen",
+                                "Exit"};
+        for (qsizetype i = 0; i < verwacht.size(); ++i) {
+            QVERIFY(objecten.contains(verwacht[i]));
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(verwacht[i]);
+            QCOMPARE(iface->text(QAccessible::Name), namen[i]);
+            QCOMPARE(iface->text(QAccessible::Name), verwacht[i]->toolTip().trimmed());
+            const QString beschrijving = iface->text(QAccessible::Description);
+            QVERIFY(beschrijving.size() > 5);
+            QVERIFY(beschrijving != namen[i]);
+            QVERIFY(iface->actionInterface());
+            QVERIFY(iface->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::pressAction()));
+            QVERIFY(!iface->state().disabled);
+        }
+        // Every other named thing is no button: the panel, the list, the labels.
+        for (QAccessibleInterface* iface : alle) {
+            if (!gevonden.contains(iface))
+                QVERIFY(!qobject_cast<PlaatjesKnop*>(iface->object()));
+        }
+    }
+
+    void resultPanelIsNamed() {
+        Opstelling o;
+        auto& w = *o.venster;
+        w.show();
+        bool gevonden = false;
+        for (QAccessibleInterface* iface : boom(&w)) {
+            if (iface->object() == w.nummerVak()) {
+                gevonden = true;
+                QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Getrokken nummer"));
+                QVERIFY(iface->text(QAccessible::Description).contains("spatiebalk"));
+                QVERIFY(iface->state().focusable);
+            }
+        }
+        QVERIFY(gevonden);
+    }
+
+    void pressingAButtonClicksIt() {
+        Opstelling o;
+        auto& w = *o.venster;
+        w.show();
+        QAccessibleInterface* geluid = QAccessible::queryAccessibleInterface(w.knop(2));
+        const QPoint rust = w.knop(2)->pos();
+        QVERIFY(o.toestand.GeluidAan);
+        geluid->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        // Pressed like a click: the animation, the click sound, the switch.
+        QVERIFY(!o.toestand.GeluidAan);
+        QCOMPARE(w.algemeen().gespeeld().size(), 1);
+        QCOMPARE(w.knop(2)->pos(), rust);
+
+        // A disabled button says so and ignores the press, as it ignores a click.
+        w.knop(2)->setEnabled(false);
+        QVERIFY(geluid->state().disabled);
+        geluid->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(!o.toestand.GeluidAan);
+    }
+
+    void namesFollowTheLanguage() {
+        QVERIFY(Taal::kies(QStringLiteral("en")));
+        Opstelling o;
+        Taal::kies(QStringLiteral("nl"));
+        auto& w = *o.venster;
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.knop(0))->text(QAccessible::Name),
+                 QStringLiteral("Help (PDF format)"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.pijlLinks())->text(QAccessible::Name),
+                 QStringLiteral("Start button"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.nummerVak())->text(QAccessible::Name),
+                 QStringLiteral("Drawn number"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"

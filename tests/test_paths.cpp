@@ -1,0 +1,233 @@
+// Where the files go: the program directory, the user's data directory and --dir; the
+// command line that chooses them.
+#include "app/commandline.h"
+#include "app/paths.h"
+#include "app/taal.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+namespace {
+
+void maakBestand(const QString& pad) {
+    QDir().mkpath(QFileInfo(pad).path());
+    QFile f(pad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("x");
+}
+
+QStringList inhoud(const QString& map) {
+    return QDir(map).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestPaths : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { Taal::kies(QStringLiteral("nl")); }
+
+    void writableProgramDirectoryKeepsEverything() {
+        QTemporaryDir programma;
+        QTemporaryDir gebruiker;
+        const Paden p = kiesPaden(programma.path(), QString(), gebruiker.path());
+        QCOMPARE(p.programmaMap, programma.path());
+        QCOMPARE(p.gegevensMap, programma.path());
+        QCOMPARE(p.instellingen(), programma.filePath("Quintaro.ini"));
+        QCOMPARE(p.lijst(), programma.filePath("Lijstnummers.txt"));
+        // The trial file is gone again.
+        QVERIFY(inhoud(programma.path()).isEmpty());
+    }
+
+    void unwritableProgramDirectoryWritesToTheUser() {
+        QTemporaryDir gebruiker;
+        // /proc cannot be written, not even by the administrator.
+        const Paden p = kiesPaden(QStringLiteral("/proc"), QString(), gebruiker.path());
+        QCOMPARE(p.programmaMap, QStringLiteral("/proc"));
+        QCOMPARE(p.gegevensMap, gebruiker.path());
+        QCOMPARE(p.instellingen(), gebruiker.filePath("Quintaro.ini"));
+        QCOMPARE(p.lijst(), gebruiker.filePath("Lijstnummers.txt"));
+        // Reading stays with the program.
+        QCOMPARE(p.geluid("klik.wav"), QStringLiteral("/proc/Sounds/klik.wav"));
+        QCOMPARE(p.handleiding(), QStringLiteral("/proc/Quintaro.pdf"));
+        QCOMPARE(p.achtergronden(), QStringLiteral("/proc/Backgrounds"));
+    }
+
+    void missingProgramDirectoryCountsAsUnwritable() {
+        QTemporaryDir map;
+        const QString weg = map.filePath("bestaat-niet");
+        QVERIFY(!mapIsBeschrijfbaar(weg));
+        QVERIFY(!QFileInfo::exists(weg)); // trying does not create it
+        // A file is no directory.
+        maakBestand(map.filePath("bestand"));
+        QVERIFY(!mapIsBeschrijfbaar(map.filePath("bestand")));
+        QVERIFY(!mapIsBeschrijfbaar(QString()));
+        QCOMPARE(kiesPaden(weg, QString(), map.path()).gegevensMap, map.path());
+    }
+
+    void writabilityIsTriedNotReadOffThePermissions() {
+        QTemporaryDir map;
+        QVERIFY(QFile::setPermissions(map.path(), QFile::ReadOwner | QFile::ExeOwner |
+                                                      QFile::ReadGroup | QFile::ExeGroup));
+        // The administrator writes into a read-only directory all the same; others cannot.
+        const bool beheerder = ::geteuid() == 0;
+        QCOMPARE(mapIsBeschrijfbaar(map.path()), beheerder);
+        QCOMPARE(kiesPaden(map.path(), QString(), QStringLiteral("/elders")).gegevensMap,
+                 beheerder ? map.path() : QStringLiteral("/elders"));
+        QVERIFY(QFile::setPermissions(map.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(inhoud(map.path()).isEmpty());
+    }
+
+    void dirOptionOverridesBoth() {
+        QTemporaryDir programma;
+        QTemporaryDir gekozen;
+        Paden p = kiesPaden(programma.path(), gekozen.path(), QStringLiteral("/elders"));
+        QCOMPARE(p.programmaMap, gekozen.path());
+        QCOMPARE(p.gegevensMap, gekozen.path());
+        // Also when that directory cannot be written: the operator asked for it.
+        p = kiesPaden(programma.path(), QStringLiteral("/proc"), QStringLiteral("/elders"));
+        QCOMPARE(p.gegevensMap, QStringLiteral("/proc"));
+        // A relative --dir is taken from the current directory.
+        p = kiesPaden(programma.path(), QStringLiteral("relatief"), QStringLiteral("/elders"));
+        QCOMPARE(p.programmaMap, QDir::current().absoluteFilePath("relatief"));
+    }
+
+    void backgroundFoldersProgramFirst() {
+        Paden p;
+        p.programmaMap = QStringLiteral("/opt/q");
+        p.gegevensMap = QStringLiteral("/home/u/.local/share/Quintaro");
+        QCOMPARE(p.achtergrondMappen(),
+                 (QStringList{"/opt/q/Backgrounds", "/home/u/.local/share/Quintaro/Backgrounds"}));
+        p.gegevensMap = QStringLiteral("/opt/q/");
+        QCOMPARE(p.achtergrondMappen(), QStringList{"/opt/q/Backgrounds"});
+    }
+
+    void backgroundPicturesOfBothFolders() {
+        QTemporaryDir programma;
+        QTemporaryDir gebruiker;
+        for (const char* naam : {"b.jpg", "A.JPG", "c.gif", "d.bmp", "notitie.txt", "e.png"})
+            maakBestand(programma.filePath(QStringLiteral("Backgrounds/") + naam));
+        QDir().mkpath(programma.filePath("Backgrounds/map.jpg")); // a folder, not a picture
+        for (const char* naam : {"eigen.jpg", "B.jpg"})
+            maakBestand(gebruiker.filePath(QStringLiteral("Backgrounds/") + naam));
+        Paden p;
+        p.programmaMap = programma.path();
+        p.gegevensMap = gebruiker.path();
+        const QString pb = programma.filePath("Backgrounds/");
+        const QString gb = gebruiker.filePath("Backgrounds/");
+        QCOMPARE(p.achtergrondBestanden(),
+                 (QStringList{pb + "A.JPG", pb + "b.jpg", pb + "c.gif", pb + "d.bmp", gb + "B.jpg",
+                              gb + "eigen.jpg"}));
+        // One directory for both: its pictures once.
+        p.gegevensMap = programma.path();
+        QCOMPARE(p.achtergrondBestanden().size(), 4);
+        // No folders at all: nothing.
+        p.programmaMap = programma.filePath("weg");
+        p.gegevensMap = gebruiker.filePath("weg");
+        QVERIFY(p.achtergrondBestanden().isEmpty());
+    }
+
+    void commandLineChoosesDirectories() {
+        QTemporaryDir programma;
+        QTemporaryDir gekozen;
+        Opdracht o = leesOpdrachtregel({"quintaro"}, programma.path(), "/elders");
+        QVERIFY(!o.klaar);
+        QCOMPARE(o.paden.gegevensMap, programma.path());
+        QVERIFY(o.schermafdruk.isEmpty());
+
+        o = leesOpdrachtregel({"quintaro", "--dir", gekozen.path(), "--screenshot", "s.png"},
+                              programma.path(), "/elders");
+        QVERIFY(!o.klaar);
+        QCOMPARE(o.paden.programmaMap, gekozen.path());
+        QCOMPARE(o.paden.gegevensMap, gekozen.path());
+        QCOMPARE(o.schermafdruk, QStringLiteral("s.png"));
+
+        o = leesOpdrachtregel({"quintaro"}, QStringLiteral("/proc"), "/elders");
+        QCOMPARE(o.paden.programmaMap, QStringLiteral("/proc"));
+        QCOMPARE(o.paden.gegevensMap, QStringLiteral("/elders"));
+    }
+
+    void helpSaysWhereTheFilesGo() {
+        const Opdracht o =
+            leesOpdrachtregel({"quintaro", "--help"}, QStringLiteral("/proc"), "/home/u/data");
+        QVERIFY(o.klaar);
+        QVERIFY(!o.fout);
+        QCOMPARE(o.eindCode, 0);
+        QVERIFY(o.uitvoer.startsWith("Gebruik: quintaro [opties]\n"));
+        for (const char* optie : {"--help", "--version", "--lang", "--dir", "--screenshot"})
+            QVERIFY2(o.uitvoer.contains(QLatin1String(optie)), optie);
+        // The directory read from, then the one written to, then the user's.
+        const qsizetype lezen = o.uitvoer.indexOf(
+            "gelezen uit:\n    /proc/Sounds\n    /proc/Backgrounds\n    /proc/Quintaro.pdf\n");
+        const qsizetype schrijven = o.uitvoer.indexOf(
+            "naar:\n    /home/u/data/Quintaro.ini\n    /home/u/data/Lijstnummers.txt\n");
+        QVERIFY(lezen > 0);
+        QVERIFY(schrijven > lezen);
+        // No line is wider than a terminal of 92 columns.
+        for (const QString& regel : o.uitvoer.split(u'\n'))
+            QVERIFY2(regel.size() <= 92, qPrintable(regel));
+    }
+
+    void helpWithDirNamesThatDirectory() {
+        const Opdracht o =
+            leesOpdrachtregel({"quintaro", "--dir", "/srv/trekking", "-h"}, "/proc", "/data");
+        QVERIFY(o.uitvoer.contains("gelezen uit:\n    /srv/trekking/Sounds\n"));
+        QVERIFY(o.uitvoer.contains("naar:\n    /srv/trekking/Quintaro.ini\n"));
+    }
+
+    void versionAndMistakes() {
+        Opdracht o = leesOpdrachtregel({"quintaro", "--version"}, "/proc", "/data");
+        QVERIFY(o.klaar && !o.fout);
+        QCOMPARE(o.uitvoer, QStringLiteral("Quintaro " QUINTARO_VERSION "\n"));
+
+        o = leesOpdrachtregel({"quintaro", "--onbekend"}, "/proc", "/data");
+        QVERIFY(o.klaar && o.fout);
+        QCOMPARE(o.eindCode, 1);
+        QVERIFY(o.uitvoer.contains("onbekend"));
+        QVERIFY(o.uitvoer.contains("quintaro --help"));
+
+        o = leesOpdrachtregel({"quintaro", "--dir"}, "/proc", "/data");
+        QVERIFY(o.klaar && o.fout);
+
+        o = leesOpdrachtregel({"quintaro", "--dir", ""}, "/proc", "/data");
+        QVERIFY(o.klaar && o.fout);
+        QVERIFY(o.uitvoer.contains("--dir"));
+
+        // Help still helps when something else on the line is wrong.
+        o = leesOpdrachtregel({"quintaro", "-platform", "offscreen", "--help"}, "/proc", "/data");
+        QVERIFY(o.klaar && !o.fout);
+        QVERIFY(o.uitvoer.startsWith("Gebruik:"));
+    }
+
+    void unknownLanguageIsRefusedAndChangesNothing() {
+        const Opdracht o = leesOpdrachtregel({"quintaro", "--lang", "fr"}, "/proc", "/data");
+        QVERIFY(o.klaar && o.fout);
+        QVERIFY(o.uitvoer.contains("\"fr\""));
+        QVERIFY(o.uitvoer.contains("nl, en"));
+        QCOMPARE(Taal::huidige(), QStringLiteral("nl"));
+        QVERIFY(!Taal::kies(QStringLiteral("")));
+        QVERIFY(!Taal::kies(QStringLiteral("EN")));
+    }
+
+    void helpInEnglish() {
+        const Opdracht o =
+            leesOpdrachtregel({"quintaro", "--lang", "en", "--help"}, "/proc", "/home/u/data");
+        QCOMPARE(Taal::huidige(), QStringLiteral("en"));
+        QVERIFY(o.uitvoer.startsWith("Usage: quintaro [options]\n"));
+        QVERIFY(o.uitvoer.contains("are read from:\n    /proc/Sounds\n"));
+        QVERIFY(o.uitvoer.contains("are written to:\n    /home/u/data/Quintaro.ini\n"));
+        for (const char* nederlands :
+             {"Gebruik", "Opties", "Toont", "Bestanden", "gegevensmap", "worden", " de ", " het "})
+            QVERIFY2(!o.uitvoer.contains(QLatin1String(nederlands)), nederlands);
+        for (const QString& regel : o.uitvoer.split(u'\n'))
+            QVERIFY2(regel.size() <= 92, qPrintable(regel));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPaths)
+#include "test_paths.moc"

@@ -1,0 +1,209 @@
+// The main window's texts in Dutch, its own language, and in English; no text shown by the
+// window bypasses the translation.
+#include "app/taal.h"
+#include "common/picturebutton.h"
+#include "draw/resultpanel.h"
+#include "widgettest.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+const QByteArray kInstellingen =
+    "\"k\"\r\n\"k\"\r\n#FALSE#\r\n\"r\"\r\n255,255,190\r\n\"\"\r\n4\r\n"
+    "5,5\r\n\"Grote Trekking\"\r\n";
+
+// Marks every text that passes through the translation system, and notes it.
+class Merker : public QTranslator {
+public:
+    QString translate(const char* context, const char* bron, const char*, int) const override {
+        gezien.insert({QByteArray(context), QByteArray(bron)});
+        return QStringLiteral("[[") + QString::fromUtf8(bron) + QStringLiteral("]]");
+    }
+    bool isEmpty() const override { return false; }
+    static bool gemerkt(const QString& tekst) {
+        return tekst.startsWith(QLatin1String("[[")) && tekst.endsWith(QLatin1String("]]"));
+    }
+    mutable QSet<QPair<QByteArray, QByteArray>> gezien;
+};
+
+// A text the window shows, and where.
+struct Tekst {
+    QString waar;
+    QString tekst;
+};
+
+// Every text of the window and its children: window caption, tooltips, accessible names and
+// descriptions, label and button captions. The labels that show data (the title from the
+// settings, the counter and the clock) are left out with their captions only.
+QList<Tekst> alleTeksten(Hoofdvenster& w) {
+    const QSet<const QWidget*> gegevens{w.logo1(), w.logo2(), w.teller(), w.klok()};
+    QList<QWidget*> widgets = w.findChildren<QWidget*>();
+    widgets.prepend(&w);
+    QList<Tekst> teksten;
+    for (QWidget* widget : widgets) {
+        const QString naam =
+            QString::fromLatin1(widget->metaObject()->className()) + u' ' + widget->objectName();
+        teksten.append({naam + QStringLiteral(" tooltip"), widget->toolTip()});
+        teksten.append({naam + QStringLiteral(" accessible name"), widget->accessibleName()});
+        teksten.append({naam + QStringLiteral(" description"), widget->accessibleDescription()});
+        if (widget->isWindow())
+            teksten.append({naam + QStringLiteral(" caption"), widget->windowTitle()});
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !gegevens.contains(label))
+            teksten.append({naam + QStringLiteral(" text"), label->text()});
+        if (auto* knop = qobject_cast<QAbstractButton*>(widget))
+            teksten.append({naam + QStringLiteral(" text"), knop->text()});
+    }
+    teksten.removeIf([](const Tekst& t) { return t.tekst.isEmpty(); });
+    return teksten;
+}
+
+// Draws until the range 5..5 is exhausted and returns the message's title, text and buttons.
+QStringList uitgeputBericht(Opstelling& o) {
+    auto& w = *o.venster;
+    w.show();
+    QStringList bericht;
+    ModaalBeantwoorder antwoord([&bericht](QWidget* modaal) {
+        auto* box = qobject_cast<QMessageBox*>(modaal);
+        if (!box)
+            return;
+        bericht = QStringList{box->windowTitle(), box->text()};
+        for (QAbstractButton* knop : box->buttons())
+            bericht.append(knop->text());
+        box->accept();
+    });
+    QTest::keyRelease(w.nummerVak(), Qt::Key_Space);
+    QTest::keyRelease(w.nummerVak(), Qt::Key_Space);
+    return bericht;
+}
+
+struct Taalkeuze {
+    explicit Taalkeuze(const char* code) { QVERIFY(Taal::kies(QLatin1String(code))); }
+    ~Taalkeuze() { Taal::kies(QStringLiteral("nl")); }
+};
+
+} // namespace
+
+class TestTranslation : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void noTextBypassesTranslation() {
+        Merker merker;
+        QCoreApplication::installTranslator(&merker);
+        Opstelling o(kInstellingen);
+        const QList<Tekst> teksten = alleTeksten(*o.venster);
+        const QStringList bericht = uitgeputBericht(o);
+        QCoreApplication::removeTranslator(&merker);
+
+        QVERIFY(teksten.size() >= 20);
+        for (const Tekst& t : teksten)
+            QVERIFY2(Merker::gemerkt(t.tekst), qPrintable(t.waar + ": " + t.tekst));
+        QCOMPARE(bericht.size(), 3);
+        for (const QString& tekst : bericht)
+            QVERIFY2(Merker::gemerkt(tekst), qPrintable(tekst));
+
+        // Each of the program's texts that went through has an English translation; texts of
+        // Qt's own classes (contexts QMessageBox, QPlatformTheme, ...) come with Qt.
+        QTranslator engels;
+        QVERIFY(engels.load(QStringLiteral(":/i18n/quintaro_en.qm")));
+        int eigen = 0;
+        for (const auto& [context, bron] : merker.gezien) {
+            if (context.size() > 1 && context[0] == 'Q' && QChar(context[1]).isUpper())
+                continue;
+            ++eigen;
+            QVERIFY2(!engels.translate(context, bron).isEmpty(),
+                     (context + ": " + bron).constData());
+        }
+        QVERIFY(eigen >= 15);
+    }
+
+    void dutchShowsTheOriginalTexts() {
+        Taalkeuze nl("nl");
+        Opstelling o(kInstellingen);
+        auto& w = *o.venster;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(w.pijlLinks()->toolTip(), QStringLiteral(" Startknop "));
+        QCOMPARE(w.pijlRechts()->toolTip(), QStringLiteral(" Startknop "));
+        QCOMPARE(w.knop(0)->toolTip(), QStringLiteral(" Help (pdf-formaat) "));
+        QCOMPARE(w.knop(1)->toolTip(), QStringLiteral(" Meer software "));
+        QCOMPARE(w.knop(2)->toolTip(), QStringLiteral(" Geluid aan / uit "));
+        QCOMPARE(w.knop(3)->toolTip(), QStringLiteral(" Instellingen "));
+        QCOMPARE(w.exitKnop()->toolTip(), QStringLiteral(" Exit "));
+        QCOMPARE(w.knop(0)->accessibleName(), QStringLiteral("Help (pdf-formaat)"));
+        QCOMPARE(w.nummerVak()->accessibleName(), QStringLiteral("Getrokken nummer"));
+        // The data keep their form.
+        QCOMPARE(w.logo1()->text(), QStringLiteral("Grote Trekking"));
+        QCOMPARE(w.teller()->text(), QStringLiteral("0/5"));
+        const QStringList bericht = uitgeputBericht(o);
+        QCOMPARE(bericht.mid(0, 2),
+                 (QStringList{" Nieuw",
+                              "Alle getallen zijn getrokken,\nde lijst wordt nu leeg gemaakt!"}));
+    }
+
+    void englishTranslatesEveryText() {
+        Opstelling nederlands(kInstellingen);
+        const QList<Tekst> nl = alleTeksten(*nederlands.venster);
+
+        Taalkeuze en("en");
+        Opstelling o(kInstellingen);
+        auto& w = *o.venster;
+        QCOMPARE(w.pijlLinks()->toolTip(), QStringLiteral(" Start button "));
+        QCOMPARE(w.knop(0)->toolTip(), QStringLiteral(" Help (PDF format) "));
+        QCOMPARE(w.knop(1)->toolTip(), QStringLiteral(" More software "));
+        QCOMPARE(w.knop(2)->toolTip(), QStringLiteral(" Sound on / off "));
+        QCOMPARE(w.knop(3)->toolTip(), QStringLiteral(" Settings "));
+        QCOMPARE(w.exitKnop()->toolTip(), QStringLiteral(" Exit "));
+        QCOMPARE(w.knop(3)->accessibleName(), QStringLiteral("Settings"));
+        QCOMPARE(w.nummerVak()->accessibleName(), QStringLiteral("Drawn number"));
+        QCOMPARE(w.lijstView()->accessibleName(), QStringLiteral("Drawn numbers"));
+
+        // Apart from the names that are the same in both languages, nothing stays Dutch.
+        const QList<Tekst> engels = alleTeksten(w);
+        QCOMPARE(engels.size(), nl.size());
+        const QSet<QString> gelijk{"Form1", " Exit ", "Exit"};
+        for (qsizetype i = 0; i < nl.size(); ++i) {
+            QCOMPARE(engels[i].waar, nl[i].waar);
+            if (!gelijk.contains(nl[i].tekst))
+                QVERIFY2(engels[i].tekst != nl[i].tekst,
+                         qPrintable(nl[i].waar + ": " + nl[i].tekst));
+        }
+
+        const QStringList bericht = uitgeputBericht(o);
+        QCOMPARE(
+            bericht.mid(0, 2),
+            (QStringList{" New", "All numbers have been drawn,\nthe list will now be cleared!"}));
+        // The data keep their form.
+        QCOMPARE(w.logo1()->text(), QStringLiteral("Grote Trekking"));
+    }
+
+    void dutchWhateverTheSystemLanguage() {
+        // The program never asks the system for its language: started with an English
+        // environment, it speaks Dutch.
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LANG", "en_GB.UTF-8");
+        env.insert("LC_ALL", "en_GB.UTF-8");
+        env.insert("LANGUAGE", "en_GB:en");
+        p.setProcessEnvironment(env);
+        p.start(qEnvironmentVariable("QUINTARO_PROGRAM_DIR") + QStringLiteral("/quintaro"),
+                {QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAllStandardOutput().startsWith("Gebruik: quintaro [opties]"));
+
+        p.start(qEnvironmentVariable("QUINTARO_PROGRAM_DIR") + QStringLiteral("/quintaro"),
+                {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(30000));
+        QVERIFY(p.readAllStandardOutput().startsWith("Usage: quintaro [options]"));
+    }
+};
+
+QTEST_MAIN(TestTranslation)
+#include "test_translation.moc"

@@ -250,9 +250,11 @@ bool Hoofdvenster::laadAchtergrond(const QString& pad) {
     // A picture larger than the screen is decoded at screen size: it is stretched to it anyway.
     if (grootte.width() > m_scherm.width() || grootte.height() > m_scherm.height())
         lezer.setScaledSize(m_scherm);
+    // Asked before reading: afterwards the reader no longer knows it and peeks at the end.
+    const QByteArray formaat = lezer.format();
     bestand.begin();
     const QImage beeld = lezer.read();
-    if (beeld.isNull() || bestand.afgekapt(lezer.format()))
+    if (beeld.isNull() || bestand.afgekapt(formaat))
         return false;
     m_achtergrond = beeld;
     m_achtergrondGeschaald = QPixmap();

@@ -11,6 +11,7 @@ PACKAGES=(
     xvfb xauth
     libbenchmark-dev
     clang libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 if [ -n "${QUINTARO_EXTRA_PACKAGES:-}" ]; then
     read -r -a extra <<<"$QUINTARO_EXTRA_PACKAGES"

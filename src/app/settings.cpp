@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -116,7 +117,9 @@ double rondAfBankiers(double waarde) {
 QString nummerTekst(double waarde) {
     if (waarde == std::floor(waarde) && std::fabs(waarde) < 1e15)
         return QString::number(static_cast<qint64>(waarde));
-    return QString::number(waarde, 'g', 15);
+    // The shortest digits that read back as the same value, never with an exponent: a
+    // hand-edited 1e20 or 0.1234567890123456789 is written back as the same number.
+    return QString::number(waarde, 'f', QLocale::FloatingPointShortest);
 }
 
 QColor titelKleur(double rood, double groen, double blauw) {

@@ -61,6 +61,16 @@ int quintaroStart(int argc, char** argv) {
         return schrijfUitvoer(opdracht);
 
     Toestand toestand;
+    // Test and measurement hooks: the fault tests and the benchmarks run this program as a
+    // child process and set these; an operator never does.
+    //   QUINTARO_TIJDSCHAAL=x  scales every pause of the program by x (default 1).
+    //   QUINTARO_AUTODRAW=n    makes n draws one after another once the window is up, each
+    //                          started as a click on the left start arrow starts one.
+    bool schaalGelezen = false;
+    const double tijdSchaal = qEnvironmentVariable("QUINTARO_TIJDSCHAAL").toDouble(&schaalGelezen);
+    if (schaalGelezen && tijdSchaal > 0)
+        toestand.pauze.setTijdSchaal(tijdSchaal);
+    const int autoTrekkingen = qEnvironmentVariableIntValue("QUINTARO_AUTODRAW");
     toestand.paden = opdracht.paden;
     // The directory the files are written to is made when it does not exist yet.
     QDir().mkpath(toestand.paden.gegevensMap);
@@ -79,6 +89,13 @@ int quintaroStart(int argc, char** argv) {
         venster.kiesRolSoort(1);
 
     venster.showFullScreen();
+
+    if (autoTrekkingen > 0) {
+        QTimer::singleShot(0, &venster, [&venster, &toestand, autoTrekkingen] {
+            for (int i = 0; i < autoTrekkingen && !toestand.pauze.sluit(); ++i)
+                venster.pijlGeklikt(venster.pijlLinks());
+        });
+    }
 
     if (!opdracht.schermafdruk.isEmpty()) {
         const QString bestand = opdracht.schermafdruk;

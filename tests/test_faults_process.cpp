@@ -1,0 +1,202 @@
+// The real program as a child process: killed in the middle of a session, and closed while
+// the rollers spin or while the exhaustion message is open. The drawn-list file must hold
+// every listed number at every moment, and a close must write both files and end the
+// program without finishing the draw.
+#include "app/settings.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/types.h>
+
+namespace {
+
+QString programma() {
+    return QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
+}
+
+QByteArray lees(const QString& pad) {
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool schrijf(const QString& pad, const QByteArray& inhoud) {
+    QFile f(pad);
+    return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size();
+}
+
+QByteArray instellingen(qint32 laagste, qint32 hoogste) {
+    Instellingen inst;
+    inst.LaagsteNummer = laagste;
+    inst.HoogsteNummer = hoogste;
+    inst.TitelTekst = QStringLiteral("Kindproces");
+    return instellingenBestandInhoud(inst);
+}
+
+// Checks a drawn-list file: complete CR LF lines, each a number of the range written as
+// the list shows it, none twice. Returns the numbers, or an error text in `fout`.
+QList<qint32> leesLijst(const QByteArray& inhoud, qint32 laagste, qint32 hoogste, QString& fout) {
+    QList<qint32> nummers;
+    if (!inhoud.isEmpty() && !inhoud.endsWith("\r\n")) {
+        fout = QStringLiteral("does not end in CR LF");
+        return nummers;
+    }
+    QSet<qint32> gezien;
+    const QList<QByteArray> regels = inhoud.split('\n');
+    for (qsizetype i = 0; i + 1 < regels.size(); ++i) {
+        const QByteArray& regel = regels[i];
+        bool ok = false;
+        const qint32 n = regel.chopped(regel.endsWith('\r') ? 1 : 0).toInt(&ok);
+        if (!regel.endsWith('\r') || !ok || QByteArray::number(n) + '\r' != regel || n < laagste ||
+            n > hoogste || gezien.contains(n)) {
+            fout = QStringLiteral("line %1: '%2'").arg(i + 1).arg(QString::fromLatin1(regel));
+            return nummers;
+        }
+        gezien.insert(n);
+        nummers.append(n);
+    }
+    return nummers;
+}
+
+// A child running the program on `map`, headless, with the test hooks set.
+void zetOp(QProcess& kind, const QString& map, double tijdSchaal, int trekkingen,
+           const QStringList& extra = {}) {
+    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+    omgeving.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    omgeving.insert(QStringLiteral("QUINTARO_TIJDSCHAAL"), QString::number(tijdSchaal));
+    omgeving.insert(QStringLiteral("QUINTARO_AUTODRAW"), QString::number(trekkingen));
+    kind.setProcessEnvironment(omgeving);
+    kind.setProgram(programma());
+    kind.setArguments(QStringList{QStringLiteral("--dir"), map} + extra);
+    kind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+}
+
+} // namespace
+
+class TestFaultsProcess : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(QFileInfo(programma()).isExecutable(),
+                 qPrintable(programma() + " not found: set QUINTARO_PROGRAM_DIR"));
+    }
+
+    // Draws run back to back at a hundredth of their real pace while the list file is read
+    // as often as possible. Every version seen must be a whole file that extends the one
+    // before; after kill -9 the file still holds every number listed.
+    void killDuringASession() {
+        QTemporaryDir map;
+        const QByteArray ini = instellingen(1, 9999);
+        QVERIFY(schrijf(map.filePath("Quintaro.ini"), ini));
+        const QString lijstPad = map.filePath("Lijstnummers.txt");
+        QProcess kind;
+        zetOp(kind, map.path(), 0.002, 100000);
+        kind.start();
+        QVERIFY(kind.waitForStarted());
+
+        QByteArray vorige;
+        int versies = 0;
+        QElapsedTimer klok;
+        klok.start();
+        while (klok.elapsed() < 60000) {
+            const QByteArray nu = lees(lijstPad);
+            QString fout;
+            const QList<qint32> nummers = leesLijst(nu, 1, 9999, fout);
+            QVERIFY2(fout.isEmpty(), qPrintable(QStringLiteral("torn list file: ") + fout));
+            QVERIFY2(nu.startsWith(vorige), "a version of the list lost numbers");
+            if (nu != vorige)
+                ++versies;
+            vorige = nu;
+            if (nummers.size() >= 25)
+                break;
+            QVERIFY2(kind.state() == QProcess::Running, "the program ended by itself");
+            QTest::qWait(1);
+        }
+        QVERIFY2(vorige.count('\n') >= 25, "too few draws within a minute");
+        QCOMPARE(::kill(static_cast<pid_t>(kind.processId()), SIGKILL), 0);
+        QVERIFY(kind.waitForFinished(10000));
+        QCOMPARE(kind.exitStatus(), QProcess::CrashExit);
+
+        const QByteArray eind = lees(lijstPad);
+        QString fout;
+        const QList<qint32> nummers = leesLijst(eind, 1, 9999, fout);
+        QVERIFY2(fout.isEmpty(), qPrintable(fout));
+        // What was listed when we last looked is there; at most the draw finishing in between
+        // was added.
+        QVERIFY(eind.startsWith(vorige));
+        QVERIFY(nummers.size() - vorige.count('\n') <= 1);
+        QVERIFY(versies >= 10); // the file was followed draw by draw, not only at the end
+        // The settings file read at start-up is left as it was.
+        QCOMPARE(lees(map.filePath("Quintaro.ini")), ini);
+    }
+
+    // The screenshot option closes the window after 0.8 s. A real-time draw started at once
+    // is then still spinning (it takes some 17 s): the close writes both files, the list
+    // empty, and the program ends well before the draw could have finished.
+    void closeWhileTheRollersSpin() {
+        QTemporaryDir map;
+        QProcess kind;
+        zetOp(kind, map.path(), 1.0, 1,
+              {QStringLiteral("--screenshot"), map.filePath(QStringLiteral("beeld.png"))});
+        QElapsedTimer klok;
+        klok.start();
+        kind.start();
+        QVERIFY(kind.waitForStarted());
+        QVERIFY(kind.waitForFinished(30000));
+        const qint64 duur = klok.elapsed();
+        QCOMPARE(kind.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kind.exitCode(), 0);
+        QVERIFY2(duur < 12000, qPrintable(QStringLiteral("ran %1 ms").arg(duur)));
+        QVERIFY(QFileInfo(map.filePath("beeld.png")).size() > 0);
+        const QString lijstPad = map.filePath("Lijstnummers.txt");
+        QVERIFY(QFileInfo::exists(lijstPad));
+        QCOMPARE(lees(lijstPad), QByteArray());
+        Instellingen inst;
+        QVERIFY(LeesInstellingen(map.filePath("Quintaro.ini"), map.path(), inst));
+        // Written at the close, so it now holds the default background, not the empty text.
+        QCOMPARE(inst.AchtergrondBestand,
+                 QDir(map.path()).filePath(QString::fromLatin1(kStandaardAchtergrond)));
+    }
+
+    // A range of one number: the first draw lists it, the second opens the exhaustion
+    // message, which nobody answers. The close at 0.8 s writes both files with the one
+    // number, the message goes away with the program, and nothing more is listed.
+    void closeWhileTheExhaustionMessageIsOpen() {
+        QTemporaryDir map;
+        const QByteArray ini = instellingen(5, 5);
+        const QString iniPad = map.filePath("Quintaro.ini");
+        QVERIFY(schrijf(iniPad, ini));
+        // Dated in the past: the close rewrites it with the same content, only the date shows.
+        const QDateTime oud(QDate(2001, 1, 1), QTime(12, 0));
+        {
+            QFile f(iniPad);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(oud, QFileDevice::FileModificationTime));
+        }
+        QProcess kind;
+        zetOp(kind, map.path(), 0.001, 2,
+              {QStringLiteral("--screenshot"), map.filePath(QStringLiteral("beeld.png"))});
+        kind.start();
+        QVERIFY(kind.waitForStarted());
+        QVERIFY2(kind.waitForFinished(30000), "the program did not end");
+        QCOMPARE(kind.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kind.exitCode(), 0);
+        QCOMPARE(lees(map.filePath("Lijstnummers.txt")), QByteArray("5\r\n"));
+        Instellingen inst;
+        QVERIFY(LeesInstellingen(iniPad, map.path(), inst));
+        QCOMPARE(lees(iniPad), ini);
+        QVERIFY(QFileInfo(iniPad).lastModified() > oud); // rewritten at the close
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFaultsProcess)
+#include "test_faults_process.moc"

@@ -27,6 +27,7 @@ namespace {
 // process (no sound device, no desktop opener).
 struct Omgeving {
     QTemporaryDir map;
+    QTemporaryDir gegevens;
     Toestand t;
     std::unique_ptr<Hoofdvenster> w;
 
@@ -40,6 +41,15 @@ struct Omgeving {
     }
 
     QString achtergronden() const { return t.paden.achtergronden(); }
+
+    // As for an installed program: the settings live in a data directory of their own, whose
+    // Backgrounds folder (made here) is the one this returns.
+    QString eigenAchtergronden() {
+        t.paden.gegevensMap = gegevens.path();
+        const QString eigen = QDir(gegevens.path()).filePath(QStringLiteral("Backgrounds"));
+        QDir().mkpath(eigen);
+        return eigen;
+    }
 };
 
 // Answers every message box that comes up while it lives, and remembers what it said.
@@ -99,6 +109,14 @@ QStringList lijstTeksten(const QListWidget* lijst) {
     return namen;
 }
 
+// The full path each entry keeps besides its name.
+QStringList lijstPaden(const QListWidget* lijst) {
+    QStringList paden;
+    for (int i = 0; i < lijst->count(); ++i)
+        paden.append(lijst->item(i)->data(Config::kPadRol).toString());
+    return paden;
+}
+
 bool heeftFocus(const Config& dlg, const QComboBox* veld) {
     const QWidget* f = dlg.focusWidget();
     return f == veld || (f && f == veld->lineEdit());
@@ -128,6 +146,8 @@ private Q_SLOTS:
     void vullenAchtergronden();
     void vullenEenAchtergrond();
     void vullenGeenAchtergrondMapValtTerugOpWerkmap();
+    void vullenAchtergrondenUitBeideMappen();
+    void vullenAlleenEigenAchtergrondMap();
 
     // Live controls.
     void kleurBalkVerandertEenComponent();
@@ -140,6 +160,7 @@ private Q_SLOTS:
     void rolSoortNogmaalsKiezenDoetNiets();
     void achtergrondKiezen();
     void achtergrondKapotBewaartPad();
+    void achtergrondUitEigenMapKiezen();
 
     // Apply on "Exit".
     void toepassenOmgekeerdBereik();
@@ -510,7 +531,9 @@ void TestConfig::vullenAchtergronden() {
     QCOMPARE(dlg.aantalLabel()->text(), QStringLiteral("4 Achtergronden"));
     QCOMPARE(dlg.aantalLabel()->size(), dlg.aantalLabel()->sizeHint());
     QVERIFY(dlg.achtergrondLijst()->selectedItems().isEmpty());
-    QCOMPARE(dlg.achtergrondMap(), o.achtergronden());
+    QCOMPARE(lijstPaden(dlg.achtergrondLijst()),
+             (QStringList{map.filePath("a.jpg"), map.filePath("b.JPG"), map.filePath("C.gif"),
+                          map.filePath("d.bmp")}));
     // Filling the list chose nothing.
     QCOMPARE(o.t.inst.AchtergrondBestand,
              QDir(o.t.paden.programmaMap).filePath(QLatin1String(kStandaardAchtergrond)));
@@ -527,7 +550,6 @@ void TestConfig::vullenEenAchtergrond() {
     Config leeg(o.t, *o.w, o.w.get());
     QCOMPARE(leeg.aantalLabel()->text(), QStringLiteral("0 Achtergronden"));
     QCOMPARE(leeg.achtergrondLijst()->count(), 0);
-    QCOMPARE(leeg.achtergrondMap(), o.achtergronden());
 }
 
 void TestConfig::vullenGeenAchtergrondMapValtTerugOpWerkmap() {
@@ -540,10 +562,60 @@ void TestConfig::vullenGeenAchtergrondMapValtTerugOpWerkmap() {
     Config dlg(o.t, *o.w, o.w.get());
     QDir::setCurrent(vorige);
 
-    QCOMPARE(QFileInfo(dlg.achtergrondMap()).canonicalFilePath(),
-             QFileInfo(werk.path()).canonicalFilePath());
     QCOMPARE(lijstTeksten(dlg.achtergrondLijst()), QStringList{QStringLiteral("hier.gif")});
+    QCOMPARE(QFileInfo(lijstPaden(dlg.achtergrondLijst()).value(0)).canonicalFilePath(),
+             QFileInfo(QDir(werk.path()).filePath(QStringLiteral("hier.gif"))).canonicalFilePath());
     QCOMPARE(dlg.aantalLabel()->text(), QStringLiteral("1 Achtergronden"));
+}
+
+void TestConfig::vullenAchtergrondenUitBeideMappen() {
+    Omgeving o;
+    const QDir programma(o.achtergronden());
+    const QDir eigen(o.eigenAchtergronden());
+    QVERIFY(QDir().mkpath(programma.path()));
+    for (const char* naam : {"zon.jpg", "Boom.gif", "tekst.txt"})
+        QVERIFY(schrijf(programma.filePath(QLatin1String(naam)), "x"));
+    for (const char* naam : {"maan.BMP", "Appel.jpg", "zon.jpg", "foto.png"})
+        QVERIFY(schrijf(eigen.filePath(QLatin1String(naam)), "x"));
+
+    Config dlg(o.t, *o.w, o.w.get());
+    // The program's pictures first, then the user's, each by name without regard to case.
+    QCOMPARE(lijstTeksten(dlg.achtergrondLijst()),
+             (QStringList{"Boom.gif", "zon.jpg", "Appel.jpg", "maan.BMP", "zon.jpg"}));
+    QCOMPARE(lijstPaden(dlg.achtergrondLijst()),
+             (QStringList{programma.filePath("Boom.gif"), programma.filePath("zon.jpg"),
+                          eigen.filePath("Appel.jpg"), eigen.filePath("maan.BMP"),
+                          eigen.filePath("zon.jpg")}));
+    QCOMPARE(dlg.aantalLabel()->text(), QStringLiteral("5 Achtergronden"));
+    QCOMPARE(dlg.aantalLabel()->size(), dlg.aantalLabel()->sizeHint());
+    QVERIFY(dlg.achtergrondLijst()->selectedItems().isEmpty());
+}
+
+void TestConfig::vullenAlleenEigenAchtergrondMap() {
+    // The program has no Backgrounds folder, the user has one: the user's pictures are
+    // listed, and the current directory is not looked at.
+    Omgeving o;
+    const QDir eigen(o.eigenAchtergronden());
+    QVERIFY(!QFileInfo::exists(o.achtergronden()));
+    QVERIFY(schrijf(eigen.filePath(QStringLiteral("eigen.gif")), "x"));
+    QTemporaryDir werk;
+    QVERIFY(schrijf(QDir(werk.path()).filePath(QStringLiteral("hier.gif")), "x"));
+    const QString vorige = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(werk.path()));
+    Config dlg(o.t, *o.w, o.w.get());
+    QDir::setCurrent(vorige);
+
+    QCOMPARE(lijstTeksten(dlg.achtergrondLijst()), QStringList{QStringLiteral("eigen.gif")});
+    QCOMPARE(lijstPaden(dlg.achtergrondLijst()), QStringList{eigen.filePath("eigen.gif")});
+    QCOMPARE(dlg.aantalLabel()->text(), QStringLiteral("1 Achtergronden"));
+
+    // An empty folder of the user's counts as found as well.
+    QVERIFY(QFile::remove(eigen.filePath(QStringLiteral("eigen.gif"))));
+    QVERIFY(QDir::setCurrent(werk.path()));
+    Config leeg(o.t, *o.w, o.w.get());
+    QDir::setCurrent(vorige);
+    QCOMPARE(leeg.achtergrondLijst()->count(), 0);
+    QCOMPARE(leeg.aantalLabel()->text(), QStringLiteral("0 Achtergronden"));
 }
 
 // --- Live controls -----------------------------------------------------------------------
@@ -765,6 +837,34 @@ void TestConfig::achtergrondKapotBewaartPad() {
     dlg.achtergrondLijst()->setCurrentRow(2);
     QCOMPARE(o.t.inst.AchtergrondBestand, o.achtergronden() + QStringLiteral("/c.gif"));
     QCOMPARE(o.w->grab().toImage().pixelColor(3, 3), QColor(0, 0, 255));
+}
+
+void TestConfig::achtergrondUitEigenMapKiezen() {
+    // The same name in both folders: each entry loads its own picture.
+    Omgeving o;
+    const QDir programma(o.achtergronden());
+    const QDir eigen(o.eigenAchtergronden());
+    QVERIFY(QDir().mkpath(programma.path()));
+    QVERIFY(schrijfBeeld(programma.filePath(QStringLiteral("veld.bmp")), QColor(255, 0, 0), "BMP"));
+    QVERIFY(schrijfBeeld(eigen.filePath(QStringLiteral("veld.bmp")), QColor(0, 0, 255), "BMP"));
+    QVERIFY(schrijf(eigen.filePath(QStringLiteral("stuk.jpg")), "geen plaatje"));
+
+    Config dlg(o.t, *o.w, o.w.get());
+    QCOMPARE(lijstTeksten(dlg.achtergrondLijst()),
+             (QStringList{"veld.bmp", "stuk.jpg", "veld.bmp"}));
+    dlg.achtergrondLijst()->setCurrentRow(2);
+    QCOMPARE(o.t.inst.AchtergrondBestand, eigen.filePath(QStringLiteral("veld.bmp")));
+    QVERIFY(o.w->heeftAchtergrond());
+    QCOMPARE(o.w->grab().toImage().pixelColor(3, 3), QColor(0, 0, 255));
+
+    dlg.achtergrondLijst()->setCurrentRow(0);
+    QCOMPARE(o.t.inst.AchtergrondBestand, programma.filePath(QStringLiteral("veld.bmp")));
+    QCOMPARE(o.w->grab().toImage().pixelColor(3, 3), QColor(255, 0, 0));
+
+    // A file of the user's that is no picture: the path is stored, the picture stays.
+    dlg.achtergrondLijst()->setCurrentRow(1);
+    QCOMPARE(o.t.inst.AchtergrondBestand, eigen.filePath(QStringLiteral("stuk.jpg")));
+    QCOMPARE(o.w->grab().toImage().pixelColor(3, 3), QColor(255, 0, 0));
 }
 
 // --- Apply on "Exit" ---------------------------------------------------------------------

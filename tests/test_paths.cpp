@@ -168,6 +168,11 @@ private Q_SLOTS:
             "naar:\n    /home/u/data/Quintaro.ini\n    /home/u/data/Lijstnummers.txt\n");
         QVERIFY(lezen > 0);
         QVERIFY(schrijven > lezen);
+        // Last the user's data directory, and that its Backgrounds folder is read as well.
+        const qsizetype gebruiker = o.uitvoer.indexOf("gebruiker:\n    /home/u/data\n");
+        QVERIFY(gebruiker > schrijven);
+        QVERIFY(o.uitvoer.mid(gebruiker).simplified().contains(
+            QLatin1String("de map Backgrounds in die gegevensmap")));
         // No line is wider than a terminal of 92 columns.
         for (const QString& regel : o.uitvoer.split(u'\n'))
             QVERIFY2(regel.size() <= 92, qPrintable(regel));

@@ -1,15 +1,19 @@
-// The main window's texts in Dutch, its own language, and in English; no text shown by the
-// window bypasses the translation.
+// The texts of the main window and of the settings dialog in Dutch, the program's own
+// language, and in English; no text shown by either bypasses the translation.
 #include "app/taal.h"
 #include "common/picturebutton.h"
+#include "config/configdialog.h"
 #include "draw/resultpanel.h"
 #include "widgettest.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 #include <QTranslator>
@@ -40,11 +44,10 @@ struct Tekst {
     QString tekst;
 };
 
-// Every text of the window and its children: window caption, tooltips, accessible names and
-// descriptions, label and button captions. The labels that show data (the title from the
-// settings, the counter and the clock) are left out with their captions only.
-QList<Tekst> alleTeksten(Hoofdvenster& w) {
-    const QSet<const QWidget*> gegevens{w.logo1(), w.logo2(), w.teller(), w.klok()};
+// Every text of a window and its children: window caption, tooltips, accessible names and
+// descriptions, label and button captions. The captions of the labels in `gegevens`, which
+// show data, are left out.
+QList<Tekst> alleTeksten(QWidget& w, const QSet<const QWidget*>& gegevens) {
     QList<QWidget*> widgets = w.findChildren<QWidget*>();
     widgets.prepend(&w);
     QList<Tekst> teksten;
@@ -63,6 +66,78 @@ QList<Tekst> alleTeksten(Hoofdvenster& w) {
     }
     teksten.removeIf([](const Tekst& t) { return t.tekst.isEmpty(); });
     return teksten;
+}
+
+// The main window's texts; the title from the settings, the counter and the clock show data.
+QList<Tekst> alleTeksten(Hoofdvenster& w) {
+    return alleTeksten(w, {w.logo1(), w.logo2(), w.teller(), w.klok()});
+}
+
+// Every text the settings dialog shows: its controls as opened, the marks that the range
+// fields get for an empty field, a word and numbers out of range, and the message for an
+// inverted range with its button.
+QList<Tekst> dialoogTeksten(Opstelling& o) {
+    Config dlg(o.toestand, *o.venster, o.venster.get());
+    QList<Tekst> teksten = alleTeksten(dlg, {});
+    const auto markeringen = [&dlg, &teksten](const QString& waarom) {
+        for (QComboBox* veld : {dlg.combo1(), dlg.combo2()}) {
+            QVERIFY(Config::isGemarkeerd(veld));
+            teksten.append(
+                {veld->objectName() + QStringLiteral(" tooltip, ") + waarom, veld->toolTip()});
+        }
+    };
+    dlg.combo1()->setEditText(QString());
+    dlg.combo2()->setEditText(QStringLiteral("veel"));
+    dlg.cancelKnop()->click();
+    markeringen(QStringLiteral("empty and a word"));
+    dlg.combo1()->setEditText(QStringLiteral("1e12"));
+    dlg.combo2()->setEditText(QStringLiteral("-1e12"));
+    dlg.cancelKnop()->click();
+    markeringen(QStringLiteral("out of range"));
+
+    dlg.combo1()->setEditText(QStringLiteral("100"));
+    dlg.combo2()->setEditText(QStringLiteral("99"));
+    bool gezien = false;
+    ModaalBeantwoorder antwoord([&teksten, &gezien](QWidget* modaal) {
+        auto* box = qobject_cast<QMessageBox*>(modaal);
+        if (!box)
+            return;
+        gezien = true;
+        teksten.append({QStringLiteral("message caption"), box->windowTitle()});
+        teksten.append({QStringLiteral("message text"), box->text()});
+        for (QAbstractButton* knop : box->buttons())
+            teksten.append({QStringLiteral("message button"), knop->text()});
+        box->accept();
+    });
+    dlg.cancelKnop()->click();
+    if (!gezien)
+        teksten.append({QStringLiteral("message"), QStringLiteral("<not shown>")});
+    return teksten;
+}
+
+// Where the second word of the range fields' caption starts, in the dialog's pixels, against
+// the left edge of the field for the highest number.
+int tweedeWoordTegenVeld() {
+    Opstelling o(kInstellingen);
+    Config dlg(o.toestand, *o.venster, o.venster.get());
+    auto* label = dlg.findChild<QLabel*>(QStringLiteral("Label4"));
+    if (!label)
+        return 1000;
+    const QString tekst = label->text();
+    const qsizetype blanks = tekst.indexOf(u' ');
+    qsizetype tweede = blanks;
+    while (tweede < tekst.size() && tekst[tweede] == u' ')
+        ++tweede;
+    const int x = label->x() + QFontMetrics(label->font()).horizontalAdvance(tekst.left(tweede));
+    return x - dlg.combo2()->x();
+}
+
+// The width of a blank in the dialog's text font.
+int blankBreedte() {
+    Opstelling o(kInstellingen);
+    Config dlg(o.toestand, *o.venster, o.venster.get());
+    const QLabel* label = dlg.findChild<QLabel*>(QStringLiteral("Label4"));
+    return label ? QFontMetrics(label->font()).horizontalAdvance(u' ') : 0;
 }
 
 // Draws until the range 5..5 is exhausted and returns the message's title, text and buttons.
@@ -100,11 +175,18 @@ private Q_SLOTS:
         Opstelling o(kInstellingen);
         const QList<Tekst> teksten = alleTeksten(*o.venster);
         const QStringList bericht = uitgeputBericht(o);
+        const QList<Tekst> dialoog = dialoogTeksten(o);
         QCoreApplication::removeTranslator(&merker);
 
         QVERIFY(teksten.size() >= 20);
         for (const Tekst& t : teksten)
             QVERIFY2(Merker::gemerkt(t.tekst), qPrintable(t.waar + ": " + t.tekst));
+        // The dialog: caption, two buttons and a tooltip, seven labels, two options, four
+        // range marks, and the message's caption, text and button.
+        QCOMPARE(dialoog.size(), 1 + 3 + 7 + 2 + 4 + 3);
+        for (const Tekst& t : dialoog)
+            QVERIFY2(Merker::gemerkt(t.tekst), qPrintable(QStringLiteral("dialog ") + t.waar +
+                                                          QStringLiteral(": ") + t.tekst));
         QCOMPARE(bericht.size(), 3);
         for (const QString& tekst : bericht)
             QVERIFY2(Merker::gemerkt(tekst), qPrintable(tekst));
@@ -121,7 +203,7 @@ private Q_SLOTS:
             QVERIFY2(!engels.translate(context, bron).isEmpty(),
                      (context + ": " + bron).constData());
         }
-        QVERIFY(eigen >= 15);
+        QVERIFY(eigen >= 30);
     }
 
     void dutchShowsTheOriginalTexts() {
@@ -145,6 +227,27 @@ private Q_SLOTS:
         QCOMPARE(bericht.mid(0, 2),
                  (QStringList{" Nieuw",
                               "Alle getallen zijn getrokken,\nde lijst wordt nu leeg gemaakt!"}));
+    }
+
+    void dutchDialogShowsTheOriginalTexts() {
+        Taalkeuze nl("nl");
+        Opstelling o(kInstellingen);
+        QStringList teksten;
+        for (const Tekst& t : dialoogTeksten(o))
+            teksten.append(t.tekst);
+        const QString van = QStringLiteral("Van") + QString(12, u' ') + QStringLiteral("t/m");
+        for (const QString& verwacht :
+             {QStringLiteral(" Configuratie"), QStringLiteral("Exit"), QStringLiteral("Reset"),
+              QStringLiteral(" Reset kleuren "), QStringLiteral("Kleur van eindgetal en titel"),
+              van, QStringLiteral("Random getallen"), QStringLiteral("4 Seconden"),
+              QStringLiteral("Pauze na het starten"), QStringLiteral("0 Achtergronden"),
+              QStringLiteral("Rollers met getallen"), QStringLiteral("Rollers met afbeeldingen"),
+              QStringLiteral("Titel boven de rollers"), QStringLiteral("Vul een geheel getal in"),
+              QStringLiteral("Geen geheel getal"),
+              QStringLiteral("Buiten het bereik: -2147483648 t/m 2147483647"),
+              QStringLiteral("Error"),
+              QStringLiteral("Het laagste nummer is hoger dan het hoogste nummer!")})
+            QVERIFY2(teksten.contains(verwacht), qPrintable(verwacht));
     }
 
     void englishTranslatesEveryText() {
@@ -181,6 +284,48 @@ private Q_SLOTS:
             (QStringList{" New", "All numbers have been drawn,\nthe list will now be cleared!"}));
         // The data keep their form.
         QCOMPARE(w.logo1()->text(), QStringLiteral("Grote Trekking"));
+    }
+
+    void englishTranslatesTheDialog() {
+        QList<Tekst> nl;
+        int nlPlaats = 0;
+        {
+            Opstelling nederlands(kInstellingen);
+            nl = dialoogTeksten(nederlands);
+            nlPlaats = tweedeWoordTegenVeld();
+        }
+
+        Taalkeuze en("en");
+        Opstelling o(kInstellingen);
+        const QList<Tekst> engels = dialoogTeksten(o);
+        QStringList teksten;
+        for (const Tekst& t : engels)
+            teksten.append(t.tekst);
+        for (const char* verwacht :
+             {" Settings", "Exit", " Reset colours ", "Colour of result number and title",
+              "Random numbers", "4 sec.", "Pause after starting", "Backgrounds: 0",
+              "Rollers with numbers", "Rollers with pictures", "Title above the rollers",
+              "Enter a whole number", "Not a whole number",
+              "Out of range: -2147483648 to 2147483647", "Error",
+              "The lowest number is higher than the highest number!"})
+            QVERIFY2(teksten.contains(QLatin1String(verwacht)), verwacht);
+
+        // Apart from the words that are the same in both languages, nothing stays Dutch.
+        QCOMPARE(engels.size(), nl.size());
+        const QSet<QString> gelijk{"Exit", "Reset", "Error", "OK"};
+        for (qsizetype i = 0; i < nl.size(); ++i) {
+            QCOMPARE(engels[i].waar, nl[i].waar);
+            if (!gelijk.contains(nl[i].tekst))
+                QVERIFY2(engels[i].tekst != nl[i].tekst,
+                         qPrintable(nl[i].waar + ": " + nl[i].tekst));
+        }
+
+        // The caption under the range fields: its second word stands under the second field
+        // in English as it does in Dutch, as near as the blanks allow.
+        const int enPlaats = tweedeWoordTegenVeld();
+        QVERIFY2(qAbs(enPlaats - nlPlaats) <= blankBreedte(),
+                 qPrintable(QStringLiteral("%1 against %2").arg(enPlaats).arg(nlPlaats)));
+        QVERIFY(qAbs(nlPlaats) <= 2 * blankBreedte());
     }
 
     void dutchWhateverTheSystemLanguage() {

@@ -2,6 +2,82 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="nl_NL">
 <context>
+    <name>Config</name>
+    <message>
+        <source> Configuratie</source>
+        <translation> Settings</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source> Reset kleuren </source>
+        <translation> Reset colours </translation>
+    </message>
+    <message>
+        <source>Random getallen</source>
+        <translation>Random numbers</translation>
+    </message>
+    <message>
+        <source>Rollers met getallen</source>
+        <translation>Rollers with numbers</translation>
+    </message>
+    <message>
+        <source>Rollers met afbeeldingen</source>
+        <translation>Rollers with pictures</translation>
+    </message>
+    <message>
+        <source>Kleur van eindgetal en titel</source>
+        <translation>Colour of result number and title</translation>
+    </message>
+    <message>
+        <source>Van            t/m</source>
+        <extracomment>Stands under the two range fields: the first word under the lowest number, the second under the highest; the blanks between them set the second word&apos;s place.</extracomment>
+        <translation>From          to</translation>
+    </message>
+    <message>
+        <source>Pauze na het starten</source>
+        <translation>Pause after starting</translation>
+    </message>
+    <message>
+        <source>Titel boven de rollers</source>
+        <translation>Title above the rollers</translation>
+    </message>
+    <message>
+        <source>%1 Achtergronden</source>
+        <translation>Backgrounds: %1</translation>
+    </message>
+    <message>
+        <source>%1 Seconden</source>
+        <translation>%1 sec.</translation>
+    </message>
+    <message>
+        <source>Vul een geheel getal in</source>
+        <translation>Enter a whole number</translation>
+    </message>
+    <message>
+        <source>Geen geheel getal</source>
+        <translation>Not a whole number</translation>
+    </message>
+    <message>
+        <source>Buiten het bereik: %1 t/m %2</source>
+        <translation>Out of range: %1 to %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Het laagste nummer is hoger dan het hoogste nummer!</source>
+        <translation>The lowest number is higher than the highest number!</translation>
+    </message>
+</context>
+<context>
     <name>Hoofdvenster</name>
     <message>
         <source>Form1</source>
@@ -158,6 +234,10 @@ the list will now be cleared!</translation>
     <message>
         <source>Instellingen en getrokken nummers worden geschreven naar:</source>
         <translation>Settings and drawn numbers are written to:</translation>
+    </message>
+    <message>
+        <source>Staan ze daar, dan toont de lijst met achtergronden ook de plaatjes uit de map Backgrounds in die gegevensmap.</source>
+        <translation>When they go there, the list of backgrounds also shows the pictures of the Backgrounds folder in that data folder.</translation>
     </message>
 </context>
 </TS>

@@ -86,6 +86,8 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += alinea(tr("Zonder --dir komen die twee bestanden naast het programma als die map "
                        "beschrijfbaar is, en anders in de gegevensmap van de gebruiker:"));
     tekst += map(gebruikersMap);
+    tekst += alinea(tr("Staan ze daar, dan toont de lijst met achtergronden ook de plaatjes uit "
+                       "de map Backgrounds in die gegevensmap."));
     return tekst;
 }
 

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -159,7 +160,7 @@ int balkWaarde(double component) {
 Config::Config(Toestand& toestand, Hoofdvenster& hoofd, QWidget* parent)
     : QDialog(parent), m_toestand(toestand), m_hoofd(hoofd) {
     setObjectName(QStringLiteral("Config"));
-    setWindowTitle(QStringLiteral(" Configuratie"));
+    setWindowTitle(tr(" Configuratie"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -193,7 +194,7 @@ QRadioButton* Config::rolKeuze(int k) const {
 // created before the control it frames, so it lies behind it.
 void Config::bouwBesturing() {
     m_backKnoppen = maakKader(this, "BackKnoppen", QColor(0, 0, 0));
-    m_cancelKnop = new QPushButton(QStringLiteral("Exit"), this);
+    m_cancelKnop = new QPushButton(tr("Exit"), this);
     m_cancelKnop->setObjectName(QStringLiteral("CancelKnop"));
     m_cancelKnop->setDefault(true);
 
@@ -203,9 +204,9 @@ void Config::bouwBesturing() {
             maakBalk(this, QStringLiteral("ColorScroll%1").arg(i), 0, 255, 0);
     m_label2 = maakTekst(this, "Label2", QString());
     m_label3 = maakKader(this, "Label3", QColor(0, 0, 0));
-    m_resetKnop = new QPushButton(QStringLiteral("Reset"), this);
+    m_resetKnop = new QPushButton(tr("Reset"), this);
     m_resetKnop->setObjectName(QStringLiteral("ResetKnop"));
-    m_resetKnop->setToolTip(QStringLiteral(" Reset kleuren "));
+    m_resetKnop->setToolTip(tr(" Reset kleuren "));
 
     m_list1 = new QListWidget(this);
     m_list1->setObjectName(QStringLiteral("List1"));
@@ -231,12 +232,11 @@ void Config::bouwBesturing() {
     m_combo2 = maakCombo(this, "Combo2");
     m_combo2->setEditText(QStringLiteral("Combo2"));
     m_label4 = maakTekst(this, "Label4", QString());
-    m_label10 = maakTekst(this, "Label10", QStringLiteral("Random getallen"));
+    m_label10 = maakTekst(this, "Label10", tr("Random getallen"));
     m_label11 = maakTekst(this, "Label11", QStringLiteral("0"));
 
     m_rolGroep = new QButtonGroup(this);
-    const std::array<QString, 2> keuzes{QStringLiteral("Rollers met getallen"),
-                                        QStringLiteral("Rollers met afbeeldingen")};
+    const std::array<QString, 2> keuzes{tr("Rollers met getallen"), tr("Rollers met afbeeldingen")};
     for (int k = 0; k < 2; ++k) {
         auto* knop = new QRadioButton(keuzes[static_cast<std::size_t>(k)], this);
         knop->setObjectName(QStringLiteral("RolKeuze%1").arg(k));
@@ -303,7 +303,7 @@ void Config::vul() {
     m_colorScroll[2]->setValue(balkWaarde(inst.KleurBlauw));
 
     m_label2->move(twips(270, 1230));
-    zetTekst(m_label2, QStringLiteral("Kleur van eindgetal en titel"));
+    zetTekst(m_label2, tr("Kleur van eindgetal en titel"));
     m_label9->setGeometry(twips(2100, 240, 480, 960));
     zetKleur(m_label9, QPalette::Window, titelKleur(m_toestand.inst));
 
@@ -330,21 +330,23 @@ void Config::vul() {
     m_combo2->setCurrentIndex(401);
 
     m_label4->move(twips(255, 2190));
-    zetTekst(m_label4, QStringLiteral("Van            t/m"));
+    //: Stands under the two range fields: the first word under the lowest number, the second
+    //: under the highest; the blanks between them set the second word's place.
+    zetTekst(m_label4, tr("Van            t/m"));
     m_label10->move(twips(2250, 1860));
 
     m_label6->setGeometry(twips(240, 2700, 1830, 360));
     m_pauzeScroll->setGeometry(twips(270, 2730, 1770, 300));
     m_label7->move(twips(2160, 2745));
-    zetTekst(m_label7, QString::number(inst.PauzeSeconden) + QStringLiteral(" Seconden"));
+    zetTekst(m_label7, pauzeTekst(inst.PauzeSeconden));
     m_label8->move(twips(240, 3090));
-    zetTekst(m_label8, QStringLiteral("Pauze na het starten"));
+    zetTekst(m_label8, tr("Pauze na het starten"));
     // A stored pause outside 1..9 is brought to the nearest end by the bar.
     m_pauzeScroll->setValue(inst.PauzeSeconden);
 
     m_text1->setGeometry(twips(240, 3525, 3000, 330));
     m_label12->move(twips(3345, 3570));
-    zetTekst(m_label12, QStringLiteral("Titel boven de rollers"));
+    zetTekst(m_label12, tr("Titel boven de rollers"));
     m_text1->setText(inst.TitelTekst);
     m_text1->setCursorPosition(0);
 
@@ -372,24 +374,35 @@ void Config::vul() {
 }
 
 void Config::vulAchtergronden() {
-    // A missing or unreadable folder leaves the list on the current directory.
-    QString map = m_toestand.paden.achtergronden();
-    const QFileInfo info(map);
-    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
-        map = QDir::currentPath();
-    m_achtergrondMap = map;
-
-    const QDir dir(map);
-    const QStringList namen =
-        dir.entryList({QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.bmp")},
-                      QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    // The program's Backgrounds folder and, where the settings live elsewhere, the one in the
+    // user's data directory. When neither can be read, the list shows the pictures of the
+    // current directory instead.
+    const auto leesbaar = [](const QString& map) {
+        const QFileInfo info(map);
+        return info.isDir() && info.isReadable() && info.isExecutable();
+    };
+    const QStringList mappen = m_toestand.paden.achtergrondMappen();
+    QStringList paden;
+    if (std::any_of(mappen.cbegin(), mappen.cend(), leesbaar)) {
+        paden = m_toestand.paden.achtergrondBestanden();
+    } else {
+        const QFileInfoList hier = QDir::current().entryInfoList(
+            {QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.bmp")},
+            QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& info : hier)
+            paden.append(info.absoluteFilePath());
+    }
     {
         const QSignalBlocker stil(m_list1);
         m_list1->clear();
-        m_list1->addItems(namen);
+        // The same name may stand in both folders; each entry keeps its own path.
+        for (const QString& pad : paden) {
+            auto* item = new QListWidgetItem(QFileInfo(pad).fileName(), m_list1);
+            item->setData(kPadRol, pad);
+        }
         m_list1->clearSelection();
     }
-    zetTekst(m_label11, QString::number(m_list1->count()) + QStringLiteral(" Achtergronden"));
+    zetTekst(m_label11, tr("%1 Achtergronden").arg(m_list1->count()));
 }
 
 void Config::kleurGewijzigd(int i) {
@@ -408,8 +421,11 @@ void Config::kleurGewijzigd(int i) {
 
 void Config::pauzeGewijzigd() {
     m_toestand.inst.PauzeSeconden = static_cast<quint8>(m_pauzeScroll->value());
-    zetTekst(m_label7,
-             QString::number(m_toestand.inst.PauzeSeconden) + QStringLiteral(" Seconden"));
+    zetTekst(m_label7, pauzeTekst(m_toestand.inst.PauzeSeconden));
+}
+
+QString Config::pauzeTekst(int seconden) {
+    return tr("%1 Seconden").arg(seconden);
 }
 
 void Config::kleurReset() {
@@ -434,19 +450,19 @@ void Config::achtergrondGekozen() {
     if (gekozen.isEmpty())
         return;
     // The path is stored even when the picture turns out to be unreadable.
-    m_toestand.inst.AchtergrondBestand = m_achtergrondMap + u'/' + gekozen.first()->text();
+    m_toestand.inst.AchtergrondBestand = gekozen.first()->data(kPadRol).toString();
     m_hoofd.laadAchtergrond(m_toestand.inst.AchtergrondBestand);
 }
 
 Config::Getal Config::leesGetal(const QString& tekst) {
     const QString t = tekst.trimmed();
     if (t.isEmpty())
-        return {std::nullopt, QStringLiteral("Vul een geheel getal in")};
+        return {std::nullopt, tr("Vul een geheel getal in")};
     bool ok = false;
     const double waarde = t.toDouble(&ok);
     if (std::isnan(waarde) || (!ok && !std::isinf(waarde)))
-        return {std::nullopt, QStringLiteral("Geen geheel getal")};
-    const QString buiten = QStringLiteral("Buiten het bereik: %1 t/m %2")
+        return {std::nullopt, tr("Geen geheel getal")};
+    const QString buiten = tr("Buiten het bereik: %1 t/m %2")
                                .arg(std::numeric_limits<qint32>::min())
                                .arg(std::numeric_limits<qint32>::max());
     if (std::isinf(waarde))
@@ -506,8 +522,8 @@ void Config::pasToe() {
     inst.HoogsteNummer = static_cast<qint32>(rondAfBankiers(*hoog.waarde));
 
     if (inst.LaagsteNummer > inst.HoogsteNummer) {
-        QMessageBox melding(QMessageBox::Critical, QStringLiteral("Error"),
-                            QStringLiteral("Het laagste nummer is hoger dan het hoogste nummer!"),
+        QMessageBox melding(QMessageBox::Critical, tr("Error"),
+                            tr("Het laagste nummer is hoger dan het hoogste nummer!"),
                             QMessageBox::Ok, this);
         melding.setObjectName(QStringLiteral("Melding"));
         melding.exec();

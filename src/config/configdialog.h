@@ -18,7 +18,8 @@ class Toestand;
 
 // The settings dialog " Configuratie". Each opening builds it afresh from the settings
 // record; the colour bars, the pause bar, the colour reset, the roller kind and the
-// background list act at once, while the range and the title wait for "Exit".
+// background list act at once, while the range and the title wait for "Exit". Its texts are
+// Dutch and go through tr() (context Config).
 class Config : public QDialog {
     Q_OBJECT
 public:
@@ -42,8 +43,9 @@ public:
     QLabel* kleurVak() const { return m_label9; }
     QLabel* pauzeLabel() const { return m_label7; }
     QLabel* aantalLabel() const { return m_label11; }
-    // The folder the background list was read from.
-    const QString& achtergrondMap() const { return m_achtergrondMap; }
+    // The item data role under which each background entry keeps its picture's full path;
+    // the entry's text is the file name alone.
+    static constexpr int kPadRol = Qt::UserRole;
     // Whether a range field carries the mark of an unusable value.
     static bool isGemarkeerd(const QComboBox* veld);
 
@@ -58,6 +60,8 @@ private:
     void bouwBesturing();
     void vul();
     void vulAchtergronden();
+    // The text beside the pause bar, e.g. "4 Seconden".
+    static QString pauzeTekst(int seconden);
 
     // The live handlings.
     void kleurGewijzigd(int i);
@@ -73,7 +77,6 @@ private:
 
     Toestand& m_toestand;
     Hoofdvenster& m_hoofd;
-    QString m_achtergrondMap;
 
     QLabel* m_backKnoppen = nullptr;
     QPushButton* m_cancelKnop = nullptr;

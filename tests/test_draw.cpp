@@ -37,7 +37,7 @@ void spatie(Hoofdvenster& w) {
 
 class TestDraw : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void wholeDrawByArrow() {
         Opstelling o(bereik(1, 9999));
         auto& w = *o.venster;

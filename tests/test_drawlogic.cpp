@@ -41,7 +41,7 @@ std::set<qint32> trekAlles(NummerKiezer& kiezer, qint32 laagste, qint32 hoogste,
 class TestDrawLogic : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     // The chooser, digit mode.
     void kiesNieuwTienGetallenDanUitgeput();
     void kiesNieuwGeenHerhalingGroterBereik();

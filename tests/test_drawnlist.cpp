@@ -28,7 +28,7 @@ bool schrijfBestand(const QString& pad, const QByteArray& inhoud) {
 class TestDrawnList : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     // The file.
     void inhoudVoorbeeld();
     void inhoudGrenzen();

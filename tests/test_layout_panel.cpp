@@ -5,7 +5,7 @@
 
 class TestLayoutPanel : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void screenOf1024Pixels() {
         const Indeling ind = berekenIndeling(QSize(1024, 768));
         QCOMPARE(ind.schermBreedte, 15360);

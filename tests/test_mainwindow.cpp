@@ -26,7 +26,7 @@ QByteArray metAchtergrond(const QString& pad) {
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void startWithoutSettingsFile() {
         Opstelling o;
         auto& w = *o.venster;

@@ -39,7 +39,7 @@ const QByteArray kEigenBestand =
 
 class TestSettings : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void missingFileWritesDefaultsByteForByte() {
         QTemporaryDir map;
         const QString pad = map.filePath("Quintaro.ini");

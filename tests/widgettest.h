@@ -41,7 +41,7 @@ struct Opstelling {
 
 // Answers every modal dialog that opens until stopped, recording title and text.
 class ModaalBeantwoorder : public QObject {
-  public:
+public:
     explicit ModaalBeantwoorder(std::function<void(QWidget*)> actie = {})
         : m_actie(std::move(actie)) {
         m_timer.setInterval(5);
@@ -62,7 +62,7 @@ class ModaalBeantwoorder : public QObject {
     QStringList titels;
     QStringList teksten;
 
-  private:
+private:
     std::function<void(QWidget*)> m_actie;
     QTimer m_timer;
 };

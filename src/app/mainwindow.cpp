@@ -206,7 +206,7 @@ namespace {
 // picture that is cut short as a whole one, the missing part filled in grey; such a file
 // counts as unreadable.
 class BeeldBestand : public QFile {
-  public:
+public:
     using QFile::QFile;
     void begin() { m_leeg = m_kort = false; }
     // JPEG and GIF are read in chunks, so the last read of a whole file comes back short as
@@ -216,7 +216,7 @@ class BeeldBestand : public QFile {
         return formaat == "jpeg" || formaat == "gif" ? m_leeg : m_kort;
     }
 
-  protected:
+protected:
     qint64 readData(char* data, qint64 max) override {
         const qint64 n = QFile::readData(data, max);
         if (max > 0 && n <= 0)
@@ -226,7 +226,7 @@ class BeeldBestand : public QFile {
         return n;
     }
 
-  private:
+private:
     bool m_leeg = false;
     bool m_kort = false;
 };

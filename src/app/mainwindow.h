@@ -19,18 +19,18 @@ class Toestand;
 // The bottom bar: its own drawing (dot texture, the frame behind the list) stays on it.
 class KnopPaneel : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit KnopPaneel(QWidget* parent = nullptr);
     void setTekening(const QImage& tekening);
     const QImage& tekening() const { return m_tekening; }
-  Q_SIGNALS:
+Q_SIGNALS:
     void geklikt();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
 
-  private:
+private:
     QImage m_tekening;
 };
 
@@ -38,7 +38,7 @@ class KnopPaneel : public QWidget {
 // arrows, and the bottom bar with toolbar, drawn list, counter, clock and exit button.
 class Hoofdvenster : public QWidget {
     Q_OBJECT
-  public:
+public:
     Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidget* parent = nullptr);
     ~Hoofdvenster() override;
 
@@ -94,11 +94,11 @@ class Hoofdvenster : public QWidget {
     // Opens the settings dialog modally.
     void openConfig();
 
-  Q_SIGNALS:
+Q_SIGNALS:
     // The closing sequence has written both files; the program ends now.
     void afgesloten();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent* e) override;
@@ -106,7 +106,7 @@ class Hoofdvenster : public QWidget {
     bool event(QEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
-  private:
+private:
     void laadVolgorde();
     void rolTik(int n);
     void klokTik();

@@ -26,7 +26,7 @@ struct Veld {
 // front of it are skipped; a quoted field runs to the next quote and whatever follows the
 // closing quote up to the separator is ignored.
 class VeldLezer {
-  public:
+public:
     explicit VeldLezer(const QString& tekst) : m_t(tekst) {}
 
     std::optional<Veld> volgende() {
@@ -57,7 +57,7 @@ class VeldLezer {
         return veld;
     }
 
-  private:
+private:
     static bool isScheiding(QChar c) { return c == u',' || c == u'\r' || c == u'\n'; }
 
     void slaScheidingOver() {

@@ -12,7 +12,7 @@
 // All state that both windows share: the settings record, the run-time switches and
 // counters, the draw's working values, the drawn list and the pause routine.
 class Toestand {
-  public:
+public:
     Instellingen inst;
     Paden paden;
 

@@ -13,7 +13,7 @@ class Toestand;
 // The routines the windows share for the world outside: playing a sound and opening a
 // document or web address with the desktop's associated program.
 class Algemeen {
-  public:
+public:
     explicit Algemeen(Toestand& toestand);
     ~Algemeen();
     Algemeen(const Algemeen&) = delete;
@@ -32,7 +32,7 @@ class Algemeen {
     void setOpener(std::function<void(const QUrl&)> opener) { m_opener = std::move(opener); }
     void setGeluidsuitvoer(bool aan) { m_uitvoer = aan; }
 
-  private:
+private:
     Toestand& m_toestand;
     QHash<QString, QSoundEffect*> m_effecten;
     QSoundEffect* m_speelt = nullptr;

@@ -9,7 +9,7 @@ class QEventLoop;
 // the event loop, so the window stays responsive without spinning the processor, and it is
 // re-entrant: a handler that runs inside one pause may pause again.
 class Pauze {
-  public:
+public:
     // Waits `seconden` on a monotonic clock while events are processed. A duration of 0 or
     // less returns at once without processing events. Returns false once the program is
     // closing: the caller must then abandon its sequence.
@@ -25,7 +25,7 @@ class Pauze {
     void setTijdSchaal(double schaal) { m_schaal = schaal; }
     double tijdSchaal() const { return m_schaal; }
 
-  private:
+private:
     bool m_sluiten = false;
     double m_schaal = 1.0;
     QList<QPointer<QEventLoop>> m_lussen;

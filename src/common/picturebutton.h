@@ -7,22 +7,22 @@
 // keeps its picture when disabled and then ignores clicks.
 class PlaatjesKnop : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit PlaatjesKnop(QWidget* parent = nullptr);
 
     void setPlaatje(const QPixmap& plaatje);
     const QPixmap& plaatje() const { return m_plaatje; }
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void geklikt();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
-  private:
+private:
     QPixmap m_plaatje;
     bool m_ingedrukt = false;
 };

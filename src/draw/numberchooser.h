@@ -40,6 +40,6 @@ private:
     std::uint64_t m_generatie = ~std::uint64_t{0};
     std::size_t m_gelezen = 0;
     const GetrokkenLijst* m_lijst = nullptr; // the list the pool was built from
-    PlaatsTabel m_waarde;  // position -> offset
-    PlaatsTabel m_positie; // offset -> position
+    PlaatsTabel m_waarde;                    // position -> offset
+    PlaatsTabel m_positie;                   // offset -> position
 };

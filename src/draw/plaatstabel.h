@@ -11,7 +11,7 @@
 // 2^32). Removal shifts the following entries back instead of leaving markers behind, so
 // a table that sees many insertions and removals stays as fast as a fresh one.
 class PlaatsTabel {
-  public:
+public:
     // The value stored for `sleutel`, or `standaard` when there is none.
     std::uint64_t waarde(std::uint64_t sleutel, std::uint64_t standaard) const {
         if (m_aantal == 0)
@@ -70,7 +70,7 @@ class PlaatsTabel {
 
     std::size_t aantal() const { return m_aantal; }
 
-  private:
+private:
     static constexpr std::uint64_t leeg = ~std::uint64_t{0};
     struct Vak {
         std::uint64_t sleutel = leeg;

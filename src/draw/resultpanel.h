@@ -7,21 +7,21 @@
 // released space bar.
 class NummerVak : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit NummerVak(QWidget* parent = nullptr);
 
     QImage& beeld() { return m_beeld; }
     const QImage& beeld() const { return m_beeld; }
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void spatieLosgelaten();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent*) override {}
     void focusOutEvent(QFocusEvent*) override {}
 
-  private:
+private:
     QImage m_beeld;
 };

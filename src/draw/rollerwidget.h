@@ -7,7 +7,7 @@
 // stays until it is painted over.
 class RolVak : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit RolVak(QWidget* parent = nullptr);
 
     // Gives the roller its standing picture: the top of the strip.
@@ -16,10 +16,10 @@ class RolVak : public QWidget {
     void tekenStrook(int y, int hoogte);
     const QImage& beeld() const { return m_beeld; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
 
-  private:
+private:
     QImage m_strook;
     QImage m_beeld;
 };

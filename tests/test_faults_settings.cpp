@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "peakmemory.h"
+
 #include <csignal>
 #include <cstdint>
 #include <fstream>
@@ -104,20 +106,6 @@ bool schrijf(const QString& pad, const QByteArray& inhoud) {
 QString decodeer(const QByteArray& ruw) {
     QStringDecoder decoder(QStringConverter::System);
     return decoder.decode(ruw);
-}
-
-// The peak resident size of this process in kB, after resetting it to the current size.
-void zetPiekTerug() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-long piekKb() {
-    std::ifstream status("/proc/self/status");
-    std::string regel;
-    while (std::getline(status, regel)) {
-        if (regel.rfind("VmHWM:", 0) == 0)
-            return std::stol(regel.substr(6));
-    }
-    return -1;
 }
 
 // What the writer makes of a text: the file cannot hold a double quote or a line break

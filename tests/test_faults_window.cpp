@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "peakmemory.h"
 #include <QTimer>
 #include <QtEndian>
 
@@ -32,19 +34,6 @@ const QByteArray kInstellingen = "\"Brevane Software 2012\"\r\n\"---------------
 bool schrijf(const QString& pad, const QByteArray& inhoud) {
     QFile f(pad);
     return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size();
-}
-
-void zetPiekTerug() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-long piekKb() {
-    std::ifstream status("/proc/self/status");
-    std::string regel;
-    while (std::getline(status, regel)) {
-        if (regel.rfind("VmHWM:", 0) == 0)
-            return std::stol(regel.substr(6));
-    }
-    return -1;
 }
 
 // Closes (and records) every modal window that opens: the program must not show any here.

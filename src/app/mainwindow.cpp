@@ -151,6 +151,10 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
     m_lijst->viewport()->setMouseTracking(true);
     m_lijst->viewport()->installEventFilter(this);
 
+    m_beeldTimer.setInterval(10);
+    m_beeldTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_beeldTimer, &QTimer::timeout, this, &Hoofdvenster::toonRollers);
+
     m_klokTimer.setInterval(60);
     connect(&m_klokTimer, &QTimer::timeout, this, &Hoofdvenster::klokTik);
 

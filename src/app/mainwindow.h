@@ -109,6 +109,7 @@ protected:
 private:
     void laadVolgorde();
     void rolTik(int n);
+    void toonRollers();
     void klokTik();
     void zetStartKnoppen(bool aan, bool rechtsEerst);
     // Moves a picture to its pressed place, pauses, and puts it back; false when closing.
@@ -135,6 +136,7 @@ private:
     std::array<RolVak*, 4> m_rol{};
     std::array<QTimer, 4> m_timer;
     QTimer m_klokTimer;
+    QTimer m_beeldTimer; // repaints the spinning rollers together
     NummerVak* m_nummerVak = nullptr;
     PlaatjesKnop* m_pijlLinks = nullptr;
     PlaatjesKnop* m_pijlRechts = nullptr;

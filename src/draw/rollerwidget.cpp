@@ -3,6 +3,7 @@
 #include "app/layout.h"
 
 #include <QPainter>
+#include <algorithm>
 
 RolVak::RolVak(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -18,7 +19,7 @@ void RolVak::setStrook(const QImage& strook) {
     update();
 }
 
-void RolVak::tekenStrook(int y, int hoogte) {
+void RolVak::tekenStrook(int y, int hoogte, bool direct) {
     if (m_strook.isNull())
         return;
     // A plain copy of whole scan lines: the source pixels replace the destination pixels.
@@ -30,7 +31,17 @@ void RolVak::tekenStrook(int y, int hoogte) {
         memcpy(m_beeld.scanLine(r), m_strook.constScanLine(bron),
                static_cast<size_t>(breedte) * sizeof(QRgb));
     }
-    update(0, 0, width(), hoogte);
+    m_vuil = std::max(m_vuil, hoogte);
+    if (direct)
+        toon();
+}
+
+bool RolVak::toon() {
+    if (m_vuil == 0)
+        return false;
+    update(0, 0, width(), m_vuil);
+    m_vuil = 0;
+    return true;
 }
 
 void RolVak::paintEvent(QPaintEvent*) {

@@ -12,8 +12,11 @@ public:
 
     // Gives the roller its standing picture: the top of the strip.
     void setStrook(const QImage& strook);
-    // Copies the strip's rows [y, y + hoogte) into the top of the roller.
-    void tekenStrook(int y, int hoogte);
+    // Copies the strip's rows [y, y + hoogte) into the top of the roller. With `direct` false
+    // the screen follows at the next `toon()`, so that several rollers share one repaint.
+    void tekenStrook(int y, int hoogte, bool direct = true);
+    // Shows what was painted since the last repaint; false when nothing was.
+    bool toon();
     const QImage& beeld() const { return m_beeld; }
 
 protected:
@@ -22,4 +25,5 @@ protected:
 private:
     QImage m_strook;
     QImage m_beeld;
+    int m_vuil = 0; // rows painted but not yet shown
 };

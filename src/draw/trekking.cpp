@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 
 bool Hoofdvenster::trekkingBezig() const {
     // The arrows' enabled state is the record of a draw in progress.
@@ -53,8 +54,20 @@ void Hoofdvenster::spatieStart() {
 
 void Hoofdvenster::rolTik(int n) {
     auto& positie = m_toestand.RolPositie[static_cast<std::size_t>(n)];
-    m_rol[static_cast<std::size_t>(n)]->tekenStrook(positie, 200);
+    m_rol[static_cast<std::size_t>(n)]->tekenStrook(positie, 200, false);
     positie = volgendePositie(positie);
+    // The spinning rollers reach the screen together, once per frame, not once per tick each.
+    if (!m_beeldTimer.isActive())
+        m_beeldTimer.start();
+}
+
+void Hoofdvenster::toonRollers() {
+    bool getoond = false;
+    for (auto* rol : m_rol)
+        getoond = rol->toon() || getoond;
+    if (!getoond &&
+        std::none_of(m_timer.begin(), m_timer.end(), [](const QTimer& t) { return t.isActive(); }))
+        m_beeldTimer.stop();
 }
 
 void Hoofdvenster::StartRollers() {

@@ -102,7 +102,7 @@ private Q_SLOTS:
     }
 
     void bottomPanelDrawing() {
-        const QImage b = knopPaneelTekening(1024, 80);
+        const QImage b = knopPaneelTekening(1024, 80, berekenPaneel(1024).lijstKader);
         QCOMPARE(b.pixel(0, 10), qRgb(20, 20, 50));
         QCOMPARE(b.pixel(3, 79), qRgb(20, 20, 50));
         QCOMPARE(b.pixel(1, 10), qRgb(80, 80, 100));

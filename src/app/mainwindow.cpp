@@ -6,6 +6,7 @@
 #include "config/configdialog.h"
 #include "draw/panel.h"
 #include "draw/resultpanel.h"
+#include "draw/rollerlogic.h"
 #include "draw/rollerwidget.h"
 
 #include <QApplication>
@@ -173,10 +174,9 @@ void Hoofdvenster::laadVolgorde() {
 
     m_logo1->move(m_logo1->x(), naarPixels(m_indeling.logo1Top));
     m_logo2->move(m_logo2->x(), naarPixels(m_indeling.logo2Top));
-    for (std::size_t n = 0; n < 4; ++n) {
+    for (std::size_t n = 0; n < 4; ++n)
         m_rol[n]->setGeometry(naarPixels(m_indeling.rol[n]));
-        m_rol[n]->setStrook(m_strook[m_toestand.RolSoort]);
-    }
+    geefRollersStrook();
     m_nummerVak->setGeometry(naarPixels(m_indeling.nummerPic));
     MaakNummerSchoon();
     m_pijlLinks->move(naarPixels(m_indeling.pijlLinks.x()), naarPixels(m_indeling.pijlLinks.y()));
@@ -184,8 +184,8 @@ void Hoofdvenster::laadVolgorde() {
                        naarPixels(m_indeling.pijlRechts.y()));
     m_knopPaneel->setGeometry(naarPixels(m_indeling.knopPic));
     const int binnen = m_knopPaneel->width();
-    m_knopPaneel->setTekening(knopPaneelTekening(binnen, kPaneelHoogte));
     const PaneelIndeling pi = berekenPaneel(binnen);
+    m_knopPaneel->setTekening(knopPaneelTekening(binnen, kPaneelHoogte, pi.lijstKader));
     for (std::size_t i = 0; i < 4; ++i)
         m_knop[i]->move(pi.knop[i]);
     m_klokLabel->move(pi.klok);
@@ -199,7 +199,7 @@ void Hoofdvenster::laadVolgorde() {
     // From here on every step stands on its own: a failing one is skipped.
     laadAchtergrond(t.inst.AchtergrondBestand);
     if (m_gelezen)
-        zetTeller(QStringLiteral("0/") + QString::number(t.inst.HoogsteNummer));
+        zetTeller(tellerTekst(0, t.inst.HoogsteNummer));
     zetTitel(t.inst.TitelTekst);
     zetTitelKleur(titelKleur(t.inst));
 }
@@ -276,25 +276,15 @@ void Hoofdvenster::paintEvent(QPaintEvent*) {
         p.drawPixmap(0, 0, m_achtergrondGeschaald);
     }
     // The rollers' frames; the borders grow inwards and the rollers lie on top of them.
+    const auto rand = [&p](const QRect& r, int dikte, Qt::GlobalColor kleur) {
+        p.fillRect(QRect(r.left(), r.top(), r.width(), dikte), kleur);
+        p.fillRect(QRect(r.left(), r.bottom() - dikte + 1, r.width(), dikte), kleur);
+        p.fillRect(QRect(r.left(), r.top(), dikte, r.height()), kleur);
+        p.fillRect(QRect(r.right() - dikte + 1, r.top(), dikte, r.height()), kleur);
+    };
     for (std::size_t n = 0; n < 4; ++n) {
-        const QRect zwart = naarPixels(m_indeling.binnenKader[n]);
-        const QRect wit = naarPixels(m_indeling.buitenKader[n]);
-        for (int i = 0; i < 9; ++i) {
-            const QRect r = zwart.adjusted(i, i, -i, -i);
-            p.setPen(Qt::NoPen);
-            p.setBrush(Qt::NoBrush);
-            p.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::black);
-            p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::black);
-            p.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::black);
-            p.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::black);
-        }
-        for (int i = 0; i < 3; ++i) {
-            const QRect r = wit.adjusted(i, i, -i, -i);
-            p.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::white);
-            p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::white);
-            p.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::white);
-            p.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::white);
-        }
+        rand(naarPixels(m_indeling.binnenKader[n]), 9, Qt::black);
+        rand(naarPixels(m_indeling.buitenKader[n]), 3, Qt::white);
     }
 }
 
@@ -324,7 +314,7 @@ void Hoofdvenster::kiesRolSoort(int soort) {
         MaakNummerSchoon();
         t.inst.LaagsteNummer = 1;
         t.inst.HoogsteNummer = 9999;
-        zetTeller(QStringLiteral("0/") + QString::number(t.inst.HoogsteNummer));
+        zetTeller(tellerTekst(0, t.inst.HoogsteNummer));
     } else {
         MaakFruitScherm();
         t.TotaalScore = 0;
@@ -401,13 +391,9 @@ bool Hoofdvenster::drukAnimatie(QWidget* w, QPoint verschuiving) {
 void Hoofdvenster::knopGeklikt(int index) {
     auto& t = m_toestand;
     PlaatjesKnop* knop = m_knop[static_cast<std::size_t>(index)];
-    const QPoint rust(knop->x(), 23);
-    knop->move(rust + QPoint(2, 2));
-    if (t.GeluidAan)
-        m_algemeen.SpeelGeluid(t.paden.geluid("klik.wav"));
-    const bool verder = t.pauze.Wacht(0.2);
-    knop->move(rust);
-    if (!verder)
+    // The click is decided before the action: the sound button clicks when it switches off.
+    m_algemeen.SpeelGeluid(t.paden.geluid("klik.wav"));
+    if (!drukAnimatie(knop, QPoint(2, 2)))
         return;
     switch (index) {
     case 0:
@@ -429,12 +415,8 @@ void Hoofdvenster::knopGeklikt(int index) {
 }
 
 void Hoofdvenster::exitGeklikt() {
-    const QPoint rust(m_exitKnop->x(), 23);
-    m_exitKnop->move(rust + QPoint(2, 2));
-    if (!m_toestand.pauze.Wacht(0.2))
-        return;
-    m_exitKnop->move(rust);
-    if (!m_toestand.pauze.Wacht(0.2))
+    // No click sound here, unlike the toolbar.
+    if (!drukAnimatie(m_exitKnop, QPoint(2, 2)) || !m_toestand.pauze.Wacht(0.2))
         return;
     close();
 }

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/state.h"
 #include "draw/panel.h"
+#include "draw/rollerlogic.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -533,8 +534,7 @@ void Config::pasToe() {
     if (m_toestand.RolSoort != 0)
         m_hoofd.zetTeller(QString::number(m_toestand.TotaalScore));
     else
-        m_hoofd.zetTeller(QString::number(m_toestand.AantalTrekkingen) + u'/' +
-                          QString::number(inst.HoogsteNummer));
+        m_hoofd.zetTeller(tellerTekst(m_toestand.AantalTrekkingen, inst.HoogsteNummer));
     inst.TitelTekst = m_text1->text();
     m_hoofd.zetTitel(inst.TitelTekst);
     accept();

@@ -82,7 +82,7 @@ void drukNummer(QImage& paneel, const QString& tekst, int x, const QColor& kleur
     p.drawText(QPointF(x + 4, -14 + ascent), tekst);
 }
 
-QImage knopPaneelTekening(int breedte, int hoogte) {
+QImage knopPaneelTekening(int breedte, int hoogte, const QRect& lijstKader) {
     QImage beeld(std::max(breedte, 1), std::max(hoogte, 1), QImage::Format_RGB32);
     beeld.fill(QColor(80, 80, 100));
     const QRgb stip = qRgb(20, 20, 50);
@@ -91,10 +91,9 @@ QImage knopPaneelTekening(int breedte, int hoogte) {
             beeld.setPixel(x, y, stip);
     }
     QPainter p(&beeld);
-    const QRect kader(QPoint(364, 28), QPoint(569, 65));
-    p.fillRect(kader, QColor(20, 20, 40));
+    p.fillRect(lijstKader, QColor(20, 20, 40));
     p.setPen(QPen(QColor(170, 170, 170), 0));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(kader.adjusted(0, 0, -1, -1));
+    p.drawRect(lijstKader.adjusted(0, 0, -1, -1));
     return beeld;
 }

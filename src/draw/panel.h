@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 // The result panel: 536 x 180 pixels, background (80, 80, 80).
@@ -25,8 +26,9 @@ QFont nummerFont();
 void drukNummer(QImage& paneel, const QString& tekst, int x, const QColor& kleur);
 
 // The bottom panel's own drawing: background (80, 80, 100), a dot texture every 3 pixels
-// in (20, 20, 50) on rows 10 to 79, and the dark frame behind the drawn list.
-QImage knopPaneelTekening(int breedte, int hoogte);
+// in (20, 20, 50) on rows 10 to 79, and the dark frame behind the drawn list at `lijstKader`
+// (corners included).
+QImage knopPaneelTekening(int breedte, int hoogte, const QRect& lijstKader);
 
 // Points to pixels at 96 dots per inch, so sizes do not depend on the screen's resolution.
 int puntenNaarPixels(double punten);

@@ -77,3 +77,7 @@ int volgendePositie(int positie) {
     const int volgende = positie + tickStap;
     return volgende == omslag ? 0 : volgende;
 }
+
+QString tellerTekst(qint32 aantalTrekkingen, qint32 hoogsteNummer) {
+    return QString::number(aantalTrekkingen) + u'/' + QString::number(hoogsteNummer);
+}

@@ -19,3 +19,6 @@ int scorePunten(const QString& nummerTekst);
 
 // One spinning tick: the next offset after `positie` (steps of 20, wrapping at 2120).
 int volgendePositie(int positie);
+
+// The counter of digit mode: the draws so far, a slash and the highest number ("3/9999").
+QString tellerTekst(qint32 aantalTrekkingen, qint32 hoogsteNummer);

@@ -74,8 +74,7 @@ void Hoofdvenster::StartRollers() {
     auto& t = m_toestand;
     ++t.AantalTrekkingen;
     if (t.RolSoort == 0)
-        zetTeller(QString::number(t.AantalTrekkingen) + u'/' +
-                  QString::number(t.inst.HoogsteNummer));
+        zetTeller(tellerTekst(t.AantalTrekkingen, t.inst.HoogsteNummer));
 
     if (t.RolSoort != 0) {
         t.GetrokkenNummer = t.kiezer.kiesVrij(t.inst.LaagsteNummer, t.inst.HoogsteNummer);
@@ -96,8 +95,7 @@ void Hoofdvenster::StartRollers() {
         MaakNummerSchoon();
     }
 
-    if (t.GeluidAan)
-        m_algemeen.SpeelGeluid(t.paden.geluid("start.wav"));
+    m_algemeen.SpeelGeluid(t.paden.geluid("start.wav"));
     t.NummerTekst = QString::number(t.GetrokkenNummer);
     t.NummerLengte = static_cast<int>(std::min<qsizetype>(t.NummerTekst.size(), 255));
     geefRollersStrook();
@@ -133,8 +131,7 @@ void Hoofdvenster::StopRollers() {
             break;
         if (!pauze.Wacht(0.2))
             return;
-        if (t.GeluidAan)
-            m_algemeen.SpeelGeluid(t.paden.geluid("stop.wav"));
+        m_algemeen.SpeelGeluid(t.paden.geluid("stop.wav"));
         if (!pauze.Wacht(1.8))
             return;
     }
@@ -151,8 +148,7 @@ void Hoofdvenster::StopRollers() {
     // The list file follows every new number, so a crash loses nothing drawn.
     bewaarLijst();
     zetStartKnoppen(true, true);
-    if (t.GeluidAan)
-        m_algemeen.SpeelGeluid(t.paden.geluid("stop.wav"));
+    m_algemeen.SpeelGeluid(t.paden.geluid("stop.wav"));
 }
 
 void Hoofdvenster::PlaatsScore() {

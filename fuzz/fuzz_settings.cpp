@@ -36,10 +36,9 @@ Instellingen alsBewaard(Instellingen inst) {
     std::abort();
 }
 
-QString decodeer(const QByteArray& ruw) {
-    // The same decoding as the reader of the file.
-    QStringDecoder decoder(QStringConverter::System);
-    return decoder.decode(ruw);
+QString decodeer(const QByteArray& ruw, Instellingen& inst) {
+    // The same decoding as the reader of the file, which remembers the encoding.
+    return decodeerInstellingen(ruw, inst.Tekenset);
 }
 
 } // namespace
@@ -50,17 +49,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray ruw(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     Instellingen eerst;
-    const bool gelukt = leesInstellingenTekst(decodeer(ruw), eerst);
+    const bool gelukt = leesInstellingenTekst(decodeer(ruw, eerst), eerst);
 
     // Reading twice gives the same answer and the same record.
     Instellingen nogmaals;
-    if (leesInstellingenTekst(decodeer(ruw), nogmaals) != gelukt || !(nogmaals == eerst))
+    if (leesInstellingenTekst(decodeer(ruw, nogmaals), nogmaals) != gelukt || !(nogmaals == eerst))
         faal("reading is not deterministic", ruw);
 
     // Whatever was read, successfully or not, is written as a complete file that reads back.
     const QByteArray geschreven = instellingenBestandInhoud(eerst);
     Instellingen terug;
-    if (!leesInstellingenTekst(decodeer(geschreven), terug))
+    if (!leesInstellingenTekst(decodeer(geschreven, terug), terug))
         faal("a written file does not read back", geschreven);
     if (!(terug == alsBewaard(eerst)))
         faal("a written file reads back as another record", geschreven);

@@ -344,11 +344,11 @@ void TestConfig::bedieningBinnenHetVenster() {
             continue;
         QVERIFY2(dlg.rect().contains(w->geometry()), qPrintable(w->objectName()));
     }
-    // Opened centred on the screen; the frame, if any, adds a title bar and borders.
+    // Opened centred on the screen by its real frame, whatever the window manager adds.
     const QRect scherm = o.w->screen()->geometry();
     const QPoint midden = dlg.frameGeometry().center();
-    QVERIFY2(qAbs(midden.x() - scherm.center().x()) <= 20, qPrintable(QString::number(midden.x())));
-    QVERIFY2(qAbs(midden.y() - scherm.center().y()) <= 20, qPrintable(QString::number(midden.y())));
+    QVERIFY2(qAbs(midden.x() - scherm.center().x()) <= 1, qPrintable(QString::number(midden.x())));
+    QVERIFY2(qAbs(midden.y() - scherm.center().y()) <= 1, qPrintable(QString::number(midden.y())));
     dlg.close();
 }
 
@@ -1064,9 +1064,9 @@ void TestConfig::toepassenOngeldigVeld_data() {
     QTest::addColumn<int>("veld");
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("reden");
-    const QString geen = QStringLiteral("Geen geheel getal");
+    const QString geen = QStringLiteral("Geen getal");
     const QString buiten = QStringLiteral("Buiten het bereik");
-    const QString leeg = QStringLiteral("Vul een geheel getal in");
+    const QString leeg = QStringLiteral("Vul een getal in");
     for (int veld : {1, 2}) {
         const QByteArray v = QByteArray::number(veld);
         QTest::newRow(v + " empty") << veld << "" << leeg;

@@ -16,6 +16,7 @@
 
 #include <csignal>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 
@@ -195,6 +196,99 @@ private Q_SLOTS:
         QVERIFY(LeesInstellingen(iniPad, map.path(), inst));
         QCOMPARE(lees(iniPad), ini);
         QVERIFY(QFileInfo(iniPad).lastModified() > oud); // rewritten at the close
+    }
+
+    // kill, a closed terminal and Ctrl+C close the program through its closing sequence:
+    // both files written, exit code 0. More signals during that sequence change nothing.
+    void terminationSignalsClose_data() {
+        QTest::addColumn<int>("signaal");
+        QTest::addColumn<bool>("tweeKeer");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        QTest::newRow("SIGTERM, then more while closing") << int(SIGTERM) << true;
+    }
+    void terminationSignalsClose() {
+        QFETCH(int, signaal);
+        QFETCH(bool, tweeKeer);
+        QTemporaryDir map;
+        const QString iniPad = map.filePath("Quintaro.ini");
+        QVERIFY(schrijf(iniPad, instellingen(1, 9999)));
+        const QDateTime oud(QDate(2001, 1, 1), QTime(12, 0));
+        {
+            QFile f(iniPad);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(oud, QFileDevice::FileModificationTime));
+        }
+        const QString lijstPad = map.filePath("Lijstnummers.txt");
+        QProcess kind;
+        // Real-time pauses in the closing sequence (0.4 s), two fast draws before it.
+        zetOp(kind, map.path(), tweeKeer ? 1.0 : 0.01, tweeKeer ? 0 : 2);
+        kind.start();
+        QVERIFY(kind.waitForStarted());
+        if (tweeKeer)
+            QTest::qWait(1500);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(lees(lijstPad).count('\n') == 2, 20000);
+        const auto pid = static_cast<pid_t>(kind.processId());
+        QCOMPARE(::kill(pid, signaal), 0);
+        if (tweeKeer) {
+            QTest::qWait(100);
+            QCOMPARE(::kill(pid, SIGTERM), 0);
+            QCOMPARE(::kill(pid, SIGINT), 0);
+        }
+        QVERIFY2(kind.waitForFinished(20000), "the program did not end");
+        QCOMPARE(kind.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kind.exitCode(), 0);
+        QVERIFY(QFileInfo(iniPad).lastModified() > oud);
+        QCOMPARE(lees(lijstPad).count('\n'), tweeKeer ? 0 : 2);
+        QVERIFY(QFileInfo::exists(lijstPad));
+    }
+
+    // A folder that takes no new files but holds writable files: both are brought up to date
+    // in place, not left stale.
+    void writableFilesInAReadOnlyFolder() {
+        QTemporaryDir map;
+        const QString iniPad = map.filePath("Quintaro.ini");
+        const QString lijstPad = map.filePath("Lijstnummers.txt");
+        QVERIFY(schrijf(iniPad, instellingen(1, 9)));
+        QVERIFY(schrijf(lijstPad, "999\r\n777\r\n555\r\n"));
+        const QDateTime oud(QDate(2001, 1, 1), QTime(12, 0));
+        for (const QString& pad : {iniPad, lijstPad}) {
+            QFile f(pad);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(oud, QFileDevice::FileModificationTime));
+            QVERIFY(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                     QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                     QFileDevice::ReadGroup | QFileDevice::WriteGroup));
+        }
+        QVERIFY(QFile::setPermissions(map.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                      QFileDevice::ReadOther |
+                                                      QFileDevice::ExeOther));
+        QProcess kind;
+        zetOp(kind, map.path(), 0.01, 2,
+              {QStringLiteral("--screenshot"), QStringLiteral("/dev/null")});
+        // Root writes anywhere: the program then runs as an ordinary user.
+        if (::geteuid() == 0) {
+            const QStringList argumenten = kind.arguments();
+            kind.setArguments(QStringList{QStringLiteral("--reuid=65534"),
+                                          QStringLiteral("--regid=65534"),
+                                          QStringLiteral("--clear-groups"), programma()} +
+                              argumenten);
+            kind.setProgram(QStringLiteral("setpriv"));
+        }
+        kind.start();
+        QVERIFY(kind.waitForStarted());
+        QVERIFY2(kind.waitForFinished(30000), "the program did not end");
+        QFile::setPermissions(map.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+        QCOMPARE(kind.exitCode(), 0);
+        QString fout;
+        const QList<qint32> nummers = leesLijst(lees(lijstPad), 1, 9, fout);
+        QVERIFY2(fout.isEmpty(), qPrintable(fout));
+        QCOMPARE(nummers.size(), 2);
+        QVERIFY(QFileInfo(iniPad).lastModified() > oud);
+        QCOMPARE(QDir(map.path()).entryList(QDir::Files).size(), 2); // no temporary files left
     }
 };
 

@@ -35,7 +35,7 @@ private Q_SLOTS:
         QCOMPARE(p.knop[3], QPoint(220, 23));
         QCOMPARE(p.klok, QPoint(1024 - 185, 38));
         QCOMPARE(p.exitKnop, QPoint(1024 - 60, 23));
-        QCOMPARE(p.lijst, QRect(366, 30, 202, 38));
+        QCOMPARE(p.lijst, QRect(366, 30, 202, 34));
     }
 
     void digitLookPixels() {

@@ -94,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(w.knop(2)->pos(), QPoint(150, 23));
         QCOMPARE(w.exitKnop()->pos(), QPoint(964, 23));
         QCOMPARE(w.klok()->pos(), QPoint(839, 38));
-        QCOMPARE(w.lijstView()->geometry(), QRect(366, 30, 202, 38));
+        QCOMPARE(w.lijstView()->geometry(), QRect(366, 30, 202, 34));
         QCOMPARE(w.teller()->pos(), QPoint(590, 28));
 
         const QImage beeld = w.grab().toImage();

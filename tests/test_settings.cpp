@@ -226,6 +226,81 @@ private Q_SLOTS:
         QCOMPARE(inst.TitelTekst, QString("Titel zonder"));
     }
 
+    // A file from an 8-bit Windows system is read as Windows-1252 and written back byte for
+    // byte; UTF-8 stays UTF-8; a new file, and a text the code page cannot hold, are UTF-8.
+    void encodingsRoundTrip_data() {
+        QTest::addColumn<QByteArray>("reserve");
+        QTest::addColumn<QByteArray>("titel");
+        QTest::addColumn<QString>("titelTekst");
+        QTest::addColumn<QString>("nieuweTitel");
+        QTest::addColumn<QByteArray>("nieuweTitelBytes");
+        QTest::newRow("Windows-1252")
+            << QByteArray("Caf\xe9")
+            << QByteArray("\x80 5 \x96 na\xef"
+                          "ef")
+            << QString::fromUtf8("\u20ac 5 \u2013 na\u00efef") << QString() << QByteArray();
+        QTest::newRow("undefined bytes") << QByteArray("\x81\x8d\x8f\x90\x9d") << QByteArray("T")
+                                         << QStringLiteral("T") << QString() << QByteArray();
+        QTest::newRow("UTF-8") << QByteArray("Caf\xc3\xa9") << QByteArray("\xe2\x82\xac 5")
+                               << QString::fromUtf8("\u20ac 5") << QString() << QByteArray();
+        QTest::newRow("8-bit, typed text it lacks")
+            << QByteArray("Caf\xe9") << QByteArray("T") << QStringLiteral("T")
+            << QString::fromUtf8("\u65e5\u672c") << QByteArray("\xe6\x97\xa5\xe6\x9c\xac");
+        QTest::newRow("8-bit, typed text it holds")
+            << QByteArray("Caf\xe9") << QByteArray("T") << QStringLiteral("T")
+            << QString::fromUtf8("\u00e9t\u00e9") << QByteArray("\xe9t\xe9");
+    }
+    void encodingsRoundTrip() {
+        QFETCH(QByteArray, reserve);
+        QFETCH(QByteArray, titel);
+        QFETCH(QString, titelTekst);
+        QFETCH(QString, nieuweTitel);
+        QFETCH(QByteArray, nieuweTitelBytes);
+        QTemporaryDir map;
+        const QString pad = map.filePath("Quintaro.ini");
+        const QByteArray bestand = "\"Brevane Software 2012\"\r\n\"--------------------------\"\r\n"
+                                   "#FALSE#\r\n\"" +
+                                   reserve +
+                                   "\"\r\n255,255,190\r\n\"\"\r\n4\r\n"
+                                   "1,9999\r\n\"" +
+                                   titel + "\"\r\n";
+        schrijfBestand(pad, bestand);
+        Instellingen inst;
+        QVERIFY(LeesInstellingen(pad, map.path(), inst));
+        QCOMPARE(inst.TitelTekst, titelTekst);
+        if (nieuweTitel.isEmpty()) {
+            QVERIFY(BewaarInstellingen(pad, inst));
+            QCOMPARE(leesBestand(pad), bestand);
+            return;
+        }
+        inst.TitelTekst = nieuweTitel;
+        QVERIFY(BewaarInstellingen(pad, inst));
+        QVERIFY(leesBestand(pad).endsWith("\"" + nieuweTitelBytes + "\"\r\n"));
+        Instellingen terug;
+        QVERIFY(LeesInstellingen(pad, map.path(), terug));
+        QCOMPARE(terug.TitelTekst, nieuweTitel);
+        QCOMPARE(terug.ReserveTekst, QString::fromUtf8("Caf\u00e9"));
+    }
+
+    // 8-bit text whose bytes happen to form UTF-8 ("\xc3\xa9" is two letters in the code page,
+    // one in UTF-8) is written as UTF-8, so it reads back as the same letters.
+    void eightBitTextThatLooksLikeUtf8() {
+        QTemporaryDir map;
+        const QString pad = map.filePath("Quintaro.ini");
+        // The only byte that is not UTF-8 stands in a header the writer replaces.
+        schrijfBestand(pad,
+                       "\"Kop \xff\"\r\n\"k\"\r\n#FALSE#\r\n\"r\"\r\n1,2,3\r\n\"\"\r\n4\r\n1,9\r\n"
+                       "\"\xc3\xa9\"\r\n");
+        Instellingen inst;
+        QVERIFY(LeesInstellingen(pad, map.path(), inst));
+        const QString gelezen = inst.TitelTekst;
+        QCOMPARE(gelezen, QString::fromUtf8("\u00c3\u00a9"));
+        QVERIFY(BewaarInstellingen(pad, inst));
+        Instellingen terug;
+        QVERIFY(LeesInstellingen(pad, map.path(), terug));
+        QCOMPARE(terug.TitelTekst, gelezen);
+    }
+
     void unwritableLocationIsSilent() {
         QTemporaryDir map;
         // A directory where the file should be: nothing can be read or written.

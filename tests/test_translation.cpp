@@ -242,8 +242,8 @@ private Q_SLOTS:
               van, QStringLiteral("Random getallen"), QStringLiteral("4 Seconden"),
               QStringLiteral("Pauze na het starten"), QStringLiteral("0 Achtergronden"),
               QStringLiteral("Rollers met getallen"), QStringLiteral("Rollers met afbeeldingen"),
-              QStringLiteral("Titel boven de rollers"), QStringLiteral("Vul een geheel getal in"),
-              QStringLiteral("Geen geheel getal"),
+              QStringLiteral("Titel boven de rollers"), QStringLiteral("Vul een getal in"),
+              QStringLiteral("Geen getal"),
               QStringLiteral("Buiten het bereik: -2147483648 t/m 2147483647"),
               QStringLiteral("Error"),
               QStringLiteral("Het laagste nummer is hoger dan het hoogste nummer!")})
@@ -305,8 +305,7 @@ private Q_SLOTS:
              {" Settings", "Exit", " Reset colours ", "Colour of result number and title",
               "Random numbers", "4 sec.", "Pause after starting", "Backgrounds: 0",
               "Rollers with numbers", "Rollers with pictures", "Title above the rollers",
-              "Enter a whole number", "Not a whole number",
-              "Out of range: -2147483648 to 2147483647", "Error",
+              "Enter a number", "Not a number", "Out of range: -2147483648 to 2147483647", "Error",
               "The lowest number is higher than the highest number!"})
             QVERIFY2(teksten.contains(QLatin1String(verwacht)), verwacht);
 

@@ -57,12 +57,12 @@
         <translation>%1 sec.</translation>
     </message>
     <message>
-        <source>Vul een geheel getal in</source>
-        <translation>Enter a whole number</translation>
+        <source>Vul een getal in</source>
+        <translation>Enter a number</translation>
     </message>
     <message>
-        <source>Geen geheel getal</source>
-        <translation>Not a whole number</translation>
+        <source>Geen getal</source>
+        <translation>Not a number</translation>
     </message>
     <message>
         <source>Buiten het bereik: %1 t/m %2</source>

@@ -41,7 +41,8 @@ PaneelIndeling berekenPaneel(int binnenBreedte) {
     p.klok = QPoint(binnenBreedte - 185, 38);
     p.exitKnop = QPoint(binnenBreedte - 60, 23);
     p.lijstKader = QRect(QPoint(364, 28), QPoint(569, 65));
-    p.lijst = QRect(366, 30, 202, 38);
+    // Inside the frame with one pixel to spare on every side (two rows of numbers).
+    p.lijst = QRect(366, 30, 202, 34);
     p.teller = QPoint(590, 28);
     return p;
 }

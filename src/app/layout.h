@@ -47,3 +47,5 @@ PaneelIndeling berekenPaneel(int binnenBreedte);
 inline constexpr QSize kRolGrootte{150, 207};
 inline constexpr QSize kPijlGrootte{72, 72};
 inline constexpr int kPaneelHoogte = 80;
+// The least room between the clock's text and the exit button, in pixels.
+inline constexpr int kKlokMarge = 4;

@@ -19,6 +19,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 KnopPaneel::KnopPaneel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -70,6 +71,7 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
     //: The main window's caption; it has no title bar, so only task lists show it.
     setWindowTitle(tr("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
+    setObjectName(QStringLiteral("Main"));
     setWindowFlag(Qt::FramelessWindowHint);
     setFocusPolicy(Qt::NoFocus);
 
@@ -81,8 +83,11 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
 
     m_logo1 = maakLabel(this, QStringLiteral("Quintaro"), arial(60, true), QColor(0, 0, 0));
     m_logo2 = maakLabel(this, QStringLiteral("Quintaro"), arial(60, true), QColor(255, 255, 0));
+    m_logo1->setObjectName(QStringLiteral("Logo1"));
+    m_logo2->setObjectName(QStringLiteral("Logo2"));
     for (std::size_t n = 0; n < 4; ++n) {
         m_rol[n] = new RolVak(this);
+        m_rol[n]->setObjectName(QStringLiteral("Pic%1").arg(n + 1));
         m_rol[n]->setMouseTracking(true);
         m_rol[n]->installEventFilter(this);
         m_timer[n].setInterval(10);
@@ -90,12 +95,15 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
         connect(&m_timer[n], &QTimer::timeout, this, [this, n] { rolTik(static_cast<int>(n)); });
     }
     m_nummerVak = new NummerVak(this);
+    m_nummerVak->setObjectName(QStringLiteral("NummerPic"));
     m_nummerVak->setAccessibleName(tr("Getrokken nummer"));
     m_nummerVak->setAccessibleDescription(tr("De spatiebalk start een trekking."));
     connect(m_nummerVak, &NummerVak::spatieLosgelaten, this, &Hoofdvenster::spatieStart);
 
     m_pijlLinks = new PlaatjesKnop(this);
     m_pijlRechts = new PlaatjesKnop(this);
+    m_pijlLinks->setObjectName(QStringLiteral("ArrowLeft"));
+    m_pijlRechts->setObjectName(QStringLiteral("ArrowRight"));
     m_pijlLinks->setPlaatje(QPixmap(QStringLiteral(":/images/arrow_left.png")));
     m_pijlRechts->setPlaatje(QPixmap(QStringLiteral(":/images/arrow_right.png")));
     for (auto* pijl : {m_pijlLinks, m_pijlRechts}) {
@@ -105,6 +113,7 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
     }
 
     m_knopPaneel = new KnopPaneel(this);
+    m_knopPaneel->setObjectName(QStringLiteral("KnopPic"));
     connect(m_knopPaneel, &KnopPaneel::geklikt, this, &Hoofdvenster::focusNaarNummer);
     const std::array<const char*, 4> plaatjes{":/images/knop_help.png",
                                               ":/images/knop_software.png", ":/images/sound_on.png",
@@ -118,6 +127,7 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
         QT_TR_NOOP("Zet de geluiden aan of uit."), QT_TR_NOOP("Opent de instellingen.")};
     for (std::size_t i = 0; i < 4; ++i) {
         m_knop[i] = new PlaatjesKnop(m_knopPaneel);
+        m_knop[i]->setObjectName(QStringLiteral("Knop%1").arg(i));
         m_knop[i]->setPlaatje(QPixmap(QLatin1String(plaatjes[i])));
         geefUitleg(m_knop[i], tr(tips[i]), tr(beschrijvingen[i]));
         m_knop[i]->resize(48, 48);
@@ -125,6 +135,7 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
                 [this, i] { knopGeklikt(static_cast<int>(i)); });
     }
     m_exitKnop = new PlaatjesKnop(m_knopPaneel);
+    m_exitKnop->setObjectName(QStringLiteral("ExitKnop"));
     m_exitKnop->setPlaatje(QPixmap(QStringLiteral(":/images/exit.png")));
     geefUitleg(m_exitKnop, tr(" Exit "),
                tr("Bewaart de instellingen en de lijst en sluit het programma."));
@@ -133,7 +144,10 @@ Hoofdvenster::Hoofdvenster(Toestand& toestand, const QSize& schermPixels, QWidge
 
     m_klokLabel = maakLabel(m_knopPaneel, QStringLiteral("00:00:00"), arial(9.75), Qt::white);
     m_label1 = maakLabel(m_knopPaneel, QStringLiteral("0/0"), arial(26.25, true), Qt::black);
+    m_klokLabel->setObjectName(QStringLiteral("KlokLabel"));
+    m_label1->setObjectName(QStringLiteral("Label1"));
     m_lijst = new QListView(m_knopPaneel);
+    m_lijst->setObjectName(QStringLiteral("List1"));
     m_lijst->setAccessibleName(tr("Getrokken nummers"));
     m_lijst->setModel(&m_toestand.lijst);
     m_lijst->setFrameShape(QFrame::NoFrame);
@@ -355,6 +369,10 @@ void Hoofdvenster::klokTik() {
     const QDate datum = QDate::currentDate();
     m_klokLabel->setText(klokTekst(tijd, datum));
     m_klokLabel->adjustSize();
+    // A long time and date form moves left, so it always ends before the exit button.
+    const PaneelIndeling pi = berekenPaneel(m_knopPaneel->width());
+    m_klokLabel->move(std::min(pi.klok.x(), pi.exitKnop.x() - kKlokMarge - m_klokLabel->width()),
+                      pi.klok.y());
 }
 
 void Hoofdvenster::focusNaarNummer() {
@@ -374,9 +392,23 @@ bool Hoofdvenster::eventFilter(QObject* o, QEvent* e) {
     return QWidget::eventFilter(o, e);
 }
 
+bool Hoofdvenster::opAchtergrond(const QPoint& p) const {
+    // Children pass on the double-clicks they do not take (and a disabled one takes none), and
+    // the title labels let the pointer through; only the picture itself counts.
+    for (const QObject* o : children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (w && w->isVisible() && !w->isWindow() && w->geometry().contains(p))
+            return false;
+    }
+    for (const QRect& kader : m_indeling.buitenKader)
+        if (naarPixels(kader).contains(p))
+            return false;
+    return true;
+}
+
 void Hoofdvenster::mouseDoubleClickEvent(QMouseEvent* e) {
     // A double-click on the background hides or shows the bottom bar.
-    if (e->button() == Qt::LeftButton)
+    if (e->button() == Qt::LeftButton && opAchtergrond(e->position().toPoint()))
         m_knopPaneel->setVisible(!m_knopPaneel->isVisible());
 }
 

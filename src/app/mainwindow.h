@@ -116,6 +116,8 @@ private:
     bool drukAnimatie(QWidget* w, QPoint verschuiving);
     void focusNaarNummer();
     void bewaarLijst();
+    // Whether a point of the window shows the background picture and nothing on it.
+    bool opAchtergrond(const QPoint& p) const;
 
     Toestand& m_toestand;
     Algemeen m_algemeen;

@@ -108,7 +108,54 @@ QString geciteerd(const QString& tekst) {
     return u'"' + t + u'"';
 }
 
+// Windows-1252 at 0x80..0x9F; the five bytes it leaves undefined keep their own value as
+// control characters, so every byte reads and writes back unchanged. Other bytes are Latin-1.
+constexpr char16_t kCp1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
 } // namespace
+
+QString vanWindows1252(const QByteArray& bytes) {
+    QString tekst;
+    tekst.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        tekst.append(b >= 0x80 && b < 0xA0 ? QChar(kCp1252[b - 0x80]) : QChar(b));
+    }
+    return tekst;
+}
+
+std::optional<QByteArray> naarWindows1252(const QString& tekst) {
+    QByteArray bytes;
+    bytes.reserve(tekst.size());
+    for (const QChar c : tekst) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            bytes.append(static_cast<char>(u));
+            continue;
+        }
+        const auto* eind = std::end(kCp1252);
+        const auto* plek = std::find(std::begin(kCp1252), eind, u);
+        if (plek == eind)
+            return std::nullopt;
+        bytes.append(static_cast<char>(0x80 + (plek - std::begin(kCp1252))));
+    }
+    return bytes;
+}
+
+QString decodeerInstellingen(const QByteArray& ruw, Instellingen::Codering& codering) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString tekst = decoder.decode(ruw);
+    codering = Instellingen::Utf8;
+    // Not UTF-8: a file from a system with an 8-bit code page.
+    if (decoder.hasError()) {
+        tekst = vanWindows1252(ruw);
+        codering = Instellingen::Windows1252;
+    }
+    return tekst;
+}
 
 double rondAfBankiers(double waarde) {
     return std::nearbyint(waarde); // the default rounding mode rounds halves to even
@@ -200,12 +247,25 @@ QByteArray instellingenBestandInhoud(const Instellingen& inst) {
     t += QString::number(inst.PauzeSeconden) + crlf;
     t += QString::number(inst.LaagsteNummer) + u',' + QString::number(inst.HoogsteNummer) + crlf;
     t += geciteerd(inst.TitelTekst) + crlf;
-    QStringEncoder encoder(QStringConverter::System);
+    // Written back in the encoding it was read in; a text that the 8-bit code page cannot
+    // hold (typed in the dialog) makes the file UTF-8 rather than lose characters.
+    // So are 8-bit bytes that happen to form valid UTF-8: they would read back as other text.
+    if (inst.Tekenset == Instellingen::Windows1252) {
+        if (auto bytes = naarWindows1252(t)) {
+            QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+            const QString alsUtf8 = utf8.decode(*bytes);
+            if (utf8.hasError())
+                return *bytes;
+        }
+    }
+    QStringEncoder encoder(QStringConverter::Utf8);
     return encoder.encode(t);
 }
 
 bool BewaarInstellingen(const QString& pad, const Instellingen& inst) {
     QSaveFile bestand(pad);
+    // A folder that takes no new files but holds a writable settings file: written in place.
+    bestand.setDirectWriteFallback(true);
     if (!bestand.open(QIODevice::WriteOnly))
         return false;
     const QByteArray inhoud = instellingenBestandInhoud(inst);
@@ -223,9 +283,7 @@ bool LeesInstellingen(const QString& pad, const QString& programmaMap, Instellin
     if (bestand.open(QIODevice::ReadOnly)) {
         const QByteArray ruw = bestand.read(kMaxInstellingenGrootte);
         bestand.close();
-        QStringDecoder decoder(QStringConverter::System);
-        const QString tekst = decoder.decode(ruw);
-        gelukt = leesInstellingenTekst(tekst, inst);
+        gelukt = leesInstellingenTekst(decodeerInstellingen(ruw, inst.Tekenset), inst);
     }
     if (gelukt)
         return true;

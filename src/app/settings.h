@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 // The settings record, kept in "Quintaro.ini": twelve fields on nine lines (the two
 // header fields, then the ten settings).
@@ -18,6 +19,10 @@ struct Instellingen {
     QString TitelTekst = QStringLiteral("Quintaro");
     bool ReserveVlag = false;
     QString ReserveTekst = QStringLiteral("Quintaro settings");
+    // The encoding the file was read in, and is written back in: UTF-8 for a new file, or
+    // the 8-bit Windows code page of a file carried over from such a system.
+    enum Codering : quint8 { Utf8, Windows1252 };
+    Codering Tekenset = Utf8;
 
     bool operator==(const Instellingen&) const = default;
 };
@@ -32,7 +37,7 @@ inline constexpr qint64 kMaxInstellingenGrootte = 4 * 1024 * 1024;
 // their values; returns false when a field is missing or does not fit its variable.
 bool leesInstellingenTekst(const QString& tekst, Instellingen& inst);
 
-// The exact file content: CR LF line ends, text in the system's 8-bit encoding.
+// The exact file content: CR LF line ends, text in the encoding the file was read in.
 QByteArray instellingenBestandInhoud(const Instellingen& inst);
 
 // Writes the settings file atomically (temporary file and rename). Silent on failure;
@@ -54,6 +59,15 @@ inline QColor titelKleur(const Instellingen& inst) {
 // A number as the settings file and the labels show it: plain decimal digits, a point
 // only when not whole.
 QString nummerTekst(double waarde);
+
+// The file's bytes as text: UTF-8 when they are valid UTF-8, otherwise Windows-1252;
+// `codering` tells which, for writing the file back the same way.
+QString decodeerInstellingen(const QByteArray& ruw, Instellingen::Codering& codering);
+
+// Windows-1252 both ways; every byte reads and writes back unchanged. Encoding gives nothing
+// when the text holds a character the code page lacks.
+QString vanWindows1252(const QByteArray& bytes);
+std::optional<QByteArray> naarWindows1252(const QString& tekst);
 
 // Rounds half to even, the rule for every text read into an integer.
 double rondAfBankiers(double waarde);

@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/signaalwachter.h"
 #include "app/state.h"
 
 #include <QApplication>
@@ -75,11 +76,20 @@ int quintaroStart(int argc, char** argv) {
     // The directory the files are written to is made when it does not exist yet.
     QDir().mkpath(toestand.paden.gegevensMap);
 
+    // Watched from before the window exists: a signal that comes early waits on the loop.
+    SignaalWachter signalen;
+
     QScreen* scherm = QGuiApplication::primaryScreen();
     const QSize schermPixels = scherm ? scherm->size() : QSize(1024, 768);
     Hoofdvenster venster(toestand, schermPixels);
     QObject::connect(&venster, &Hoofdvenster::afgesloten, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    // Termination signals (kill, the terminal closing, Ctrl+C) close the window the same way,
+    // so the settings and the list are saved; one during the closing sequence changes nothing.
+    QObject::connect(&signalen, &SignaalWachter::beeindigen, &venster, [&venster] {
+        if (!venster.toestand().pauze.sluit())
+            venster.close();
+    });
     // Logging out closes the window like its close box does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &venster,
                      [&venster](QSessionManager&) { venster.close(); });

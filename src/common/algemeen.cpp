@@ -10,8 +10,19 @@
 
 Algemeen::Algemeen(Toestand& toestand)
     : m_toestand(toestand), m_opener([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
-    // Without a sound device there is nothing to play to; that is not an error.
+    // Without a sound device there is nothing to play to; that is not an error. A device
+    // that comes (or goes) later is followed: the sounds are made anew for the new default.
     m_uitvoer = !QMediaDevices::audioOutputs().isEmpty();
+    m_apparaten = std::make_unique<QMediaDevices>();
+    QObject::connect(m_apparaten.get(), &QMediaDevices::audioOutputsChanged, m_apparaten.get(),
+                     [this] { uitvoerGewijzigd(); });
+}
+
+void Algemeen::uitvoerGewijzigd() {
+    m_uitvoer = !QMediaDevices::audioOutputs().isEmpty();
+    m_speelt = nullptr;
+    qDeleteAll(m_effecten);
+    m_effecten.clear();
 }
 
 Algemeen::~Algemeen() {

@@ -5,7 +5,9 @@
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
+class QMediaDevices;
 class QSoundEffect;
 class QWidget;
 class Toestand;
@@ -33,7 +35,11 @@ public:
     void setGeluidsuitvoer(bool aan) { m_uitvoer = aan; }
 
 private:
+    // The system's audio outputs changed: play to the new default from now on.
+    void uitvoerGewijzigd();
+
     Toestand& m_toestand;
+    std::unique_ptr<QMediaDevices> m_apparaten;
     QHash<QString, QSoundEffect*> m_effecten;
     QSoundEffect* m_speelt = nullptr;
     QStringList m_gespeeld;

@@ -50,6 +50,8 @@ bool BewaarLijst(const QString& pad, const std::vector<qint32>& nummers) {
     // The new content goes to a temporary file next to the old one, which is only renamed
     // over it once everything is written: the old file is replaced as a whole, or stays.
     QSaveFile bestand(pad);
+    // A folder that takes no new files but holds a writable list file: written in place.
+    bestand.setDirectWriteFallback(true);
     if (!bestand.open(QIODevice::WriteOnly))
         return false;
     const QByteArray inhoud = lijstBestandInhoud(nummers);

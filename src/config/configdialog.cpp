@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShowEvent>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -141,6 +143,10 @@ QComboBox* maakCombo(QWidget* ouder, const char* naam) {
     pal.setColor(QPalette::WindowText, kTekstKleur);
     combo->setPalette(pal);
     combo->setMaxVisibleItems(12);
+    // The lists only offer values: what the operator types stays exactly as typed, never
+    // completed into a longer entry of the list.
+    combo->setCompleter(nullptr);
+    combo->setDuplicatesEnabled(true);
     return combo;
 }
 
@@ -168,13 +174,26 @@ Config::Config(Toestand& toestand, Hoofdvenster& hoofd, QWidget* parent)
 
     bouwBesturing();
     vul();
+    // A first guess at the frame; once shown, the real frame centres it.
+    centreer(QSize(kBuitenBreedte, kBuitenHoogte));
+}
 
-    // Centred on the screen, whatever the main window's size.
-    QScreen* scherm = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (scherm) {
-        const QRect g = scherm->geometry();
-        move(g.x() + (g.width() - kBuitenBreedte) / 2, g.y() + (g.height() - kBuitenHoogte) / 2);
-    }
+void Config::centreer(const QSize& buiten) {
+    QScreen* scherm = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!scherm)
+        return;
+    const QRect g = scherm->geometry();
+    const QPoint hoek(g.x() + (g.width() - buiten.width()) / 2,
+                      g.y() + (g.height() - buiten.height()) / 2);
+    // move() places the frame's corner; the frame is whatever the window manager gives.
+    move(hoek);
+}
+
+void Config::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // The window manager adds its frame when the window is mapped; the frame is known then.
+    centreer(frameGeometry().size());
+    QTimer::singleShot(0, this, [this] { centreer(frameGeometry().size()); });
 }
 
 Config::~Config() = default;
@@ -458,11 +477,11 @@ void Config::achtergrondGekozen() {
 Config::Getal Config::leesGetal(const QString& tekst) {
     const QString t = tekst.trimmed();
     if (t.isEmpty())
-        return {std::nullopt, tr("Vul een geheel getal in")};
+        return {std::nullopt, tr("Vul een getal in")};
     bool ok = false;
     const double waarde = t.toDouble(&ok);
     if (std::isnan(waarde) || (!ok && !std::isinf(waarde)))
-        return {std::nullopt, tr("Geen geheel getal")};
+        return {std::nullopt, tr("Geen getal")};
     const QString buiten = tr("Buiten het bereik: %1 t/m %2")
                                .arg(std::numeric_limits<qint32>::min())
                                .arg(std::numeric_limits<qint32>::max());

@@ -56,7 +56,12 @@ public:
     };
     static Getal leesGetal(const QString& tekst);
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
+    // Places the dialog so that a frame of the given outer size is centred on the screen.
+    void centreer(const QSize& buiten);
     void bouwBesturing();
     void vul();
     void vulAchtergronden();

@@ -145,10 +145,11 @@ void Hoofdvenster::StopRollers() {
         m_nummerVak->update();
     }
     t.lijst.voegToe(t.GetrokkenNummer);
-    // The list file follows every new number, so a crash loses nothing drawn.
-    bewaarLijst();
     zetStartKnoppen(true, true);
     m_algemeen.SpeelGeluid(t.paden.geluid("stop.wav"));
+    // The list file follows every new number, so a crash loses nothing drawn; it is written
+    // after the controls are back, so a slow disk does not stretch the draw.
+    bewaarLijst();
 }
 
 void Hoofdvenster::PlaatsScore() {

@@ -1,7 +1,7 @@
 // Cost of choosing a drawn number, at the start and at the end of a range, and of drawing
 // a whole range one number after another.
-#include "common/drawnlist.h"
-#include "draw/numberchooser.h"
+#include "common/getrokkenlijst.h"
+#include "draw/nummerkiezer.h"
 
 #include <benchmark/benchmark.h>
 

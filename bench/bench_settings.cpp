@@ -1,7 +1,7 @@
 // Cost of the settings file (read at start-up, written at every exit) and of the drawn-list
 // file (written after every listed number and at exit).
-#include "app/settings.h"
-#include "common/drawnlist.h"
+#include "common/getrokkenlijst.h"
+#include "common/instellingen.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -10,11 +10,12 @@
 // puts them in its table).
 //
 //   bench_window [--runs N] [--no-draw] [--no-session]
-#include "app/mainwindow.h"
-#include "app/settings.h"
+#include "app/hoofdvenster.h"
 #include "app/startup.h"
-#include "app/state.h"
-#include "common/picturebutton.h"
+#include "common/instellingen.h"
+#include "common/plaatjesknop.h"
+#include "draw/startbediening.h"
+#include "draw/trekking.h"
 
 #include <QApplication>
 #include <QDir>
@@ -148,11 +149,11 @@ void meetStart(const QString& zelf, int runs) {
 void meetTrekking() {
     QTemporaryDir map;
     schrijf(map.filePath(QStringLiteral("Quintaro.ini")), standaardInstellingen());
-    Toestand t;
-    t.paden.programmaMap = QCoreApplication::applicationDirPath(); // sounds, pictures
-    t.paden.gegevensMap = map.path();
+    Paden paden;
+    paden.programmaMap = QCoreApplication::applicationDirPath(); // sounds, pictures
+    paden.gegevensMap = map.path();
     QScreen* scherm = QGuiApplication::primaryScreen();
-    Hoofdvenster w(t, scherm ? scherm->size() : QSize(1024, 768));
+    Hoofdvenster w(paden, scherm ? scherm->size() : QSize(1024, 768));
     w.showFullScreen();
     QElapsedTimer rust;
     rust.start();
@@ -163,7 +164,8 @@ void meetTrekking() {
     std::array<qint64, 4> eerste{}, laatste{};
     QElapsedTimer klok;
     for (int n = 0; n < 4; ++n) {
-        QObject::connect(&w.rolTimer(n), &QTimer::timeout, &w, [&, n] {
+        auto* timer = w.trekking().findChild<QTimer*>(QStringLiteral("Timer%1").arg(n + 1));
+        QObject::connect(timer, &QTimer::timeout, &w, [&, n] {
             const auto i = static_cast<std::size_t>(n);
             const qint64 nu = klok.nsecsElapsed();
             if (tikken[i]++ == 0)
@@ -173,12 +175,13 @@ void meetTrekking() {
     }
     const double cpu0 = cpuSeconden();
     klok.start();
-    w.pijlGeklikt(w.pijlLinks()); // returns once the number is listed
+    StartBediening& start = w.startBediening();
+    start.pijlGeklikt(start.pijlLinks()); // returns once the number is listed
     const double wand = static_cast<double>(klok.nsecsElapsed()) / 1e9;
     const double cpu = cpuSeconden() - cpu0;
-    if (t.lijst.aantal() != 1) {
+    if (w.trekking().lijst().aantal() != 1) {
         std::fprintf(stderr, "bench_window: the draw listed %lld numbers\n",
-                     static_cast<long long>(t.lijst.aantal()));
+                     static_cast<long long>(w.trekking().lijst().aantal()));
         return;
     }
     figuur("draw: click to listed number, real time", wand, "s", 2);

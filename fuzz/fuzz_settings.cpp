@@ -2,7 +2,7 @@
 // record read is written out and read back, and that second reading must succeed and give
 // the same record (texts as the writer stores them, numbers exactly). Nothing may crash,
 // leak or hit undefined behaviour on any input.
-#include "app/settings.h"
+#include "common/instellingen.h"
 
 #include <QByteArray>
 #include <QString>

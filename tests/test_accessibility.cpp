@@ -1,9 +1,9 @@
 // What assistive technology sees of the main window: named buttons that can be pressed, and
 // the result panel.
 #include "app/taal.h"
-#include "common/picturebutton.h"
-#include "draw/resultpanel.h"
-#include "widgettest.h"
+#include "common/plaatjesknop.h"
+#include "draw/nummervak.h"
+#include "venster.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -48,8 +48,8 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void pictureButtonsAreNamedButtons() {
-        Opstelling o;
-        auto& w = *o.venster;
+        Venster o;
+        auto& w = *o.w;
         w.show();
         const QList<QAccessibleInterface*> alle = boom(&w);
         QVERIFY(alle.size() > 10);
@@ -57,8 +57,10 @@ private Q_SLOTS:
 
         // The two arrows, the four toolbar buttons and the exit button, each under the name
         // of its tooltip and with a description of what it does.
-        const QList<PlaatjesKnop*> verwacht{w.pijlLinks(), w.pijlRechts(), w.knop(0),   w.knop(1),
-                                            w.knop(2),     w.knop(3),      w.exitKnop()};
+        QList<PlaatjesKnop*> verwacht;
+        for (const char* naam :
+             {"ArrowLeft", "ArrowRight", "Knop0", "Knop1", "Knop2", "Knop3", "ExitKnop"})
+            verwacht.append(o.kind<PlaatjesKnop>(QLatin1String(naam)));
         QCOMPARE(gevonden.size(), verwacht.size());
         QSet<QObject*> objecten;
         for (QAccessibleInterface* iface : gevonden)
@@ -87,12 +89,12 @@ private Q_SLOTS:
     }
 
     void resultPanelIsNamed() {
-        Opstelling o;
-        auto& w = *o.venster;
+        Venster o;
+        auto& w = *o.w;
         w.show();
         bool gevonden = false;
         for (QAccessibleInterface* iface : boom(&w)) {
-            if (iface->object() == w.nummerVak()) {
+            if (iface->object() == o.kind("NummerPic")) {
                 gevonden = true;
                 QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Getrokken nummer"));
                 QVERIFY(iface->text(QAccessible::Description).contains("spatiebalk"));
@@ -103,36 +105,37 @@ private Q_SLOTS:
     }
 
     void pressingAButtonClicksIt() {
-        Opstelling o;
-        auto& w = *o.venster;
+        Venster o;
+        auto& w = *o.w;
         w.show();
-        QAccessibleInterface* geluid = QAccessible::queryAccessibleInterface(w.knop(2));
-        const QPoint rust = w.knop(2)->pos();
-        QVERIFY(o.toestand.GeluidAan);
+        QAccessibleInterface* geluid = QAccessible::queryAccessibleInterface(o.kind("Knop2"));
+        const QPoint rust = o.kind("Knop2")->pos();
+        QVERIFY(o.algemeen().geluidAan());
         geluid->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         // Pressed like a click: the animation, the click sound, the switch.
-        QVERIFY(!o.toestand.GeluidAan);
-        QCOMPARE(w.algemeen().gespeeld().size(), 1);
-        QCOMPARE(w.knop(2)->pos(), rust);
+        QVERIFY(!o.algemeen().geluidAan());
+        QCOMPARE(o.algemeen().gespeeld().size(), 1);
+        QCOMPARE(o.kind("Knop2")->pos(), rust);
 
         // A disabled button says so and ignores the press, as it ignores a click.
-        w.knop(2)->setEnabled(false);
+        o.kind("Knop2")->setEnabled(false);
         QVERIFY(geluid->state().disabled);
         geluid->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(!o.toestand.GeluidAan);
+        QVERIFY(!o.algemeen().geluidAan());
     }
 
     void namesFollowTheLanguage() {
         QVERIFY(Taal::kies(QStringLiteral("en")));
-        Opstelling o;
+        Venster o;
         Taal::kies(QStringLiteral("nl"));
-        auto& w = *o.venster;
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.knop(0))->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(o.kind("Knop0"))->text(QAccessible::Name),
                  QStringLiteral("Help (PDF format)"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.pijlLinks())->text(QAccessible::Name),
-                 QStringLiteral("Start button"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.nummerVak())->text(QAccessible::Name),
-                 QStringLiteral("Drawn number"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(o.kind("ArrowLeft"))->text(QAccessible::Name),
+            QStringLiteral("Start button"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(o.kind("NummerPic"))->text(QAccessible::Name),
+            QStringLiteral("Drawn number"));
     }
 };
 

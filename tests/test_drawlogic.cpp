@@ -1,7 +1,7 @@
-#include "common/drawnlist.h"
-#include "draw/numberchooser.h"
+#include "common/getrokkenlijst.h"
+#include "draw/nummerkiezer.h"
 #include "draw/plaatstabel.h"
-#include "draw/rollerlogic.h"
+#include "draw/rollogica.h"
 
 #include <QtTest>
 

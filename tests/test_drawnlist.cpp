@@ -1,5 +1,5 @@
-#include "common/clocktext.h"
-#include "common/drawnlist.h"
+#include "common/getrokkenlijst.h"
+#include "common/kloktekst.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,8 +8,8 @@
 // once in ten thousand seeds. The seeds are fixed, so the suite is deterministic; a biased
 // chooser (a modulo bias, a lost end of the range, weak low or high bits, an order that is
 // not a uniform shuffle) lands far above these values with the sample sizes used.
-#include "common/drawnlist.h"
-#include "draw/numberchooser.h"
+#include "common/getrokkenlijst.h"
+#include "draw/nummerkiezer.h"
 
 #include <QSet>
 #include <QTest>

@@ -2,7 +2,7 @@
 // the rollers spin or while the exhaustion message is open. The drawn-list file must hold
 // every listed number at every moment, and a close must write both files and end the
 // program without finishing the draw.
-#include "app/settings.h"
+#include "common/instellingen.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Damaged, hostile and oversized settings files, and a crash in the middle of a write. The
 // reader must never crash, must keep exactly the fields read before the damage, and whatever
 // it falls back to must be written as a file that reads back whole.
-#include "app/settings.h"
+#include "common/instellingen.h"
 
 #include <QDir>
 #include <QFile>

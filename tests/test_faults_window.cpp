@@ -1,10 +1,11 @@
 // The main window against a program directory it cannot write and against background
 // pictures that are missing, damaged or claim an absurd size: start-up finishes, draws run,
 // closing ends the program, nothing is shown to the operator and memory stays bounded.
-#include "app/mainwindow.h"
-#include "app/settings.h"
-#include "app/state.h"
-#include "common/picturebutton.h"
+#include "app/hoofdvenster.h"
+#include "common/instellingen.h"
+#include "common/plaatjesknop.h"
+#include "draw/startbediening.h"
+#include "draw/trekking.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -138,18 +139,26 @@ QByteArray reuzenJpeg() {
     return j;
 }
 
+// A window on a program directory of the test's choosing, which may not be writable.
 struct Start {
     QTemporaryDir map;
-    Toestand toestand;
+    Paden paden;
     std::unique_ptr<Hoofdvenster> venster;
 
     void begin(const QString& programmaMap, const QByteArray& instellingen = {}) {
         if (!instellingen.isEmpty())
             schrijf(QDir(programmaMap).filePath("Quintaro.ini"), instellingen);
-        toestand.paden.programmaMap = programmaMap;
-        toestand.paden.gegevensMap = programmaMap;
-        toestand.pauze.setTijdSchaal(0.01);
-        venster = std::make_unique<Hoofdvenster>(toestand, QSize(1024, 768));
+        paden.programmaMap = programmaMap;
+        paden.gegevensMap = programmaMap;
+        venster = std::make_unique<Hoofdvenster>(paden, QSize(1024, 768));
+        venster->pauze().setTijdSchaal(0.01);
+    }
+    const GetrokkenLijst& lijst() const { return venster->trekking().lijst(); }
+    void klikStart() {
+        QTest::mouseClick(venster->findChild<QWidget*>("ArrowLeft"), Qt::LeftButton);
+    }
+    QString tekst(const char* label) const {
+        return venster->findChild<QLabel*>(QLatin1String(label))->text();
     }
 };
 
@@ -193,24 +202,24 @@ private Q_SLOTS:
         QVERIFY_THROWS_NO_EXCEPTION(s.begin(map));
         Hoofdvenster& w = *s.venster;
         QVERIFY(!w.instellingenGelezen());
-        QVERIFY(!w.heeftAchtergrond());
-        QCOMPARE(w.logo1()->text(), QStringLiteral("Quintaro"));
+        QCOMPARE(s.tekst("Logo1"), QStringLiteral("Quintaro"));
         w.show();
+        QCOMPARE(QColor(w.grab().toImage().pixel(5, 5)), QColor(30, 30, 50));
         for (int i = 0; i < 2; ++i)
-            QVERIFY_THROWS_NO_EXCEPTION(w.pijlGeklikt(w.pijlLinks()));
-        const auto& lijst = s.toestand.lijst;
+            QVERIFY_THROWS_NO_EXCEPTION(s.klikStart());
+        const auto& lijst = s.lijst();
         QCOMPARE(lijst.aantal(), 2);
         QVERIFY(lijst.nummer(0) != lijst.nummer(1));
         for (qint32 nummer : lijst.nummers())
             QVERIFY(nummer >= 1 && nummer <= 9999);
-        QVERIFY(!w.trekkingBezig());
+        QVERIFY(!w.startBediening().trekkingBezig());
 
         QSignalSpy klaar(&w, &Hoofdvenster::afgesloten);
         QVERIFY_THROWS_NO_EXCEPTION(w.close());
         QCOMPARE(klaar.count(), 1);
         QVERIFY(!w.isVisible());
-        QVERIFY(!QFileInfo::exists(s.toestand.paden.instellingen()));
-        QVERIFY(!QFileInfo::exists(s.toestand.paden.lijst()));
+        QVERIFY(!QFileInfo::exists(s.paden.instellingen()));
+        QVERIFY(!QFileInfo::exists(s.paden.lijst()));
         QCOMPARE(modaal.gezien, QStringList());
         if (!procMap)
             QCOMPARE(QFileInfo(map).size(), qint64(15)); // the file in the way is untouched
@@ -233,8 +242,8 @@ private Q_SLOTS:
         Hoofdvenster& w = *s.venster;
         QCOMPARE(w.instellingenGelezen(), false); // no file, or none readable
         w.show();
-        QVERIFY_THROWS_NO_EXCEPTION(w.pijlGeklikt(w.pijlLinks()));
-        QCOMPARE(s.toestand.lijst.aantal(), 1);
+        QVERIFY_THROWS_NO_EXCEPTION(s.klikStart());
+        QCOMPARE(s.lijst().aantal(), 1);
         QSignalSpy klaar(&w, &Hoofdvenster::afgesloten);
         QVERIFY_THROWS_NO_EXCEPTION(w.close());
         QCOMPARE(klaar.count(), 1);
@@ -242,12 +251,12 @@ private Q_SLOTS:
 
         QVERIFY(QFileInfo(s.map.filePath(naam)).isDir());
         if (instellingenWeg) {
-            QFile lijst(s.toestand.paden.lijst());
+            QFile lijst(s.paden.lijst());
             QVERIFY(lijst.open(QIODevice::ReadOnly));
-            QCOMPARE(lijst.readAll(), QByteArray::number(s.toestand.lijst.nummer(0)) + "\r\n");
+            QCOMPARE(lijst.readAll(), QByteArray::number(s.lijst().nummer(0)) + "\r\n");
         } else {
             Instellingen terug;
-            QVERIFY(LeesInstellingen(s.toestand.paden.instellingen(), s.map.path(), terug));
+            QVERIFY(LeesInstellingen(s.paden.instellingen(), s.map.path(), terug));
         }
     }
 
@@ -295,11 +304,11 @@ private Q_SLOTS:
         const long groei = piekKb() - voor;
 
         QVERIFY(w.instellingenGelezen());
-        QCOMPARE(w.heeftAchtergrond(), getoond);
         // The steps after the picture ran: counter, title, title colour.
-        QCOMPARE(w.teller()->text(), QStringLiteral("0/300"));
-        QCOMPARE(w.logo1()->text(), QStringLiteral("Fouten"));
-        QCOMPARE(w.logo2()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(s.tekst("Label1"), QStringLiteral("0/300"));
+        QCOMPARE(s.tekst("Logo1"), QStringLiteral("Fouten"));
+        QCOMPARE(w.findChild<QLabel*>("Logo2")->palette().color(QPalette::WindowText),
+                 QColor(255, 0, 0));
         const QColor hoek(beeld.pixel(5, 5));
         if (getoond)
             QVERIFY(hoek != QColor(30, 30, 50));

@@ -1,5 +1,7 @@
-#include "app/layout.h"
+#include "app/indeling.h"
+#include "common/knoppaneel.h"
 #include "draw/panel.h"
+#include "draw/rol.h"
 
 #include <QTest>
 
@@ -20,7 +22,7 @@ private Q_SLOTS:
         QCOMPARE(ind.pijlRechts, QPoint(11970, 7800));
         QCOMPARE(ind.knopPic, QRect(0, 768 * 15 - 1200, 15360, 1200));
         QCOMPARE(naarPixels(ind.nummerPic), QRect(244, 460, 536, 180));
-        QCOMPARE(naarPixels(ind.rol[0]).size(), kRolGrootte);
+        QCOMPARE(naarPixels(ind.rol[0]).size(), Rol::kGrootte);
     }
 
     void titleCentring() {
@@ -102,7 +104,7 @@ private Q_SLOTS:
     }
 
     void bottomPanelDrawing() {
-        const QImage b = knopPaneelTekening(1024, 80, berekenPaneel(1024).lijstKader);
+        const QImage b = KnopPaneel::tekening(1024, 80, berekenPaneel(1024).lijstKader);
         QCOMPARE(b.pixel(0, 10), qRgb(20, 20, 50));
         QCOMPARE(b.pixel(3, 79), qRgb(20, 20, 50));
         QCOMPARE(b.pixel(1, 10), qRgb(80, 80, 100));

@@ -1,8 +1,7 @@
-#include "common/picturebutton.h"
-#include "draw/panel.h"
-#include "draw/resultpanel.h"
-#include "draw/rollerwidget.h"
-#include "widgettest.h"
+#include "common/klok.h"
+#include "common/plaatjesknop.h"
+#include "draw/startbediening.h"
+#include "venster.h"
 
 #include <QImage>
 #include <QLabel>
@@ -28,12 +27,14 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void startWithoutSettingsFile() {
-        Opstelling o;
-        auto& w = *o.venster;
+        Venster o;
+        auto& w = *o.w;
         QVERIFY(!w.instellingenGelezen());
-        QCOMPARE(w.teller()->text(), QString("0/0"));
-        QCOMPARE(w.logo1()->text(), QString("Quintaro"));
-        QVERIFY(!w.heeftAchtergrond()); // the default picture is not in this directory
+        QCOMPARE(o.kind<QLabel>("Label1")->text(), QString("0/0"));
+        QCOMPARE(o.kind<QLabel>("Logo1")->text(), QString("Quintaro"));
+        // The default picture is not in this directory: the plain colour shows.
+        w.show();
+        QCOMPARE(QColor(w.grab().toImage().pixel(5, 5)), QColor(30, 30, 50));
         QVERIFY(leesAlles(o.map.filePath("Quintaro.ini")).startsWith("\"Brevane Software 2012\""));
     }
 
@@ -43,19 +44,21 @@ private Q_SLOTS:
         beeld.fill(QColor(10, 200, 30));
         const QString pad = plaatjes.filePath("achter.jpg");
         QVERIFY(beeld.save(pad, "JPG"));
-        Opstelling o(metAchtergrond(pad));
-        auto& w = *o.venster;
+        Venster o(metAchtergrond(pad));
+        auto& w = *o.w;
         QVERIFY(w.instellingenGelezen());
-        QCOMPARE(w.teller()->text(), QString("0/500"));
-        QCOMPARE(w.logo1()->text(), QString("Grote Loterij"));
-        QCOMPARE(w.logo2()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QVERIFY(w.heeftAchtergrond());
+        QCOMPARE(o.kind<QLabel>("Label1")->text(), QString("0/500"));
+        QCOMPARE(o.kind<QLabel>("Logo1")->text(), QString("Grote Loterij"));
+        QCOMPARE(o.kind<QLabel>("Logo2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        w.show();
+        const QColor achter(w.grab().toImage().pixel(5, 5));
+        QVERIFY2(qAbs(achter.green() - 200) < 20 && achter.red() < 40, qPrintable(achter.name()));
         // Both titles are centred, the coloured one 4 pixels to the left.
-        const int midden1 = w.logo1()->x() + w.logo1()->width() / 2;
+        const int midden1 = o.kind<QLabel>("Logo1")->x() + o.kind<QLabel>("Logo1")->width() / 2;
         QVERIFY(qAbs(midden1 - 512) <= 1);
-        QCOMPARE(w.logo2()->x(), w.logo1()->x() - 4);
-        QCOMPARE(w.logo1()->y(), 54);
-        QCOMPARE(w.logo2()->y(), 58);
+        QCOMPARE(o.kind<QLabel>("Logo2")->x(), o.kind<QLabel>("Logo1")->x() - 4);
+        QCOMPARE(o.kind<QLabel>("Logo1")->y(), 54);
+        QCOMPARE(o.kind<QLabel>("Logo2")->y(), 58);
     }
 
     void brokenBackgroundShowsPlainColour() {
@@ -66,40 +69,39 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("dit is geen plaatje");
         }
-        Opstelling o(metAchtergrond(pad));
-        auto& w = *o.venster;
-        QVERIFY(!w.heeftAchtergrond());
+        Venster o(metAchtergrond(pad));
+        auto& w = *o.w;
         // The later start-up steps still ran.
-        QCOMPARE(w.teller()->text(), QString("0/500"));
-        QCOMPARE(w.logo1()->text(), QString("Grote Loterij"));
+        QCOMPARE(o.kind<QLabel>("Label1")->text(), QString("0/500"));
+        QCOMPARE(o.kind<QLabel>("Logo1")->text(), QString("Grote Loterij"));
         w.show();
         const QImage beeld = w.grab().toImage();
         QCOMPARE(QColor(beeld.pixel(5, 5)), QColor(30, 30, 50));
     }
 
     void layoutOnTheScreen() {
-        Opstelling o;
-        auto& w = *o.venster;
+        Venster o;
+        auto& w = *o.w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const std::array<int, 4> links{172, 352, 532, 712};
         for (int n = 0; n < 4; ++n) {
-            QCOMPARE(w.rol(n)->geometry(),
+            QCOMPARE(o.kind(QStringLiteral("Pic%1").arg(n + 1))->geometry(),
                      QRect(links[static_cast<std::size_t>(n)], 220, 150, 207));
         }
-        QCOMPARE(w.nummerVak()->geometry(), QRect(244, 460, 536, 180));
-        QCOMPARE(w.pijlLinks()->geometry(), QRect(152, 520, 72, 72));
-        QCOMPARE(w.pijlRechts()->geometry(), QRect(798, 520, 72, 72));
-        QCOMPARE(w.knopPaneel()->geometry(), QRect(0, 688, 1024, 80));
-        QCOMPARE(w.knop(2)->pos(), QPoint(150, 23));
-        QCOMPARE(w.exitKnop()->pos(), QPoint(964, 23));
-        QCOMPARE(w.klok()->pos(), QPoint(839, 38));
-        QCOMPARE(w.lijstView()->geometry(), QRect(366, 30, 202, 34));
-        QCOMPARE(w.teller()->pos(), QPoint(590, 28));
+        QCOMPARE(o.kind("NummerPic")->geometry(), QRect(244, 460, 536, 180));
+        QCOMPARE(o.kind("ArrowLeft")->geometry(), QRect(152, 520, 72, 72));
+        QCOMPARE(o.kind("ArrowRight")->geometry(), QRect(798, 520, 72, 72));
+        QCOMPARE(o.kind("KnopPic")->geometry(), QRect(0, 688, 1024, 80));
+        QCOMPARE(o.kind("Knop2")->pos(), QPoint(150, 23));
+        QCOMPARE(o.kind("ExitKnop")->pos(), QPoint(964, 23));
+        QCOMPARE(o.kind("KlokLabel")->pos(), QPoint(839, 38));
+        QCOMPARE(o.kind("List1")->geometry(), QRect(366, 30, 202, 34));
+        QCOMPARE(o.kind<QLabel>("Label1")->pos(), QPoint(590, 28));
 
         const QImage beeld = w.grab().toImage();
         // Rollers show the top of the digit strip; frames around them: 3 black, 3 white.
-        QCOMPARE(beeld.pixel(172 + 2, 220 + 2), w.strook(0).pixel(2, 2));
+        QCOMPARE(beeld.pixel(172 + 2, 220 + 2), QImage(":/images/strip_digits.png").pixel(2, 2));
         QCOMPARE(QColor(beeld.pixel(172 - 1, 300)), QColor(Qt::black));
         QCOMPARE(QColor(beeld.pixel(172 - 3, 300)), QColor(Qt::black));
         QCOMPARE(QColor(beeld.pixel(172 - 4, 300)), QColor(Qt::white));
@@ -118,41 +120,44 @@ private Q_SLOTS:
     }
 
     void repaintKeepsThePanels() {
-        Opstelling o;
-        auto& w = *o.venster;
+        Venster o;
+        auto& w = *o.w;
         w.show();
-        drukNummer(w.nummerVak()->beeld(), "5", 220, QColor(1, 2, 3));
-        const QImage voor = w.nummerVak()->grab().toImage();
+        QTest::keyRelease(o.kind("NummerPic"), Qt::Key_Space);
+        QCOMPARE(o.trekking().lijst().aantal(), qsizetype{1});
+        const QImage voor = o.kind("NummerPic")->grab().toImage();
+        const QImage rol = o.kind("Pic4")->grab().toImage();
         w.hide();
         w.show();
         w.update();
-        QCOMPARE(w.nummerVak()->grab().toImage(), voor);
+        QCOMPARE(o.kind("NummerPic")->grab().toImage(), voor);
+        QCOMPARE(o.kind("Pic4")->grab().toImage(), rol);
     }
 
     void focusGoesToTheResultPanel() {
-        Opstelling o;
-        auto& w = *o.venster;
+        Venster o;
+        auto& w = *o.w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_VERIFY(w.nummerVak()->hasFocus());
-        w.pijlLinks()->setFocusPolicy(Qt::StrongFocus);
-        w.pijlLinks()->setFocus();
-        QVERIFY(!w.nummerVak()->hasFocus());
-        QTest::mouseMove(w.rol(2), QPoint(20, 20));
-        QTRY_VERIFY(w.nummerVak()->hasFocus());
-        w.pijlLinks()->setFocus();
-        QTest::mouseClick(w.knopPaneel(), Qt::LeftButton, {}, QPoint(700, 40));
-        QVERIFY(w.nummerVak()->hasFocus());
+        QTRY_VERIFY(o.kind("NummerPic")->hasFocus());
+        o.kind("ArrowLeft")->setFocusPolicy(Qt::StrongFocus);
+        o.kind("ArrowLeft")->setFocus();
+        QVERIFY(!o.kind("NummerPic")->hasFocus());
+        QTest::mouseMove(o.kind("Pic3"), QPoint(20, 20));
+        QTRY_VERIFY(o.kind("NummerPic")->hasFocus());
+        o.kind("ArrowLeft")->setFocus();
+        QTest::mouseClick(o.kind("KnopPic"), Qt::LeftButton, {}, QPoint(700, 40));
+        QVERIFY(o.kind("NummerPic")->hasFocus());
     }
 
     void closingWritesBothFiles() {
-        Opstelling o;
-        auto& w = *o.venster;
+        Venster o;
+        auto& w = *o.w;
         QSignalSpy klaar(&w, &Hoofdvenster::afgesloten);
-        o.toestand.lijst.voegToe(17);
-        o.toestand.lijst.voegToe(4);
-        o.toestand.lijst.voegToe(250);
-        o.toestand.inst.TitelTekst = "Na";
+        o.trekking().lijst().voegToe(17);
+        o.trekking().lijst().voegToe(4);
+        o.trekking().lijst().voegToe(250);
+        o.instellingen().zetTitel("Na");
         w.show();
         w.close();
         QCOMPARE(klaar.size(), 1);
@@ -161,29 +166,31 @@ private Q_SLOTS:
     }
 
     void exitButtonClosesAfterItsAnimation() {
-        Opstelling o;
-        auto& w = *o.venster;
+        Venster o;
+        auto& w = *o.w;
         w.show();
         QSignalSpy klaar(&w, &Hoofdvenster::afgesloten);
         QPoint gezien;
-        QTimer::singleShot(0, &w, [&] { gezien = w.exitKnop()->pos(); });
-        QTest::mouseClick(w.exitKnop(), Qt::LeftButton);
+        QTimer::singleShot(0, &w, [&] { gezien = o.kind("ExitKnop")->pos(); });
+        QTest::mouseClick(o.kind("ExitKnop"), Qt::LeftButton);
         QCOMPARE(gezien, QPoint(966, 25));
         QCOMPARE(klaar.size(), 1);
-        QVERIFY(o.venster->algemeen().gespeeld().isEmpty()); // no click sound
+        QVERIFY(o.algemeen().gespeeld().isEmpty()); // no click sound
         QVERIFY(QFile::exists(o.map.filePath("Lijstnummers.txt")));
     }
 
     void unwritableProgramDirectoryStillCloses() {
-        Opstelling o;
+        QTemporaryDir map;
         // A file in place of the data directory: nothing can be written below it.
-        const QString blokkade = o.map.filePath("bestand");
-        QFile f(blokkade);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
-        o.toestand.paden.gegevensMap = blokkade;
-        QSignalSpy klaar(o.venster.get(), &Hoofdvenster::afgesloten);
-        o.venster->close();
+        const QString blokkade = map.filePath("bestand");
+        QVERIFY(schrijfAlles(blokkade, "x"));
+        Paden paden;
+        paden.programmaMap = map.path();
+        paden.gegevensMap = blokkade;
+        Hoofdvenster w(paden, QSize(1024, 768));
+        w.pauze().setTijdSchaal(0.01);
+        QSignalSpy klaar(&w, &Hoofdvenster::afgesloten);
+        w.close();
         QCOMPARE(klaar.size(), 1);
     }
 };

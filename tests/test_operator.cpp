@@ -1,6 +1,6 @@
 // The program driven as an operator drives it: key presses into the real fields, clicks and
 // double-clicks delivered through the window at real positions, files on disk.
-#include "widgettest.h"
+#include "venster.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -84,12 +84,12 @@ private Q_SLOTS:
         QFETCH(QString, laagste);
         QFETCH(QString, hoogste);
         QFETCH(QString, teller);
-        Opstelling o;
-        QWidget* w = o.venster.get();
+        Venster o;
+        QWidget* w = o.w.get();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QStringList getoond;
-        ModaalBeantwoorder antwoord([&](QWidget* dialoog) {
+        Modaal antwoord([&](QWidget* dialoog) {
             auto* combo1 = kind<QComboBox>(dialoog, "Combo1");
             auto* combo2 = kind<QComboBox>(dialoog, "Combo2");
             if (!combo1 || !combo2)
@@ -110,8 +110,8 @@ private Q_SLOTS:
     // Only the background picture hides and shows the bottom bar; what stands on it does
     // not, a disabled start arrow during a draw included.
     void doubleClickOnlyOnTheBackground() {
-        Opstelling o;
-        QWidget* w = o.venster.get();
+        Venster o;
+        QWidget* w = o.w.get();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QWindow* raam = w->windowHandle();
@@ -152,8 +152,8 @@ private Q_SLOTS:
     }
     void listFrameEnclosesTheList() {
         QFETCH(QSize, scherm);
-        Opstelling o({}, scherm);
-        QWidget* w = o.venster.get();
+        Venster o({}, scherm);
+        QWidget* w = o.w.get();
         w->show();
         QWidget* paneel = kind(w, "KnopPic");
         const QRect lijst = kind(w, "List1")->geometry();
@@ -174,8 +174,8 @@ private Q_SLOTS:
     // The controls come back before the list is written, so a slow disk does not stretch the
     // draw; the number is on disk once the draw is over.
     void listWrittenAfterTheControlsReturn() {
-        Opstelling o;
-        QWidget* w = o.venster.get();
+        Venster o;
+        QWidget* w = o.w.get();
         w->show();
         const QString lijstPad = o.map.filePath(QStringLiteral("Lijstnummers.txt"));
         QWidget* pijl = kind(w, "ArrowLeft");
@@ -186,7 +186,7 @@ private Q_SLOTS:
         QCOMPARE(terug.gezien, (QList<QByteArray>{QByteArray(), QByteArray()}));
         const QByteArray na = leesAlles(lijstPad);
         QVERIFY(na.endsWith("\r\n") && na.count('\n') == 1);
-        QVERIFY(o.venster->algemeen().gespeeld().last().endsWith(QLatin1String("stop.wav")));
+        QVERIFY(o.algemeen().gespeeld().last().endsWith(QLatin1String("stop.wav")));
     }
 };
 

@@ -1,8 +1,8 @@
 // Where the files go: the program directory, the user's data directory and --dir; the
 // command line that chooses them.
-#include "app/commandline.h"
-#include "app/paths.h"
+#include "app/opdracht.h"
 #include "app/taal.h"
+#include "common/paden.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "common/pause.h"
+#include "common/pauze.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "app/mainwindow.h"
-#include "app/state.h"
-#include "common/clocktext.h"
-#include "common/picturebutton.h"
-#include "config/configdialog.h"
+#include "common/klok.h"
+#include "common/kloktekst.h"
+#include "common/plaatjesknop.h"
+#include "config/config.h"
+#include "venster.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -12,39 +12,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMouseEvent>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <QtTest>
 
-#include <functional>
-#include <memory>
+#include <optional>
 
 namespace {
 
-// A main window on a fresh program directory; pauses run at a hundredth of their length
-// unless a test needs real time. Opened documents are captured, not launched.
-struct Omgeving {
-    QTemporaryDir map;
-    Toestand t;
-    std::unique_ptr<Hoofdvenster> w;
-    QList<QUrl> geopend;
+PlaatjesKnop* knop(const Venster& o, int i) {
+    return o.kind<PlaatjesKnop>(QStringLiteral("Knop%1").arg(i));
+}
 
-    explicit Omgeving(double tijdSchaal = 0.01) {
-        t.paden.programmaMap = t.paden.gegevensMap = map.path();
-        t.pauze.setTijdSchaal(tijdSchaal);
-        w = std::make_unique<Hoofdvenster>(t, QSize(1024, 768));
-        w->algemeen().setGeluidsuitvoer(false);
-        w->algemeen().setOpener([this](const QUrl& url) { geopend.append(url); });
-        w->show();
-    }
-
-    QString klik() const { return t.paden.geluid("klik.wav"); }
-};
+// The click every toolbar button makes: the program directory's own sound.
+QString klik(const Venster& o) {
+    return o.map.path() + QStringLiteral("/Sounds/klik.wav");
+}
 
 QImage plaatje(const PlaatjesKnop* knop) {
     return knop->plaatje().toImage();
@@ -54,44 +42,29 @@ QImage bron(const char* pad) {
     return QPixmap(QLatin1String(pad)).toImage();
 }
 
-// Runs `actie` on the settings dialog once it is the modal window; gives up after 5 s.
-class DialoogWachter : public QObject {
-public:
-    explicit DialoogWachter(std::function<void(Config*)> actie) : m_actie(std::move(actie)) {
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* dlg = qobject_cast<Config*>(QApplication::activeModalWidget());
-            if (dlg) {
-                m_timer.stop();
-                gezien = true;
-                m_actie(dlg);
-                return;
-            }
-            if (++m_rondes > 1000) {
-                m_timer.stop();
-                if (QWidget* ander = QApplication::activeModalWidget())
-                    ander->close();
-            }
-        });
-        m_timer.start();
-    }
-    bool gezien = false;
+// A point of a widget in its window's coordinates.
+QPoint inVenster(QWidget* w, QPoint p) {
+    return w->mapTo(w->window(), p);
+}
+
+// Replaces what a field holds by typing, as the keyboard does it.
+void typ(QWidget* veld, const QString& tekst) {
+    veld->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(veld, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(veld, Qt::Key_Delete);
+    QTest::keyClicks(veld, tekst);
+}
+
+// Sets the default locale for as long as it lives.
+struct Taal {
+    explicit Taal(const QLocale& taal) { QLocale::setDefault(taal); }
+    ~Taal() { QLocale::setDefault(m_oud); }
+    Taal(const Taal&) = delete;
+    Taal& operator=(const Taal&) = delete;
 
 private:
-    std::function<void(Config*)> m_actie;
-    QTimer m_timer;
-    int m_rondes = 0;
+    QLocale m_oud;
 };
-
-// The real order of a double-click: press, release, double-click, release.
-void echteDubbelklik(QWidget* w, QPoint p) {
-    QTest::mousePress(w, Qt::LeftButton, {}, p);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, p);
-    QMouseEvent dubbel(QEvent::MouseButtonDblClick, QPointF(p), QPointF(w->mapToGlobal(p)),
-                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &dubbel);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, p);
-}
 
 } // namespace
 
@@ -120,99 +93,105 @@ private Q_SLOTS:
     void klokToontDeTijd();
     void klokLooptDoorTijdensWacht();
     void klokLooptDoorTijdensDialoog();
+    void klokEindigtLinksVanExit_data();
+    void klokEindigtLinksVanExit();
 };
 
 // --- The toolbar -------------------------------------------------------------------------
 
 void TestToolbarClock::knoppenInRust() {
-    Omgeving o;
+    Venster o;
+    o.w->show();
     const QStringList tips{QStringLiteral(" Help (pdf-formaat) "),
                            QStringLiteral(" Meer software "), QStringLiteral(" Geluid aan / uit "),
                            QStringLiteral(" Instellingen ")};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(o.w->knop(i)->pos(), QPoint(10 + 70 * i, 23));
-        QCOMPARE(o.w->knop(i)->size(), QSize(48, 48));
-        QCOMPARE(o.w->knop(i)->toolTip(), tips[i]);
+        QCOMPARE(knop(o, i)->pos(), QPoint(10 + 70 * i, 23));
+        QCOMPARE(knop(o, i)->size(), QSize(48, 48));
+        QCOMPARE(knop(o, i)->toolTip(), tips[i]);
     }
     QVERIFY(!bron(":/images/sound_on.png").isNull());
-    QCOMPARE(plaatje(o.w->knop(2)), bron(":/images/sound_on.png"));
+    QCOMPARE(plaatje(knop(o, 2)), bron(":/images/sound_on.png"));
 }
 
 void TestToolbarClock::geluidKnopSchakelt() {
-    Omgeving o;
+    Venster o;
+    o.w->show();
     const QImage aan = bron(":/images/sound_on.png");
     const QImage uit = bron(":/images/sound_off.png");
     QVERIFY(!aan.isNull() && !uit.isNull());
     QVERIFY(aan != uit);
-    QVERIFY(o.t.GeluidAan);
+    QVERIFY(o.algemeen().geluidAan());
 
     // Switching off: decided before the action, so this click is still heard.
-    QTest::mouseClick(o.w->knop(2), Qt::LeftButton);
-    QVERIFY(!o.t.GeluidAan);
-    QCOMPARE(o.w->algemeen().gespeeld(), QStringList{o.klik()});
-    QCOMPARE(plaatje(o.w->knop(2)), uit);
+    QTest::mouseClick(knop(o, 2), Qt::LeftButton);
+    QVERIFY(!o.algemeen().geluidAan());
+    QCOMPARE(o.algemeen().gespeeld(), QStringList{klik(o)});
+    QCOMPARE(plaatje(knop(o, 2)), uit);
 
     // Switching on: silent.
-    QTest::mouseClick(o.w->knop(2), Qt::LeftButton);
-    QVERIFY(o.t.GeluidAan);
-    QCOMPARE(o.w->algemeen().gespeeld().size(), 1);
-    QCOMPARE(plaatje(o.w->knop(2)), aan);
+    QTest::mouseClick(knop(o, 2), Qt::LeftButton);
+    QVERIFY(o.algemeen().geluidAan());
+    QCOMPARE(o.algemeen().gespeeld().size(), 1);
+    QCOMPARE(plaatje(knop(o, 2)), aan);
 
-    QTest::mouseClick(o.w->knop(2), Qt::LeftButton);
-    QVERIFY(!o.t.GeluidAan);
-    QCOMPARE(o.w->algemeen().gespeeld().size(), 2);
-    QVERIFY(o.klik().endsWith(QStringLiteral("/Sounds/klik.wav")));
-    QVERIFY(o.klik().startsWith(o.t.paden.programmaMap));
+    QTest::mouseClick(knop(o, 2), Qt::LeftButton);
+    QVERIFY(!o.algemeen().geluidAan());
+    QCOMPARE(o.algemeen().gespeeld(), (QStringList{klik(o), klik(o)}));
 }
 
 void TestToolbarClock::geluidUitAndereKnoppenZonderKlik() {
-    Omgeving o;
-    o.t.GeluidAan = false;
-    QTest::mouseClick(o.w->knop(0), Qt::LeftButton);
-    QTest::mouseClick(o.w->knop(1), Qt::LeftButton);
+    Venster o;
+    o.w->show();
+    o.algemeen().zetGeluidAan(false);
+    QTest::mouseClick(knop(o, 0), Qt::LeftButton);
+    QTest::mouseClick(knop(o, 1), Qt::LeftButton);
     QCOMPARE(o.geopend.size(), 2);
-    QVERIFY(o.w->algemeen().gespeeld().isEmpty());
+    QVERIFY(o.algemeen().gespeeld().isEmpty());
 
-    o.t.GeluidAan = true;
-    QTest::mouseClick(o.w->knop(0), Qt::LeftButton);
-    QCOMPARE(o.w->algemeen().gespeeld(), QStringList{o.klik()});
+    o.algemeen().zetGeluidAan(true);
+    QTest::mouseClick(knop(o, 0), Qt::LeftButton);
+    QCOMPARE(o.algemeen().gespeeld(), QStringList{klik(o)});
 }
 
 void TestToolbarClock::helpEnSoftware() {
-    Omgeving o;
-    QTest::mouseClick(o.w->knop(0), Qt::LeftButton);
+    Venster o;
+    o.w->show();
+    QTest::mouseClick(knop(o, 0), Qt::LeftButton);
     QCOMPARE(o.geopend.size(), 1);
     QVERIFY(o.geopend[0].isLocalFile());
     QCOMPARE(o.geopend[0].toLocalFile(),
-             QDir(o.t.paden.programmaMap).filePath(QStringLiteral("Quintaro.pdf")));
+             QDir(o.map.path()).filePath(QStringLiteral("Quintaro.pdf")));
 
-    QTest::mouseClick(o.w->knop(1), Qt::LeftButton);
+    QTest::mouseClick(knop(o, 1), Qt::LeftButton);
     QCOMPARE(o.geopend.size(), 2);
     QCOMPARE(o.geopend[1], QUrl(QStringLiteral("https://www.brevane.example/software.htm")));
-    QCOMPARE(o.w->algemeen().geopend().size(), 2);
-    QCOMPARE(o.w->algemeen().gespeeld().size(), 2);
+    QCOMPARE(o.algemeen().geopend().size(), 2);
+    QCOMPARE(o.algemeen().gespeeld().size(), 2);
 }
 
 void TestToolbarClock::drukAnimatieEnTerugNaarRust() {
-    Omgeving o(1.0);
+    Venster o({}, QSize(1024, 768), 1.0);
+    o.w->show();
     for (int i = 0; i < 3; ++i) {
-        PlaatjesKnop* knop = o.w->knop(i);
-        const QPoint rust = knop->pos();
+        PlaatjesKnop* k = knop(o, i);
+        const QPoint rust = k->pos();
         QPoint tijdens;
-        QTimer::singleShot(100, this, [&] { tijdens = knop->pos(); });
+        QTimer::singleShot(100, this, [&] { tijdens = k->pos(); });
         QElapsedTimer klok;
         klok.start();
-        QTest::mouseClick(knop, Qt::LeftButton);
+        QTest::mouseClick(k, Qt::LeftButton);
         QVERIFY2(klok.elapsed() >= 195, qPrintable(QString::number(klok.elapsed())));
         QCOMPARE(tijdens, rust + QPoint(2, 2));
-        QCOMPARE(knop->pos(), QPoint(rust.x(), 23));
+        QCOMPARE(k->pos(), QPoint(rust.x(), 23));
     }
 }
 
 void TestToolbarClock::klikTijdensDePauzeVanEenAndereKnop() {
-    Omgeving o(1.0);
-    PlaatjesKnop* eerste = o.w->knop(0);
-    PlaatjesKnop* tweede = o.w->knop(1);
+    Venster o({}, QSize(1024, 768), 1.0);
+    o.w->show();
+    PlaatjesKnop* eerste = knop(o, 0);
+    PlaatjesKnop* tweede = knop(o, 1);
     const QPoint rust0 = eerste->pos();
     const QPoint rust1 = tweede->pos();
     QPoint eersteTijdens;
@@ -231,44 +210,55 @@ void TestToolbarClock::klikTijdensDePauzeVanEenAndereKnop() {
 }
 
 void TestToolbarClock::uitgeschakeldeKnopNegeertKlik() {
-    Omgeving o;
-    o.w->knop(0)->setEnabled(false);
-    const QImage voor = plaatje(o.w->knop(0));
-    QTest::mouseClick(o.w->knop(0), Qt::LeftButton);
+    Venster o;
+    o.w->show();
+    knop(o, 0)->setEnabled(false);
+    const QImage voor = plaatje(knop(o, 0));
+    QTest::mouseClick(knop(o, 0), Qt::LeftButton);
     QVERIFY(o.geopend.isEmpty());
-    QVERIFY(o.w->algemeen().gespeeld().isEmpty());
-    QCOMPARE(o.w->knop(0)->pos(), QPoint(10, 23));
-    QCOMPARE(plaatje(o.w->knop(0)), voor);
+    QVERIFY(o.algemeen().gespeeld().isEmpty());
+    QCOMPARE(knop(o, 0)->pos(), QPoint(10, 23));
+    QCOMPARE(plaatje(knop(o, 0)), voor);
 }
 
 void TestToolbarClock::dubbelklikOpKnopWerktEenmaal() {
-    Omgeving o;
-    echteDubbelklik(o.w->knop(1), QPoint(20, 20));
+    Venster o;
+    o.w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(o.w.get()));
+    QWindow* raam = o.w->windowHandle();
+    QTest::mouseDClick(raam, Qt::LeftButton, {}, inVenster(knop(o, 1), QPoint(20, 20)));
     QCOMPARE(o.geopend.size(), 1);
-    QCOMPARE(o.w->algemeen().gespeeld().size(), 1);
+    QCOMPARE(o.algemeen().gespeeld().size(), 1);
     // A double-click on a button is not one on the background.
-    QVERIFY(o.w->knopPaneel()->isVisible());
+    QVERIFY(o.kind("KnopPic")->isVisible());
 
-    echteDubbelklik(o.w->knop(2), QPoint(20, 20));
-    QVERIFY(!o.t.GeluidAan);
+    QTest::mouseDClick(raam, Qt::LeftButton, {}, inVenster(knop(o, 2), QPoint(20, 20)));
+    QVERIFY(!o.algemeen().geluidAan());
 }
 
 void TestToolbarClock::instellingenOpentModaal() {
-    Omgeving o;
+    Venster o;
+    o.w->show();
+    bool gezien = false;
     bool modaal = false;
     bool bovenop = false;
     QPoint knopTijdens;
     qsizetype klikken = -1;
-    DialoogWachter wachter([&](Config* dlg) {
+    Modaal m([&](QWidget* venster) {
+        auto* dlg = qobject_cast<Config*>(venster);
+        if (!dlg)
+            return;
+        gezien = true;
         modaal = dlg->isModal() && dlg->windowModality() == Qt::ApplicationModal;
         bovenop = dlg->isVisible() && dlg->parentWidget() == o.w.get();
-        knopTijdens = o.w->knop(3)->pos();
-        klikken = o.w->algemeen().gespeeld().size();
-        dlg->cancelKnop()->click();
+        knopTijdens = knop(o, 3)->pos();
+        klikken = o.algemeen().gespeeld().size();
+        QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("CancelKnop")),
+                          Qt::LeftButton);
     });
-    QTest::mouseClick(o.w->knop(3), Qt::LeftButton);
+    QTest::mouseClick(knop(o, 3), Qt::LeftButton);
     // The click returns only once the dialog has closed.
-    QVERIFY(wachter.gezien);
+    QVERIFY(gezien);
     QVERIFY(modaal);
     QVERIFY(bovenop);
     QCOMPARE(knopTijdens, QPoint(220, 23));
@@ -276,69 +266,91 @@ void TestToolbarClock::instellingenOpentModaal() {
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(o.w->findChildren<Config*>().isEmpty());
     // A dialog closed with its own values applies nothing new.
-    QCOMPARE(o.t.inst.LaagsteNummer, 1);
-    QCOMPARE(o.t.inst.HoogsteNummer, 9999);
+    QCOMPARE(o.inst().LaagsteNummer, 1);
+    QCOMPARE(o.inst().HoogsteNummer, 9999);
 }
 
 void TestToolbarClock::instellingenToepassenViaDeKnop() {
-    Omgeving o;
-    o.t.lijst.voegToe(3);
-    DialoogWachter wachter([](Config* dlg) {
-        dlg->combo2()->setEditText(QStringLiteral("99"));
-        dlg->cancelKnop()->click();
+    Venster o;
+    o.w->show();
+    o.trekking().lijst().voegToe(3);
+    bool gezien = false;
+    Modaal m([&](QWidget* venster) {
+        auto* dlg = qobject_cast<Config*>(venster);
+        if (!dlg)
+            return;
+        gezien = true;
+        typ(dlg->findChild<QComboBox*>(QStringLiteral("Combo2"))->lineEdit(), QStringLiteral("99"));
+        QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("CancelKnop")),
+                          Qt::LeftButton);
     });
-    QTest::mouseClick(o.w->knop(3), Qt::LeftButton);
-    QVERIFY(wachter.gezien);
-    QCOMPARE(o.t.inst.HoogsteNummer, 99);
-    QCOMPARE(o.w->teller()->text(), QStringLiteral("0/99"));
-    QCOMPARE(o.t.lijst.aantal(), qsizetype{0});
+    QTest::mouseClick(knop(o, 3), Qt::LeftButton);
+    QVERIFY(gezien);
+    QCOMPARE(o.inst().HoogsteNummer, 99);
+    QCOMPARE(o.kind<QLabel>("Label1")->text(), QStringLiteral("0/99"));
+    QCOMPARE(o.trekking().lijst().aantal(), qsizetype{0});
 }
 
 void TestToolbarClock::instellingenSluitenViaTitelbalk() {
-    Omgeving o;
-    DialoogWachter wachter([](Config* dlg) {
-        dlg->text1()->setText(QStringLiteral("Weg"));
-        dlg->colorScroll(1)->setValue(0);
+    Venster o;
+    o.w->show();
+    bool gezien = false;
+    Modaal m([&](QWidget* venster) {
+        auto* dlg = qobject_cast<Config*>(venster);
+        if (!dlg)
+            return;
+        gezien = true;
+        typ(dlg->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("Weg"));
+        dlg->findChild<QScrollBar*>(QStringLiteral("ColorScroll1"))->setValue(0);
         dlg->close();
     });
-    QTest::mouseClick(o.w->knop(3), Qt::LeftButton);
-    QVERIFY(wachter.gezien);
-    QCOMPARE(o.t.inst.TitelTekst, QStringLiteral("Quintaro"));
-    QCOMPARE(o.t.inst.KleurRood, 0.0);
-    QCOMPARE(o.w->logo2()->palette().color(QPalette::WindowText), QColor(0, 255, 190));
+    QTest::mouseClick(knop(o, 3), Qt::LeftButton);
+    QVERIFY(gezien);
+    // The title waits for "Exit"; the colour bar acted at once.
+    QCOMPARE(o.inst().TitelTekst, QStringLiteral("Quintaro"));
+    QCOMPARE(o.inst().KleurRood, 0.0);
+    QCOMPARE(o.kind("Logo2")->palette().color(QPalette::WindowText), QColor(0, 255, 190));
 }
 
 // --- The bottom bar on a double-click ----------------------------------------------------
 
 void TestToolbarClock::dubbelklikVerbergtEnToontPaneel() {
-    Omgeving o;
-    o.t.lijst.voegToe(12);
+    Venster o;
+    o.w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(o.w.get()));
+    QWindow* raam = o.w->windowHandle();
+    GetrokkenLijst& lijst = o.trekking().lijst();
+    lijst.voegToe(12);
     const QPoint achtergrond(5, 5);
     QVERIFY(o.w->childAt(achtergrond) == nullptr ||
             o.w->childAt(achtergrond)->testAttribute(Qt::WA_TransparentForMouseEvents));
 
-    QTest::mouseDClick(o.w.get(), Qt::LeftButton, {}, achtergrond);
-    QVERIFY(!o.w->knopPaneel()->isVisible());
-    for (QWidget* w : std::initializer_list<QWidget*>{o.w->knop(0), o.w->knop(3), o.w->exitKnop(),
-                                                      o.w->teller(), o.w->klok(), o.w->lijstView()})
+    QWidget* paneel = o.kind("KnopPic");
+    auto* klok = o.kind<Klok>("KlokLabel");
+    auto* lijstVak = o.kind<QListView>("List1");
+    QTest::mouseDClick(raam, Qt::LeftButton, {}, achtergrond);
+    QVERIFY(!paneel->isVisible());
+    for (QWidget* w : std::initializer_list<QWidget*>{knop(o, 0), knop(o, 3), o.kind("ExitKnop"),
+                                                      o.kind("Label1"), klok, lijstVak})
         QVERIFY(!w->isVisible());
     // The rollers and the start controls stay.
-    QVERIFY(o.w->pijlLinks()->isVisible());
+    QVERIFY(o.kind("ArrowLeft")->isVisible());
+    QVERIFY(o.kind("Pic1")->isVisible());
 
     // Hidden, the list still takes numbers and the clock still runs.
-    o.t.lijst.voegToe(40);
-    o.t.lijst.voegToe(7);
-    o.w->klok()->setText(QStringLiteral("x"));
-    QTRY_VERIFY_WITH_TIMEOUT(o.w->klok()->text() != QStringLiteral("x"), 1000);
+    lijst.voegToe(40);
+    lijst.voegToe(7);
+    klok->setText(QStringLiteral("x"));
+    QTRY_VERIFY_WITH_TIMEOUT(klok->text() != QStringLiteral("x"), 1000);
 
     // A right double-click does nothing.
-    QTest::mouseDClick(o.w.get(), Qt::RightButton, {}, achtergrond);
-    QVERIFY(!o.w->knopPaneel()->isVisible());
+    QTest::mouseDClick(raam, Qt::RightButton, {}, achtergrond);
+    QVERIFY(!paneel->isVisible());
 
-    QTest::mouseDClick(o.w.get(), Qt::LeftButton, {}, achtergrond);
-    QVERIFY(o.w->knopPaneel()->isVisible());
-    QVERIFY(o.w->lijstView()->isVisible());
-    const QAbstractItemModel* model = o.w->lijstView()->model();
+    QTest::mouseDClick(raam, Qt::LeftButton, {}, achtergrond);
+    QVERIFY(paneel->isVisible());
+    QVERIFY(lijstVak->isVisible());
+    const QAbstractItemModel* model = lijstVak->model();
     QCOMPARE(model->rowCount(), 3);
     QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("12"));
     QCOMPARE(model->index(2, 0).data().toString(), QStringLiteral("7"));
@@ -347,23 +359,32 @@ void TestToolbarClock::dubbelklikVerbergtEnToontPaneel() {
 // --- The clock ---------------------------------------------------------------------------
 
 void TestToolbarClock::klokVoorDeEersteTik() {
-    QTemporaryDir map;
-    Toestand t;
-    t.paden.programmaMap = t.paden.gegevensMap = map.path();
-    Hoofdvenster w(t, QSize(800, 600));
-    QCOMPARE(w.klok()->text(), QStringLiteral("00:00:00"));
-    QVERIFY(w.klokTimer().isActive());
-    QCOMPARE(w.klokTimer().interval(), 60);
+    Venster o({}, QSize(800, 600));
+    auto* klok = o.kind<Klok>("KlokLabel");
+    QCOMPARE(klok->text(), QStringLiteral("00:00:00"));
+    // It ticks from the start, every 60 ms, without being shown or asked.
+    auto* timer = klok->findChild<QTimer*>(QStringLiteral("KlokTimer"));
+    QVERIFY(timer && timer->isActive());
+    QCOMPARE(timer->interval(), 60);
+    int tikken = 0;
+    klok->zetTijdBron([&] {
+        ++tikken;
+        return QDateTime(QDate(2026, 12, 8), QTime(9, 30, 0));
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(tikken >= 2, 5000);
+    QCOMPARE(klok->text(), klokTekst(QTime(9, 30, 0), QDate(2026, 12, 8)));
 }
 
 void TestToolbarClock::klokToontDeTijd() {
-    Omgeving o;
-    QTRY_VERIFY_WITH_TIMEOUT(o.w->klok()->text() != QStringLiteral("00:00:00"), 1000);
+    Venster o;
+    o.w->show();
+    auto* klok = o.kind<Klok>("KlokLabel");
+    QTRY_VERIFY_WITH_TIMEOUT(klok->text() != QStringLiteral("00:00:00"), 1000);
     const QDateTime voor = QDateTime::currentDateTime();
     // A few ticks: the caption is rewritten each time, even when it reads the same.
-    o.w->klok()->setText(QStringLiteral("x"));
-    QTRY_VERIFY_WITH_TIMEOUT(o.w->klok()->text() != QStringLiteral("x"), 300);
-    const QString tekst = o.w->klok()->text();
+    klok->setText(QStringLiteral("x"));
+    QTRY_VERIFY_WITH_TIMEOUT(klok->text() != QStringLiteral("x"), 300);
+    const QString tekst = klok->text();
     const QDateTime na = QDateTime::currentDateTime();
 
     static const QRegularExpression vorm(QStringLiteral("^ \\d{1,2}\\D\\d\\d\\D\\d\\d / \\S.*$"));
@@ -373,37 +394,89 @@ void TestToolbarClock::klokToontDeTijd() {
         mogelijk.append(klokTekst(m.time(), m.date()));
     QVERIFY2(mogelijk.contains(tekst),
              qPrintable(tekst + QStringLiteral(" | ") + mogelijk.join(u'|')));
-    QCOMPARE(o.w->klok()->size(), o.w->klok()->sizeHint());
+    QCOMPARE(klok->size(), klok->sizeHint());
 }
 
 void TestToolbarClock::klokLooptDoorTijdensWacht() {
-    Omgeving o(1.0);
+    Venster o({}, QSize(1024, 768), 1.0);
+    o.w->show();
+    auto* klok = o.kind<Klok>("KlokLabel");
     QString halverwege;
-    o.w->klok()->setText(QStringLiteral("x"));
+    klok->setText(QStringLiteral("x"));
     QTimer::singleShot(150, this, [&] {
-        halverwege = o.w->klok()->text();
-        o.w->klok()->setText(QStringLiteral("y"));
+        halverwege = klok->text();
+        klok->setText(QStringLiteral("y"));
     });
-    QVERIFY(o.t.pauze.Wacht(0.3));
+    QVERIFY(o.w->pauze().Wacht(0.3));
     QVERIFY(!halverwege.isEmpty());
     QVERIFY(halverwege != QStringLiteral("x"));
-    QVERIFY(o.w->klok()->text() != QStringLiteral("y"));
+    QVERIFY(klok->text() != QStringLiteral("y"));
 }
 
 void TestToolbarClock::klokLooptDoorTijdensDialoog() {
-    Omgeving o;
+    Venster o;
+    o.w->show();
+    auto* klok = o.kind<Klok>("KlokLabel");
+    bool gezien = false;
     QString tijdensDialoog;
-    DialoogWachter wachter([&](Config* dlg) {
-        o.w->klok()->setText(QStringLiteral("x"));
-        QTimer::singleShot(200, dlg, [&o, &tijdensDialoog, dlg] {
-            tijdensDialoog = o.w->klok()->text();
-            dlg->cancelKnop()->click();
+    Modaal m([&](QWidget* venster) {
+        // Acts once: the dialog stays open for a while and is offered again meanwhile.
+        auto* dlg = qobject_cast<Config*>(venster);
+        if (!dlg || gezien)
+            return;
+        gezien = true;
+        klok->setText(QStringLiteral("x"));
+        QTimer::singleShot(200, dlg, [&tijdensDialoog, klok, dlg] {
+            tijdensDialoog = klok->text();
+            QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("CancelKnop")),
+                              Qt::LeftButton);
         });
     });
-    QTest::mouseClick(o.w->knop(3), Qt::LeftButton);
-    QVERIFY(wachter.gezien);
+    QTest::mouseClick(knop(o, 3), Qt::LeftButton);
+    QVERIFY(gezien);
     QVERIFY(!tijdensDialoog.isEmpty());
     QVERIFY(tijdensDialoog != QStringLiteral("x"));
+}
+
+// A late two-digit hour with a long date form must not run under the exit button; a short
+// text goes back to the clock's own place.
+void TestToolbarClock::klokEindigtLinksVanExit_data() {
+    QTest::addColumn<QLocale>("taal");
+    QTest::newRow("nl_NL 08-12-2026") << QLocale(QStringLiteral("nl_NL"));
+    QTest::newRow("en_US 12/8/26") << QLocale(QStringLiteral("en_US"));
+    QTest::newRow("de_DE 08.12.26") << QLocale(QStringLiteral("de_DE"));
+    QTest::newRow("hu_HU 2026. 12. 08.") << QLocale(QStringLiteral("hu_HU"));
+    QTest::newRow("C, month name") << QLocale::c();
+}
+
+void TestToolbarClock::klokEindigtLinksVanExit() {
+    QFETCH(QLocale, taal);
+    std::optional<Taal> gekozen(std::in_place, taal);
+    Venster o;
+    o.w->show();
+    auto* klok = o.kind<Klok>("KlokLabel");
+    QWidget* exitKnop = o.kind("ExitKnop");
+    const QPoint plaats(o.kind("KnopPic")->width() - 185, 38);
+    QDateTime nu(QDate(2026, 12, 8), QTime(23, 59, 58));
+    klok->zetTijdBron([&nu] { return nu; });
+
+    klok->tik();
+    QCOMPARE(klok->text(), klokTekst(nu.time(), nu.date(), taal));
+    QVERIFY2(klok->geometry().right() < exitKnop->geometry().left(),
+             qPrintable(QStringLiteral("%1 ends at %2, exit begins at %3")
+                            .arg(klok->text())
+                            .arg(klok->geometry().right())
+                            .arg(exitKnop->geometry().left())));
+    QCOMPARE(klok->y(), plaats.y());
+    QVERIFY(klok->x() <= plaats.x());
+
+    // Back to a short text: the clock returns to its place.
+    gekozen.reset();
+    gekozen.emplace(QLocale(QStringLiteral("en_US")));
+    nu = QDateTime(QDate(2026, 1, 2), QTime(1, 2, 3));
+    klok->tik();
+    QCOMPARE(klok->text(), QStringLiteral(" 1:02:03 / 1/2/26"));
+    QCOMPARE(klok->pos(), plaats);
 }
 
 QTEST_MAIN(TestToolbarClock)

@@ -1,10 +1,10 @@
 // The texts of the main window and of the settings dialog in Dutch, the program's own
 // language, and in English; no text shown by either bypasses the translation.
 #include "app/taal.h"
-#include "common/picturebutton.h"
-#include "config/configdialog.h"
-#include "draw/resultpanel.h"
-#include "widgettest.h"
+#include "common/plaatjesknop.h"
+#include "config/config.h"
+#include "draw/nummervak.h"
+#include "venster.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -70,35 +70,52 @@ QList<Tekst> alleTeksten(QWidget& w, const QSet<const QWidget*>& gegevens) {
 
 // The main window's texts; the title from the settings, the counter and the clock show data.
 QList<Tekst> alleTeksten(Hoofdvenster& w) {
-    return alleTeksten(w, {w.logo1(), w.logo2(), w.teller(), w.klok()});
+    const auto label = [&w](const char* naam) {
+        return w.findChild<QWidget*>(QLatin1String(naam));
+    };
+    return alleTeksten(w, {label("Logo1"), label("Logo2"), label("Label1"), label("KlokLabel")});
 }
+
+// The settings dialog on the fixture's window and directory.
+struct Dialoog {
+    Paden paden;
+    std::unique_ptr<Config> dlg;
+    explicit Dialoog(Venster& o) {
+        paden.programmaMap = paden.gegevensMap = o.map.path();
+        dlg = std::make_unique<Config>(o.instellingen(), paden, o.w.get());
+    }
+    QComboBox* veld(const char* naam) const {
+        return dlg->findChild<QComboBox*>(QLatin1String(naam));
+    }
+    void exit() const { dlg->findChild<QPushButton*>(QStringLiteral("CancelKnop"))->click(); }
+};
 
 // Every text the settings dialog shows: its controls as opened, the marks that the range
 // fields get for an empty field, a word and numbers out of range, and the message for an
 // inverted range with its button.
-QList<Tekst> dialoogTeksten(Opstelling& o) {
-    Config dlg(o.toestand, *o.venster, o.venster.get());
-    QList<Tekst> teksten = alleTeksten(dlg, {});
-    const auto markeringen = [&dlg, &teksten](const QString& waarom) {
-        for (QComboBox* veld : {dlg.combo1(), dlg.combo2()}) {
+QList<Tekst> dialoogTeksten(Venster& o) {
+    Dialoog d(o);
+    QList<Tekst> teksten = alleTeksten(*d.dlg, {});
+    const auto markeringen = [&d, &teksten](const QString& waarom) {
+        for (QComboBox* veld : {d.veld("Combo1"), d.veld("Combo2")}) {
             QVERIFY(Config::isGemarkeerd(veld));
             teksten.append(
                 {veld->objectName() + QStringLiteral(" tooltip, ") + waarom, veld->toolTip()});
         }
     };
-    dlg.combo1()->setEditText(QString());
-    dlg.combo2()->setEditText(QStringLiteral("veel"));
-    dlg.cancelKnop()->click();
+    d.veld("Combo1")->setEditText(QString());
+    d.veld("Combo2")->setEditText(QStringLiteral("veel"));
+    d.exit();
     markeringen(QStringLiteral("empty and a word"));
-    dlg.combo1()->setEditText(QStringLiteral("1e12"));
-    dlg.combo2()->setEditText(QStringLiteral("-1e12"));
-    dlg.cancelKnop()->click();
+    d.veld("Combo1")->setEditText(QStringLiteral("1e12"));
+    d.veld("Combo2")->setEditText(QStringLiteral("-1e12"));
+    d.exit();
     markeringen(QStringLiteral("out of range"));
 
-    dlg.combo1()->setEditText(QStringLiteral("100"));
-    dlg.combo2()->setEditText(QStringLiteral("99"));
+    d.veld("Combo1")->setEditText(QStringLiteral("100"));
+    d.veld("Combo2")->setEditText(QStringLiteral("99"));
     bool gezien = false;
-    ModaalBeantwoorder antwoord([&teksten, &gezien](QWidget* modaal) {
+    Modaal antwoord([&teksten, &gezien](QWidget* modaal) {
         auto* box = qobject_cast<QMessageBox*>(modaal);
         if (!box)
             return;
@@ -109,7 +126,7 @@ QList<Tekst> dialoogTeksten(Opstelling& o) {
             teksten.append({QStringLiteral("message button"), knop->text()});
         box->accept();
     });
-    dlg.cancelKnop()->click();
+    d.exit();
     if (!gezien)
         teksten.append({QStringLiteral("message"), QStringLiteral("<not shown>")});
     return teksten;
@@ -118,9 +135,9 @@ QList<Tekst> dialoogTeksten(Opstelling& o) {
 // Where the second word of the range fields' caption starts, in the dialog's pixels, against
 // the left edge of the field for the highest number.
 int tweedeWoordTegenVeld() {
-    Opstelling o(kInstellingen);
-    Config dlg(o.toestand, *o.venster, o.venster.get());
-    auto* label = dlg.findChild<QLabel*>(QStringLiteral("Label4"));
+    Venster o(kInstellingen);
+    Dialoog d(o);
+    auto* label = d.dlg->findChild<QLabel*>(QStringLiteral("Label4"));
     if (!label)
         return 1000;
     const QString tekst = label->text();
@@ -129,23 +146,23 @@ int tweedeWoordTegenVeld() {
     while (tweede < tekst.size() && tekst[tweede] == u' ')
         ++tweede;
     const int x = label->x() + QFontMetrics(label->font()).horizontalAdvance(tekst.left(tweede));
-    return x - dlg.combo2()->x();
+    return x - d.veld("Combo2")->x();
 }
 
 // The width of a blank in the dialog's text font.
 int blankBreedte() {
-    Opstelling o(kInstellingen);
-    Config dlg(o.toestand, *o.venster, o.venster.get());
-    const QLabel* label = dlg.findChild<QLabel*>(QStringLiteral("Label4"));
+    Venster o(kInstellingen);
+    Dialoog d(o);
+    const QLabel* label = d.dlg->findChild<QLabel*>(QStringLiteral("Label4"));
     return label ? QFontMetrics(label->font()).horizontalAdvance(u' ') : 0;
 }
 
 // Draws until the range 5..5 is exhausted and returns the message's title, text and buttons.
-QStringList uitgeputBericht(Opstelling& o) {
-    auto& w = *o.venster;
+QStringList uitgeputBericht(Venster& o) {
+    auto& w = *o.w;
     w.show();
     QStringList bericht;
-    ModaalBeantwoorder antwoord([&bericht](QWidget* modaal) {
+    Modaal antwoord([&bericht](QWidget* modaal) {
         auto* box = qobject_cast<QMessageBox*>(modaal);
         if (!box)
             return;
@@ -154,8 +171,8 @@ QStringList uitgeputBericht(Opstelling& o) {
             bericht.append(knop->text());
         box->accept();
     });
-    QTest::keyRelease(w.nummerVak(), Qt::Key_Space);
-    QTest::keyRelease(w.nummerVak(), Qt::Key_Space);
+    QTest::keyRelease(o.kind("NummerPic"), Qt::Key_Space);
+    QTest::keyRelease(o.kind("NummerPic"), Qt::Key_Space);
     return bericht;
 }
 
@@ -172,8 +189,8 @@ private Q_SLOTS:
     void noTextBypassesTranslation() {
         Merker merker;
         QCoreApplication::installTranslator(&merker);
-        Opstelling o(kInstellingen);
-        const QList<Tekst> teksten = alleTeksten(*o.venster);
+        Venster o(kInstellingen);
+        const QList<Tekst> teksten = alleTeksten(*o.w);
         const QStringList bericht = uitgeputBericht(o);
         const QList<Tekst> dialoog = dialoogTeksten(o);
         QCoreApplication::removeTranslator(&merker);
@@ -208,21 +225,21 @@ private Q_SLOTS:
 
     void dutchShowsTheOriginalTexts() {
         Taalkeuze nl("nl");
-        Opstelling o(kInstellingen);
-        auto& w = *o.venster;
+        Venster o(kInstellingen);
+        auto& w = *o.w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Form1"));
-        QCOMPARE(w.pijlLinks()->toolTip(), QStringLiteral(" Startknop "));
-        QCOMPARE(w.pijlRechts()->toolTip(), QStringLiteral(" Startknop "));
-        QCOMPARE(w.knop(0)->toolTip(), QStringLiteral(" Help (pdf-formaat) "));
-        QCOMPARE(w.knop(1)->toolTip(), QStringLiteral(" Meer software "));
-        QCOMPARE(w.knop(2)->toolTip(), QStringLiteral(" Geluid aan / uit "));
-        QCOMPARE(w.knop(3)->toolTip(), QStringLiteral(" Instellingen "));
-        QCOMPARE(w.exitKnop()->toolTip(), QStringLiteral(" Exit "));
-        QCOMPARE(w.knop(0)->accessibleName(), QStringLiteral("Help (pdf-formaat)"));
-        QCOMPARE(w.nummerVak()->accessibleName(), QStringLiteral("Getrokken nummer"));
+        QCOMPARE(o.kind("ArrowLeft")->toolTip(), QStringLiteral(" Startknop "));
+        QCOMPARE(o.kind("ArrowRight")->toolTip(), QStringLiteral(" Startknop "));
+        QCOMPARE(o.kind("Knop0")->toolTip(), QStringLiteral(" Help (pdf-formaat) "));
+        QCOMPARE(o.kind("Knop1")->toolTip(), QStringLiteral(" Meer software "));
+        QCOMPARE(o.kind("Knop2")->toolTip(), QStringLiteral(" Geluid aan / uit "));
+        QCOMPARE(o.kind("Knop3")->toolTip(), QStringLiteral(" Instellingen "));
+        QCOMPARE(o.kind("ExitKnop")->toolTip(), QStringLiteral(" Exit "));
+        QCOMPARE(o.kind("Knop0")->accessibleName(), QStringLiteral("Help (pdf-formaat)"));
+        QCOMPARE(o.kind("NummerPic")->accessibleName(), QStringLiteral("Getrokken nummer"));
         // The data keep their form.
-        QCOMPARE(w.logo1()->text(), QStringLiteral("Grote Trekking"));
-        QCOMPARE(w.teller()->text(), QStringLiteral("0/5"));
+        QCOMPARE(o.kind<QLabel>("Logo1")->text(), QStringLiteral("Grote Trekking"));
+        QCOMPARE(o.kind<QLabel>("Label1")->text(), QStringLiteral("0/5"));
         const QStringList bericht = uitgeputBericht(o);
         QCOMPARE(bericht.mid(0, 2),
                  (QStringList{" Nieuw",
@@ -231,7 +248,7 @@ private Q_SLOTS:
 
     void dutchDialogShowsTheOriginalTexts() {
         Taalkeuze nl("nl");
-        Opstelling o(kInstellingen);
+        Venster o(kInstellingen);
         QStringList teksten;
         for (const Tekst& t : dialoogTeksten(o))
             teksten.append(t.tekst);
@@ -251,21 +268,21 @@ private Q_SLOTS:
     }
 
     void englishTranslatesEveryText() {
-        Opstelling nederlands(kInstellingen);
-        const QList<Tekst> nl = alleTeksten(*nederlands.venster);
+        Venster nederlands(kInstellingen);
+        const QList<Tekst> nl = alleTeksten(*nederlands.w);
 
         Taalkeuze en("en");
-        Opstelling o(kInstellingen);
-        auto& w = *o.venster;
-        QCOMPARE(w.pijlLinks()->toolTip(), QStringLiteral(" Start button "));
-        QCOMPARE(w.knop(0)->toolTip(), QStringLiteral(" Help (PDF format) "));
-        QCOMPARE(w.knop(1)->toolTip(), QStringLiteral(" More software "));
-        QCOMPARE(w.knop(2)->toolTip(), QStringLiteral(" Sound on / off "));
-        QCOMPARE(w.knop(3)->toolTip(), QStringLiteral(" Settings "));
-        QCOMPARE(w.exitKnop()->toolTip(), QStringLiteral(" Exit "));
-        QCOMPARE(w.knop(3)->accessibleName(), QStringLiteral("Settings"));
-        QCOMPARE(w.nummerVak()->accessibleName(), QStringLiteral("Drawn number"));
-        QCOMPARE(w.lijstView()->accessibleName(), QStringLiteral("Drawn numbers"));
+        Venster o(kInstellingen);
+        auto& w = *o.w;
+        QCOMPARE(o.kind("ArrowLeft")->toolTip(), QStringLiteral(" Start button "));
+        QCOMPARE(o.kind("Knop0")->toolTip(), QStringLiteral(" Help (PDF format) "));
+        QCOMPARE(o.kind("Knop1")->toolTip(), QStringLiteral(" More software "));
+        QCOMPARE(o.kind("Knop2")->toolTip(), QStringLiteral(" Sound on / off "));
+        QCOMPARE(o.kind("Knop3")->toolTip(), QStringLiteral(" Settings "));
+        QCOMPARE(o.kind("ExitKnop")->toolTip(), QStringLiteral(" Exit "));
+        QCOMPARE(o.kind("Knop3")->accessibleName(), QStringLiteral("Settings"));
+        QCOMPARE(o.kind("NummerPic")->accessibleName(), QStringLiteral("Drawn number"));
+        QCOMPARE(o.kind("List1")->accessibleName(), QStringLiteral("Drawn numbers"));
 
         // Apart from the names that are the same in both languages, nothing stays Dutch.
         const QList<Tekst> engels = alleTeksten(w);
@@ -283,20 +300,20 @@ private Q_SLOTS:
             bericht.mid(0, 2),
             (QStringList{" New", "All numbers have been drawn,\nthe list will now be cleared!"}));
         // The data keep their form.
-        QCOMPARE(w.logo1()->text(), QStringLiteral("Grote Trekking"));
+        QCOMPARE(o.kind<QLabel>("Logo1")->text(), QStringLiteral("Grote Trekking"));
     }
 
     void englishTranslatesTheDialog() {
         QList<Tekst> nl;
         int nlPlaats = 0;
         {
-            Opstelling nederlands(kInstellingen);
+            Venster nederlands(kInstellingen);
             nl = dialoogTeksten(nederlands);
             nlPlaats = tweedeWoordTegenVeld();
         }
 
         Taalkeuze en("en");
-        Opstelling o(kInstellingen);
+        Venster o(kInstellingen);
         const QList<Tekst> engels = dialoogTeksten(o);
         QStringList teksten;
         for (const Tekst& t : engels)

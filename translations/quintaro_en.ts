@@ -85,64 +85,12 @@
         <translation>Form1</translation>
     </message>
     <message>
-        <source>Getrokken nummer</source>
-        <translation>Drawn number</translation>
-    </message>
-    <message>
-        <source>De spatiebalk start een trekking.</source>
-        <translation>The space bar starts a draw.</translation>
-    </message>
-    <message>
-        <source> Startknop </source>
-        <translation> Start button </translation>
-    </message>
-    <message>
-        <source>Start een trekking.</source>
-        <translation>Starts a draw.</translation>
-    </message>
-    <message>
-        <source> Help (pdf-formaat) </source>
-        <translation> Help (PDF format) </translation>
-    </message>
-    <message>
-        <source> Meer software </source>
-        <translation> More software </translation>
-    </message>
-    <message>
-        <source> Geluid aan / uit </source>
-        <translation> Sound on / off </translation>
-    </message>
-    <message>
-        <source> Instellingen </source>
-        <translation> Settings </translation>
-    </message>
-    <message>
-        <source>Opent de handleiding Quintaro.pdf.</source>
-        <translation>Opens the manual Quintaro.pdf.</translation>
-    </message>
-    <message>
-        <source>Opent de webpagina met meer software van de maker.</source>
-        <translation>Opens the maker&apos;s web page with more software.</translation>
-    </message>
-    <message>
-        <source>Zet de geluiden aan of uit.</source>
-        <translation>Switches the sounds on or off.</translation>
-    </message>
-    <message>
-        <source>Opent de instellingen.</source>
-        <translation>Opens the settings.</translation>
-    </message>
-    <message>
         <source> Exit </source>
         <translation> Exit </translation>
     </message>
     <message>
         <source>Bewaart de instellingen en de lijst en sluit het programma.</source>
         <translation>Saves the settings and the list and closes the program.</translation>
-    </message>
-    <message>
-        <source>Getrokken nummers</source>
-        <translation>Drawn numbers</translation>
     </message>
     <message>
         <source>quintaro: kan %1 niet schrijven
@@ -159,6 +107,24 @@
 de lijst wordt nu leeg gemaakt!</source>
         <translation>All numbers have been drawn,
 the list will now be cleared!</translation>
+    </message>
+</context>
+<context>
+    <name>LijstVak</name>
+    <message>
+        <source>Getrokken nummers</source>
+        <translation>Drawn numbers</translation>
+    </message>
+</context>
+<context>
+    <name>NummerVak</name>
+    <message>
+        <source>Getrokken nummer</source>
+        <translation>Drawn number</translation>
+    </message>
+    <message>
+        <source>De spatiebalk start een trekking.</source>
+        <translation>The space bar starts a draw.</translation>
     </message>
 </context>
 <context>
@@ -238,6 +204,52 @@ the list will now be cleared!</translation>
     <message>
         <source>Staan ze daar, dan toont de lijst met achtergronden ook de plaatjes uit de map Backgrounds in die gegevensmap.</source>
         <translation>When they go there, the list of backgrounds also shows the pictures of the Backgrounds folder in that data folder.</translation>
+    </message>
+</context>
+<context>
+    <name>StartBediening</name>
+    <message>
+        <source> Startknop </source>
+        <translation> Start button </translation>
+    </message>
+    <message>
+        <source>Start een trekking.</source>
+        <translation>Starts a draw.</translation>
+    </message>
+</context>
+<context>
+    <name>Werkbalk</name>
+    <message>
+        <source> Help (pdf-formaat) </source>
+        <translation> Help (PDF format) </translation>
+    </message>
+    <message>
+        <source> Meer software </source>
+        <translation> More software </translation>
+    </message>
+    <message>
+        <source> Geluid aan / uit </source>
+        <translation> Sound on / off </translation>
+    </message>
+    <message>
+        <source> Instellingen </source>
+        <translation> Settings </translation>
+    </message>
+    <message>
+        <source>Opent de handleiding Quintaro.pdf.</source>
+        <translation>Opens the manual Quintaro.pdf.</translation>
+    </message>
+    <message>
+        <source>Opent de webpagina met meer software van de maker.</source>
+        <translation>Opens the maker&apos;s web page with more software.</translation>
+    </message>
+    <message>
+        <source>Zet de geluiden aan of uit.</source>
+        <translation>Switches the sounds on or off.</translation>
+    </message>
+    <message>
+        <source>Opent de instellingen.</source>
+        <translation>Opens the settings.</translation>
     </message>
 </context>
 </TS>

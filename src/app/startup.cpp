@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
-#include "app/commandline.h"
-#include "app/mainwindow.h"
+#include "app/hoofdvenster.h"
+#include "app/opdracht.h"
 #include "app/signaalwachter.h"
-#include "app/state.h"
+#include "draw/startbediening.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,7 +61,6 @@ int quintaroStart(int argc, char** argv) {
     if (opdracht.klaar)
         return schrijfUitvoer(opdracht);
 
-    Toestand toestand;
     // Test and measurement hooks: the fault tests and the benchmarks run this program as a
     // child process and set these; an operator never does.
     //   QUINTARO_TIJDSCHAAL=x  scales every pause of the program by x (default 1).
@@ -69,25 +68,24 @@ int quintaroStart(int argc, char** argv) {
     //                          started as a click on the left start arrow starts one.
     bool schaalGelezen = false;
     const double tijdSchaal = qEnvironmentVariable("QUINTARO_TIJDSCHAAL").toDouble(&schaalGelezen);
-    if (schaalGelezen && tijdSchaal > 0)
-        toestand.pauze.setTijdSchaal(tijdSchaal);
     const int autoTrekkingen = qEnvironmentVariableIntValue("QUINTARO_AUTODRAW");
-    toestand.paden = opdracht.paden;
     // The directory the files are written to is made when it does not exist yet.
-    QDir().mkpath(toestand.paden.gegevensMap);
+    QDir().mkpath(opdracht.paden.gegevensMap);
 
     // Watched from before the window exists: a signal that comes early waits on the loop.
     SignaalWachter signalen;
 
     QScreen* scherm = QGuiApplication::primaryScreen();
     const QSize schermPixels = scherm ? scherm->size() : QSize(1024, 768);
-    Hoofdvenster venster(toestand, schermPixels);
+    Hoofdvenster venster(opdracht.paden, schermPixels);
+    if (schaalGelezen && tijdSchaal > 0)
+        venster.pauze().setTijdSchaal(tijdSchaal);
     QObject::connect(&venster, &Hoofdvenster::afgesloten, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // Termination signals (kill, the terminal closing, Ctrl+C) close the window the same way,
     // so the settings and the list are saved; one during the closing sequence changes nothing.
     QObject::connect(&signalen, &SignaalWachter::beeindigen, &venster, [&venster] {
-        if (!venster.toestand().pauze.sluit())
+        if (!venster.pauze().sluit())
             venster.close();
     });
     // Logging out closes the window like its close box does.
@@ -96,14 +94,15 @@ int quintaroStart(int argc, char** argv) {
 
     // Documentation pictures of picture mode.
     if (qEnvironmentVariableIntValue("QUINTARO_ROLSOORT") == 1)
-        venster.kiesRolSoort(1);
+        venster.instellingen().kiesRolSoort(1);
 
     venster.showFullScreen();
 
     if (autoTrekkingen > 0) {
-        QTimer::singleShot(0, &venster, [&venster, &toestand, autoTrekkingen] {
-            for (int i = 0; i < autoTrekkingen && !toestand.pauze.sluit(); ++i)
-                venster.pijlGeklikt(venster.pijlLinks());
+        QTimer::singleShot(0, &venster, [&venster, autoTrekkingen] {
+            StartBediening& start = venster.startBediening();
+            for (int i = 0; i < autoTrekkingen && !venster.pauze().sluit(); ++i)
+                start.pijlGeklikt(start.pijlLinks());
         });
     }
 

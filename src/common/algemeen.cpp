@@ -1,21 +1,29 @@
 #include "common/algemeen.h"
 
-#include "app/state.h"
-
 #include <QAudioDevice>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 
-Algemeen::Algemeen(Toestand& toestand)
-    : m_toestand(toestand), m_opener([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+Algemeen::Algemeen(QObject* parent)
+    : QObject(parent), m_opener([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     // Without a sound device there is nothing to play to; that is not an error. A device
     // that comes (or goes) later is followed: the sounds are made anew for the new default.
     m_uitvoer = !QMediaDevices::audioOutputs().isEmpty();
-    m_apparaten = std::make_unique<QMediaDevices>();
-    QObject::connect(m_apparaten.get(), &QMediaDevices::audioOutputsChanged, m_apparaten.get(),
-                     [this] { uitvoerGewijzigd(); });
+    m_apparaten = new QMediaDevices(this);
+    connect(m_apparaten, &QMediaDevices::audioOutputsChanged, this, &Algemeen::uitvoerGewijzigd);
+}
+
+Algemeen::~Algemeen() {
+    qDeleteAll(m_effecten);
+}
+
+void Algemeen::zetGeluidAan(bool aan) {
+    if (aan == m_geluidAan)
+        return;
+    m_geluidAan = aan;
+    Q_EMIT geluidAanGewijzigd(aan);
 }
 
 void Algemeen::uitvoerGewijzigd() {
@@ -25,12 +33,8 @@ void Algemeen::uitvoerGewijzigd() {
     m_effecten.clear();
 }
 
-Algemeen::~Algemeen() {
-    qDeleteAll(m_effecten);
-}
-
 void Algemeen::SpeelGeluid(const QString& pad) {
-    if (!m_toestand.GeluidAan)
+    if (!m_geluidAan)
         return;
     m_gespeeld.append(pad);
     if (m_gespeeld.size() > 1000)

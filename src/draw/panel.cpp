@@ -1,6 +1,7 @@
 #include "draw/panel.h"
 
-#include <QFontDatabase>
+#include "common/eenheden.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
@@ -49,23 +50,6 @@ void MaakFruitScherm(QImage& paneel, const QImage& prijsTabel) {
     tekenKader(paneel);
 }
 
-int puntenNaarPixels(double punten) {
-    return static_cast<int>(std::lround(punten * 96.0 / 72.0));
-}
-
-QFont arial(double punten, bool vet) {
-    QFont f;
-    const QStringList families = QFontDatabase::families();
-    if (families.contains(QStringLiteral("Arial")))
-        f.setFamily(QStringLiteral("Arial"));
-    else
-        f.setFamily(QStringLiteral("Liberation Sans"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(puntenNaarPixels(punten));
-    f.setBold(vet);
-    return f;
-}
-
 QFont nummerFont() {
     return arial(140, true);
 }
@@ -80,20 +64,4 @@ void drukNummer(QImage& paneel, const QString& tekst, int x, const QColor& kleur
     p.drawText(QPointF(x, -18 + ascent), tekst);
     p.setPen(kleur);
     p.drawText(QPointF(x + 4, -14 + ascent), tekst);
-}
-
-QImage knopPaneelTekening(int breedte, int hoogte, const QRect& lijstKader) {
-    QImage beeld(std::max(breedte, 1), std::max(hoogte, 1), QImage::Format_RGB32);
-    beeld.fill(QColor(80, 80, 100));
-    const QRgb stip = qRgb(20, 20, 50);
-    for (int x = 0; x < beeld.width(); x += 3) {
-        for (int y = 10; y <= 79 && y < beeld.height(); y += 3)
-            beeld.setPixel(x, y, stip);
-    }
-    QPainter p(&beeld);
-    p.fillRect(lijstKader, QColor(20, 20, 40));
-    p.setPen(QPen(QColor(170, 170, 170), 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(lijstKader.adjusted(0, 0, -1, -1));
-    return beeld;
 }

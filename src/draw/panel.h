@@ -24,12 +24,3 @@ QFont nummerFont();
 // Prints `tekst` with its black shadow at (x, -18) and in `kleur` at (x + 4, -14); the
 // positions are the top of the text line.
 void drukNummer(QImage& paneel, const QString& tekst, int x, const QColor& kleur);
-
-// The bottom panel's own drawing: background (80, 80, 100), a dot texture every 3 pixels
-// in (20, 20, 50) on rows 10 to 79, and the dark frame behind the drawn list at `lijstKader`
-// (corners included).
-QImage knopPaneelTekening(int breedte, int hoogte, const QRect& lijstKader);
-
-// Points to pixels at 96 dots per inch, so sizes do not depend on the screen's resolution.
-int puntenNaarPixels(double punten);
-QFont arial(double punten, bool vet = false);

@@ -1,159 +1,213 @@
-// The draw: the start paths, the spinning rollers, stopping them and showing the result.
-#include "app/mainwindow.h"
-#include "app/state.h"
-#include "common/picturebutton.h"
-#include "draw/panel.h"
-#include "draw/resultpanel.h"
-#include "draw/rollerlogic.h"
-#include "draw/rollerwidget.h"
+#include "draw/trekking.h"
 
-#include <QLabel>
-#include <QMessageBox>
+#include "common/instellingenhouder.h"
+#include "common/paden.h"
+#include "common/pauze.h"
+#include "draw/panel.h"
+#include "draw/rollogica.h"
+
 #include <algorithm>
 
-bool Hoofdvenster::trekkingBezig() const {
-    // The arrows' enabled state is the record of a draw in progress.
-    return !m_pijlLinks->isEnabled() || !m_pijlRechts->isEnabled();
-}
-
-void Hoofdvenster::zetStartKnoppen(bool aan, bool rechtsEerst) {
-    if (rechtsEerst) {
-        m_pijlRechts->setEnabled(aan);
-        m_pijlLinks->setEnabled(aan);
-    } else {
-        m_pijlLinks->setEnabled(aan);
-        m_pijlRechts->setEnabled(aan);
+Trekking::Trekking(Instellingenhouder& instellingen, Pauze& pauze, const Paden& paden,
+                   QObject* parent)
+    : QObject(parent), m_inst(instellingen), m_pauze(pauze), m_paden(paden),
+      m_nummerBeeld(nieuwNummerPaneel()) {
+    setObjectName(QStringLiteral("Trekking"));
+    for (std::size_t n = 0; n < 4; ++n) {
+        m_timer[n].setParent(this);
+        m_timer[n].setObjectName(QStringLiteral("Timer%1").arg(n + 1));
+        m_timer[n].setInterval(10);
+        m_timer[n].setTimerType(Qt::PreciseTimer);
+        connect(&m_timer[n], &QTimer::timeout, this, [this, n] { rolTik(static_cast<int>(n)); });
     }
-    for (auto* knop : m_knop)
-        knop->setEnabled(aan);
+    m_beeldTimer.setInterval(10);
+    m_beeldTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_beeldTimer, &QTimer::timeout, this, &Trekking::toonRollers);
+
+    connect(&m_inst, &Instellingenhouder::rolSoortGekozen, this, &Trekking::rolSoortGekozen);
+    connect(&m_inst, &Instellingenhouder::bereikGewijzigd, this, &Trekking::bereikGewijzigd);
+    connect(&m_inst, &Instellingenhouder::nieuweReeksGevraagd, this, &Trekking::maakLijstLeeg);
 }
 
-void Hoofdvenster::pijlGeklikt(PlaatjesKnop* pijl) {
-    if (m_toestand.pauze.sluit())
-        return;
-    // 30 twips right and down: 2 pixels.
-    if (!drukAnimatie(pijl, QPoint(2, 2)))
-        return;
-    if (trekkingBezig())
-        return; // a draw started during the press animation has the controls
-    zetStartKnoppen(false, pijl == m_pijlRechts);
-    if (!m_toestand.pauze.Wacht(0.2))
-        return;
-    StartRollers();
+Trekking::~Trekking() = default;
+
+void Trekking::zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QImage& prijsTabel) {
+    m_strook = {cijfers, fruit};
+    m_prijsTabel = prijsTabel;
+    geefRollersStrook();
 }
 
-void Hoofdvenster::spatieStart() {
-    // A space released while a draw runs must not start a second one inside it.
-    if (trekkingBezig() || m_toestand.pauze.sluit())
-        return;
-    zetStartKnoppen(false, true);
-    if (!m_toestand.pauze.Wacht(0.2))
-        return;
-    StartRollers();
+QString Trekking::tellerTekst() const {
+    if (m_inst.rolSoort() != 0)
+        return QString::number(m_totaalScore);
+    return ::tellerTekst(m_aantalTrekkingen, m_inst.record().HoogsteNummer);
 }
 
-void Hoofdvenster::rolTik(int n) {
-    auto& positie = m_toestand.RolPositie[static_cast<std::size_t>(n)];
-    m_rol[static_cast<std::size_t>(n)]->tekenStrook(positie, 200, false);
+void Trekking::MaakNummerSchoon() {
+    ::MaakNummerSchoon(m_nummerBeeld);
+    Q_EMIT nummerBeeldGewijzigd();
+}
+
+void Trekking::MaakFruitScherm() {
+    ::MaakFruitScherm(m_nummerBeeld, m_prijsTabel);
+    Q_EMIT nummerBeeldGewijzigd();
+}
+
+void Trekking::geefRollersStrook() {
+    for (int n = 0; n < 4; ++n) {
+        m_rol[static_cast<std::size_t>(n)].zetStrook(m_strook[m_inst.rolSoort() ? 1 : 0]);
+        toonRol(n);
+    }
+}
+
+void Trekking::toonRol(int n) {
+    const int rijen = m_rol[static_cast<std::size_t>(n)].neemVuil();
+    if (rijen > 0)
+        Q_EMIT rolBijgewerkt(n, rijen);
+}
+
+void Trekking::rolSoortGekozen(int soort) {
+    if (soort == 0) {
+        MaakNummerSchoon();
+    } else {
+        MaakFruitScherm();
+        m_totaalScore = 0;
+    }
+    geefRollersStrook();
+    maakLijstLeeg();
+    m_aantalTrekkingen = 0;
+    Q_EMIT tellerGewijzigd(tellerTekst());
+}
+
+void Trekking::bereikGewijzigd(qint32 laagste, qint32 hoogste) {
+    // An applied range shows in the counter; an inverted one is refused and shows nothing.
+    if (laagste <= hoogste)
+        Q_EMIT tellerGewijzigd(tellerTekst());
+}
+
+void Trekking::maakLijstLeeg() {
+    m_lijst.maakLeeg();
+    Q_EMIT lijstGeleegd();
+}
+
+void Trekking::bewaarLijst() {
+    BewaarLijst(m_paden.lijst(), m_lijst.nummers());
+}
+
+void Trekking::stop() {
+    for (auto& timer : m_timer)
+        timer.stop();
+    m_beeldTimer.stop();
+}
+
+void Trekking::rolTik(int n) {
+    auto& positie = m_rolPositie[static_cast<std::size_t>(n)];
+    m_rol[static_cast<std::size_t>(n)].tekenStrook(positie, 200);
     positie = volgendePositie(positie);
-    // The spinning rollers reach the screen together, once per frame, not once per tick each.
     if (!m_beeldTimer.isActive())
         m_beeldTimer.start();
 }
 
-void Hoofdvenster::toonRollers() {
+void Trekking::toonRollers() {
     bool getoond = false;
-    for (auto* rol : m_rol)
-        getoond = rol->toon() || getoond;
+    for (int n = 0; n < 4; ++n) {
+        const int rijen = m_rol[static_cast<std::size_t>(n)].neemVuil();
+        if (rijen > 0) {
+            getoond = true;
+            Q_EMIT rolBijgewerkt(n, rijen);
+        }
+    }
     if (!getoond &&
         std::none_of(m_timer.begin(), m_timer.end(), [](const QTimer& t) { return t.isActive(); }))
         m_beeldTimer.stop();
 }
 
-void Hoofdvenster::StartRollers() {
-    auto& t = m_toestand;
-    ++t.AantalTrekkingen;
-    if (t.RolSoort == 0)
-        zetTeller(tellerTekst(t.AantalTrekkingen, t.inst.HoogsteNummer));
+void Trekking::StartRollers() {
+    const Instellingen& inst = m_inst.record();
+    m_bezig = true;
+    ++m_aantalTrekkingen;
+    if (m_inst.rolSoort() == 0)
+        Q_EMIT tellerGewijzigd(tellerTekst());
+    Q_EMIT trekkingBegonnen();
 
-    if (t.RolSoort != 0) {
-        t.GetrokkenNummer = t.kiezer.kiesVrij(t.inst.LaagsteNummer, t.inst.HoogsteNummer);
+    if (m_inst.rolSoort() != 0) {
+        m_getrokkenNummer = m_kiezer.kiesVrij(inst.LaagsteNummer, inst.HoogsteNummer);
     } else {
-        auto nummer = t.kiezer.kiesNieuw(t.inst.LaagsteNummer, t.inst.HoogsteNummer, t.lijst);
+        auto nummer = m_kiezer.kiesNieuw(inst.LaagsteNummer, inst.HoogsteNummer, m_lijst);
         if (!nummer) {
-            QMessageBox bericht(
-                QMessageBox::NoIcon, tr(" Nieuw"),
-                tr("Alle getallen zijn getrokken,\nde lijst wordt nu leeg gemaakt!"),
-                QMessageBox::Ok, this);
-            bericht.exec();
-            if (t.pauze.sluit())
+            Q_EMIT uitgeput();
+            if (m_pauze.sluit())
                 return;
-            t.lijst.maakLeeg();
-            nummer = t.kiezer.kiesNieuw(t.inst.LaagsteNummer, t.inst.HoogsteNummer, t.lijst);
+            maakLijstLeeg();
+            nummer = m_kiezer.kiesNieuw(inst.LaagsteNummer, inst.HoogsteNummer, m_lijst);
         }
-        t.GetrokkenNummer = nummer.value_or(t.inst.LaagsteNummer);
+        m_getrokkenNummer = nummer.value_or(inst.LaagsteNummer);
         MaakNummerSchoon();
     }
 
-    m_algemeen.SpeelGeluid(t.paden.geluid("start.wav"));
-    t.NummerTekst = QString::number(t.GetrokkenNummer);
-    t.NummerLengte = static_cast<int>(std::min<qsizetype>(t.NummerTekst.size(), 255));
+    Q_EMIT geluidGevraagd(m_paden.geluid("start.wav"));
+    m_nummerTekst = QString::number(m_getrokkenNummer);
+    m_nummerLengte = static_cast<int>(std::min<qsizetype>(m_nummerTekst.size(), 255));
     geefRollersStrook();
-    t.Cijfer = splitsCijfers(t.NummerTekst, t.Cijfer);
+    m_cijfer = splitsCijfers(m_nummerTekst, m_cijfer);
 
     for (int n = 0; n < 4; ++n) {
         m_timer[static_cast<std::size_t>(n)].start();
-        if (n < 3 && !t.pauze.Wacht(0.2))
+        if (n < 3 && !m_pauze.Wacht(0.2))
             return;
     }
-    t.RolPositie = {0, 0, 0, 0};
-    if (!t.pauze.Wacht(t.inst.PauzeSeconden))
+    m_rolPositie = {0, 0, 0, 0};
+    if (!m_pauze.Wacht(m_inst.record().PauzeSeconden))
         return;
     StopRollers();
 }
 
-void Hoofdvenster::StopRollers() {
-    auto& t = m_toestand;
-    auto& pauze = t.pauze;
-    if (!pauze.Wacht(2))
+void Trekking::StopRollers() {
+    if (!m_pauze.Wacht(2))
         return;
     for (int n = 0; n < 4; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        t.StopPositie = stopPositie(t.Cijfer[i], t.StopPositie);
+        m_stopPositie = stopPositie(m_cijfer[i], m_stopPositie);
         m_timer[i].stop();
-        for (int v = t.StopPositie; v <= t.StopPositie + 202; v += 10) {
-            m_rol[i]->tekenStrook(v - 202, 202);
-            if (!pauze.Wacht(0.05))
+        for (int v = m_stopPositie; v <= m_stopPositie + 202; v += 10) {
+            m_rol[i].tekenStrook(v - 202, 202);
+            toonRol(n);
+            if (!m_pauze.Wacht(0.05))
                 return;
         }
-        m_rol[i]->tekenStrook(t.StopPositie, 202);
+        m_rol[i].tekenStrook(m_stopPositie, 202);
+        toonRol(n);
+        Q_EMIT rolGestopt(n);
         if (n == 3)
             break;
-        if (!pauze.Wacht(0.2))
+        if (!m_pauze.Wacht(0.2))
             return;
-        m_algemeen.SpeelGeluid(t.paden.geluid("stop.wav"));
-        if (!pauze.Wacht(1.8))
+        Q_EMIT geluidGevraagd(m_paden.geluid("stop.wav"));
+        if (!m_pauze.Wacht(1.8))
             return;
     }
 
-    if (t.RolSoort != 0) {
+    int punten = 0;
+    if (m_inst.rolSoort() != 0) {
+        punten = scorePunten(m_nummerTekst);
         PlaatsScore();
     } else {
-        MaakNummerSchoon();
-        t.TekstX = tekstX(t.NummerLengte, t.TekstX);
-        drukNummer(m_nummerVak->beeld(), t.NummerTekst, t.TekstX, titelKleur(t.inst));
-        m_nummerVak->update();
+        ::MaakNummerSchoon(m_nummerBeeld);
+        m_tekstX = tekstX(m_nummerLengte, m_tekstX);
+        drukNummer(m_nummerBeeld, m_nummerTekst, m_tekstX, titelKleur(m_inst.record()));
+        Q_EMIT nummerBeeldGewijzigd();
     }
-    t.lijst.voegToe(t.GetrokkenNummer);
-    zetStartKnoppen(true, true);
-    m_algemeen.SpeelGeluid(t.paden.geluid("stop.wav"));
+    m_lijst.voegToe(m_getrokkenNummer);
+    m_bezig = false;
+    Q_EMIT nummerGetrokken(m_getrokkenNummer, punten);
+    Q_EMIT trekkingKlaar();
+    Q_EMIT geluidGevraagd(m_paden.geluid("stop.wav"));
     // The list file follows every new number, so a crash loses nothing drawn; it is written
     // after the controls are back, so a slow disk does not stretch the draw.
     bewaarLijst();
 }
 
-void Hoofdvenster::PlaatsScore() {
-    auto& t = m_toestand;
-    t.TotaalScore += scorePunten(t.NummerTekst);
-    zetTeller(QString::number(t.TotaalScore));
+void Trekking::PlaatsScore() {
+    m_totaalScore += scorePunten(m_nummerTekst);
+    Q_EMIT tellerGewijzigd(tellerTekst());
 }

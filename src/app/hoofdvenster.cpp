@@ -1,0 +1,294 @@
+#include "app/hoofdvenster.h"
+
+#include "common/achtergrond.h"
+#include "common/algemeen.h"
+#include "common/eenheden.h"
+#include "common/klok.h"
+#include "common/knoppaneel.h"
+#include "common/lijstvak.h"
+#include "common/plaatjesknop.h"
+#include "common/werkbalk.h"
+#include "config/config.h"
+#include "draw/nummervak.h"
+#include "draw/rolvak.h"
+#include "draw/startbediening.h"
+#include "draw/trekking.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+QLabel* maakLabel(QWidget* ouder, const char* naam, const QString& tekst, const QFont& font,
+                  const QColor& kleur) {
+    auto* label = new QLabel(tekst, ouder);
+    label->setObjectName(QLatin1String(naam));
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, kleur);
+    label->setPalette(pal);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+Hoofdvenster::Hoofdvenster(const Paden& paden, const QSize& schermPixels, QWidget* parent)
+    : QWidget(parent), m_paden(paden), m_scherm(schermPixels) {
+    setObjectName(QStringLiteral("Main"));
+    //: The main window's caption; it has no title bar, so only task lists show it.
+    setWindowTitle(tr("Form1"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setFocusPolicy(Qt::NoFocus);
+    m_inst.setParent(this);
+    m_inst.setObjectName(QStringLiteral("Instellingen"));
+    maakOnderdelen();
+    verbind();
+    laadVolgorde();
+}
+
+Hoofdvenster::~Hoofdvenster() = default;
+
+void Hoofdvenster::maakOnderdelen() {
+    m_algemeen = new Algemeen(this);
+    m_trekking = new Trekking(m_inst, m_pauze, m_paden, this);
+    m_trekking->zetPlaatjes(QImage(QStringLiteral(":/images/strip_digits.png")),
+                            QImage(QStringLiteral(":/images/strip_fruits.png")),
+                            QImage(QStringLiteral(":/images/prizetable.png")));
+    m_logo1 = maakLabel(this, "Logo1", QStringLiteral("Quintaro"), arial(60, true), Qt::black);
+    m_logo2 = maakLabel(this, "Logo2", QStringLiteral("Quintaro"), arial(60, true), Qt::yellow);
+    for (int n = 0; n < 4; ++n) {
+        auto* rol = new RolVak(*m_trekking, n, this);
+        rol->setMouseTracking(true);
+        rol->installEventFilter(this);
+        m_rol[static_cast<std::size_t>(n)] = rol;
+    }
+    m_nummerVak = new NummerVak(*m_trekking, this);
+    m_start = new StartBediening(this, *m_trekking, m_pauze);
+
+    m_knopPaneel = new KnopPaneel(this);
+    m_werkbalk = new Werkbalk(m_knopPaneel, *m_algemeen, m_pauze, m_paden.geluid("klik.wav"));
+    m_exitKnop = new PlaatjesKnop(m_knopPaneel);
+    m_exitKnop->setObjectName(QStringLiteral("ExitKnop"));
+    m_exitKnop->zetPlaatje(QPixmap(QStringLiteral(":/images/exit.png")));
+    m_exitKnop->zetUitleg(tr(" Exit "),
+                          tr("Bewaart de instellingen en de lijst en sluit het programma."));
+    m_exitKnop->resize(48, 48);
+    m_klok = new Klok(m_knopPaneel);
+    m_label1 =
+        maakLabel(m_knopPaneel, "Label1", QStringLiteral("0/0"), arial(26.25, true), Qt::black);
+    m_lijst = new LijstVak(m_knopPaneel);
+    m_lijst->setModel(&m_trekking->lijst());
+    m_lijst->viewport()->installEventFilter(this);
+}
+
+void Hoofdvenster::verbind() {
+    connect(&m_inst, &Instellingenhouder::titelGewijzigd, this, &Hoofdvenster::zetTitel);
+    connect(&m_inst, &Instellingenhouder::titelKleurGewijzigd, this, &Hoofdvenster::zetTitelKleur);
+    connect(&m_inst, &Instellingenhouder::achtergrondGewijzigd, this,
+            &Hoofdvenster::laadAchtergrond);
+    connect(m_trekking, &Trekking::tellerGewijzigd, this, &Hoofdvenster::zetTeller);
+    connect(m_trekking, &Trekking::geluidGevraagd, m_algemeen, &Algemeen::SpeelGeluid);
+    connect(m_trekking, &Trekking::uitgeput, this, &Hoofdvenster::meldUitgeput);
+    connect(m_nummerVak, &NummerVak::spatieLosgelaten, m_start, &StartBediening::spatieStart);
+    connect(m_start, &StartBediening::bezigGewijzigd, m_werkbalk,
+            [this](bool bezig) { m_werkbalk->zetAan(!bezig); });
+    connect(m_knopPaneel, &KnopPaneel::geklikt, this, &Hoofdvenster::focusNaarNummer);
+    connect(m_werkbalk, &Werkbalk::hulpGevraagd, this,
+            [this] { m_algemeen->OpenDocument(this, m_paden.handleiding()); });
+    connect(m_werkbalk, &Werkbalk::softwareGevraagd, this, [this] {
+        m_algemeen->OpenDocument(this, QStringLiteral("https://www.brevane.example/software.htm"));
+    });
+    connect(m_werkbalk, &Werkbalk::instellingenGevraagd, this, &Hoofdvenster::openConfig);
+    connect(m_exitKnop, &PlaatjesKnop::geklikt, this, &Hoofdvenster::exitGeklikt);
+}
+
+void Hoofdvenster::laadVolgorde() {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(30, 30, 50));
+    setPalette(pal);
+    m_indeling = berekenIndeling(m_scherm);
+    setGeometry(QRect(QPoint(0, 0), m_scherm));
+
+    m_logo1->move(m_logo1->x(), naarPixels(m_indeling.logo1Top));
+    m_logo2->move(m_logo2->x(), naarPixels(m_indeling.logo2Top));
+    for (std::size_t n = 0; n < 4; ++n)
+        m_rol[n]->setGeometry(naarPixels(m_indeling.rol[n]));
+    m_nummerVak->setGeometry(naarPixels(m_indeling.nummerPic));
+    m_trekking->MaakNummerSchoon();
+    m_start->pijlLinks()->move(naarPixels(m_indeling.pijlLinks.x()),
+                               naarPixels(m_indeling.pijlLinks.y()));
+    m_start->pijlRechts()->move(naarPixels(m_indeling.pijlRechts.x()),
+                                naarPixels(m_indeling.pijlRechts.y()));
+    m_knopPaneel->setGeometry(naarPixels(m_indeling.knopPic));
+    const PaneelIndeling pi = berekenPaneel(m_knopPaneel->width());
+    m_knopPaneel->teken(pi.lijstKader);
+    for (int i = 0; i < 4; ++i)
+        m_werkbalk->knop(i)->move(pi.knop[static_cast<std::size_t>(i)]);
+    m_exitKnop->move(pi.exitKnop);
+    m_klok->zetPlaats(pi.klok, pi.exitKnop.x());
+    m_lijst->setGeometry(pi.lijst);
+    m_label1->move(pi.teller);
+
+    m_gelezen = m_inst.laad(m_paden.instellingen(), m_paden.programmaMap);
+    // From here on every step stands on its own: a failing one is skipped.
+    const Instellingen& inst = m_inst.record();
+    laadAchtergrond(inst.AchtergrondBestand);
+    if (m_gelezen)
+        zetTeller(m_trekking->tellerTekst());
+    zetTitel(inst.TitelTekst);
+    zetTitelKleur(titelKleur(inst));
+}
+
+void Hoofdvenster::laadAchtergrond(const QString& pad) {
+    // An unreadable picture keeps the one shown before.
+    const QImage beeld = ::laadAchtergrond(pad, m_scherm);
+    if (beeld.isNull())
+        return;
+    m_achtergrond = beeld;
+    m_achtergrondGeschaald = QPixmap();
+    update();
+}
+
+void Hoofdvenster::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(30, 30, 50));
+    if (!m_achtergrond.isNull()) {
+        if (m_achtergrondGeschaald.size() != size())
+            m_achtergrondGeschaald = QPixmap::fromImage(
+                m_achtergrond.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        p.drawPixmap(0, 0, m_achtergrondGeschaald);
+    }
+    // The rollers' frames; the borders grow inwards and the rollers lie on top of them.
+    const auto rand = [&p](const QRect& r, int dikte, Qt::GlobalColor kleur) {
+        p.fillRect(QRect(r.left(), r.top(), r.width(), dikte), kleur);
+        p.fillRect(QRect(r.left(), r.bottom() - dikte + 1, r.width(), dikte), kleur);
+        p.fillRect(QRect(r.left(), r.top(), dikte, r.height()), kleur);
+        p.fillRect(QRect(r.right() - dikte + 1, r.top(), dikte, r.height()), kleur);
+    };
+    for (std::size_t n = 0; n < 4; ++n) {
+        rand(naarPixels(m_indeling.binnenKader[n]), 9, Qt::black);
+        rand(naarPixels(m_indeling.buitenKader[n]), 3, Qt::white);
+    }
+}
+
+void Hoofdvenster::resizeEvent(QResizeEvent*) {
+    m_achtergrondGeschaald = QPixmap();
+}
+
+void Hoofdvenster::zetTitelKleur(const QColor& kleur) {
+    QPalette pal = m_logo2->palette();
+    pal.setColor(QPalette::WindowText, kleur);
+    m_logo2->setPalette(pal);
+}
+
+void Hoofdvenster::zetTitel(const QString& titel) {
+    const int breedte = m_indeling.schermBreedte;
+    for (QLabel* logo : {m_logo1, m_logo2}) {
+        logo->setText(titel);
+        logo->adjustSize();
+        const double links = logoLinks(breedte, logo->width() * kTwipsPerPixel, logo == m_logo2);
+        logo->move(naarPixels(links), logo->y());
+    }
+}
+
+void Hoofdvenster::zetTeller(const QString& tekst) {
+    m_label1->setText(tekst);
+    m_label1->adjustSize();
+}
+
+void Hoofdvenster::meldUitgeput() {
+    QMessageBox bericht(QMessageBox::NoIcon, tr(" Nieuw"),
+                        tr("Alle getallen zijn getrokken,\nde lijst wordt nu leeg gemaakt!"),
+                        QMessageBox::Ok, this);
+    bericht.exec();
+}
+
+void Hoofdvenster::focusNaarNummer() {
+    if (!m_nummerVak->hasFocus())
+        m_nummerVak->setFocus(Qt::OtherFocusReason);
+}
+
+bool Hoofdvenster::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate)
+        focusNaarNummer();
+    return QWidget::event(e);
+}
+
+bool Hoofdvenster::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)
+        focusNaarNummer();
+    return QWidget::eventFilter(o, e);
+}
+
+bool Hoofdvenster::opAchtergrond(const QPoint& p) const {
+    // Children pass on the double-clicks they do not take (and a disabled one takes none), and
+    // the title labels let the pointer through; only the picture itself counts.
+    for (const QObject* o : children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (w && w->isVisible() && !w->isWindow() && w->geometry().contains(p))
+            return false;
+    }
+    for (const QRect& kader : m_indeling.buitenKader)
+        if (naarPixels(kader).contains(p))
+            return false;
+    return true;
+}
+
+void Hoofdvenster::mouseDoubleClickEvent(QMouseEvent* e) {
+    // A double-click on the background hides or shows the bottom bar.
+    if (e->button() == Qt::LeftButton && opAchtergrond(e->position().toPoint()))
+        m_knopPaneel->setVisible(!m_knopPaneel->isVisible());
+}
+
+void Hoofdvenster::exitGeklikt() {
+    // No click sound here, unlike the toolbar.
+    if (!m_exitKnop->drukIn(m_pauze) || !m_pauze.Wacht(0.2))
+        return;
+    close();
+}
+
+void Hoofdvenster::closeEvent(QCloseEvent* e) {
+    if (m_sluitGestart) {
+        // Under way: wait for it; done: nothing more to do.
+        if (m_sluitKlaar)
+            e->accept();
+        else
+            e->ignore();
+        return;
+    }
+    m_sluitGestart = true;
+    // Every pause from here on tells the interrupted sequences to stop.
+    m_pauze.beginAfsluiten();
+    // A settings file that cannot be written does not keep the list from being written.
+    BewaarInstellingen(m_paden.instellingen(), m_inst.record());
+    m_pauze.Wacht(0.2);
+    BewaarLijst(m_paden.lijst(), m_trekking->lijst().nummers());
+    m_pauze.Wacht(0.2);
+    m_sluitKlaar = true;
+    m_trekking->stop();
+    e->accept();
+    // Every window of the program closes and no interrupted handler goes on: the pauses
+    // and the modal windows (settings dialog, message) that are still open end now.
+    m_pauze.stopAlles();
+    const auto vensters = QApplication::topLevelWidgets();
+    for (QWidget* venster : vensters) {
+        if (auto* dialoog = qobject_cast<QDialog*>(venster); dialoog && dialoog->isVisible())
+            dialoog->reject();
+    }
+    Q_EMIT afgesloten();
+}
+
+void Hoofdvenster::openConfig() {
+    Config dialoog(m_inst, m_paden, this);
+    dialoog.exec();
+    focusNaarNummer();
+}

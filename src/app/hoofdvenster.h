@@ -1,0 +1,95 @@
+#pragma once
+
+#include "app/indeling.h"
+#include "common/instellingenhouder.h"
+#include "common/paden.h"
+#include "common/pauze.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+class Algemeen;
+class Klok;
+class KnopPaneel;
+class NummerVak;
+class PlaatjesKnop;
+class QLabel;
+class LijstVak;
+class RolVak;
+class StartBediening;
+class Trekking;
+class Werkbalk;
+
+// The full-screen main window: title, four rollers, the result panel between two start
+// arrows, and the bottom bar with toolbar, drawn list, counter, clock and exit button. It
+// creates these parts, places them from the layout, connects them, and runs the start-up and
+// the closing sequence; what they do, they do themselves.
+class Hoofdvenster : public QWidget {
+    Q_OBJECT
+public:
+    Hoofdvenster(const Paden& paden, const QSize& schermPixels, QWidget* parent = nullptr);
+    ~Hoofdvenster() override;
+
+    Instellingenhouder& instellingen() { return m_inst; }
+    Pauze& pauze() { return m_pauze; }
+    Algemeen& algemeen() { return *m_algemeen; }
+    Trekking& trekking() { return *m_trekking; }
+    StartBediening& startBediening() { return *m_start; }
+    bool instellingenGelezen() const { return m_gelezen; }
+
+    // Opens the settings dialog modally.
+    void openConfig();
+
+Q_SIGNALS:
+    // The closing sequence has written both files; the program ends now.
+    void afgesloten();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void closeEvent(QCloseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void maakOnderdelen();
+    void verbind();
+    void laadVolgorde();
+    void zetTitel(const QString& titel);
+    void zetTitelKleur(const QColor& kleur);
+    void zetTeller(const QString& tekst);
+    void laadAchtergrond(const QString& pad);
+    void meldUitgeput();
+    void exitGeklikt();
+    void focusNaarNummer();
+    // Whether a point of the window shows the background picture and nothing on it.
+    bool opAchtergrond(const QPoint& p) const;
+
+    Paden m_paden;
+    QSize m_scherm;
+    Indeling m_indeling;
+    Instellingenhouder m_inst;
+    Pauze m_pauze;
+    bool m_gelezen = false;
+    bool m_sluitGestart = false;
+    bool m_sluitKlaar = false;
+    QImage m_achtergrond;
+    QPixmap m_achtergrondGeschaald;
+
+    Algemeen* m_algemeen = nullptr;
+    Trekking* m_trekking = nullptr;
+    StartBediening* m_start = nullptr;
+    Werkbalk* m_werkbalk = nullptr;
+    QLabel* m_logo1 = nullptr;
+    QLabel* m_logo2 = nullptr;
+    std::array<RolVak*, 4> m_rol{};
+    NummerVak* m_nummerVak = nullptr;
+    KnopPaneel* m_knopPaneel = nullptr;
+    PlaatjesKnop* m_exitKnop = nullptr;
+    Klok* m_klok = nullptr;
+    QLabel* m_label1 = nullptr;
+    LijstVak* m_lijst = nullptr;
+};

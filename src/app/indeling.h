@@ -1,0 +1,43 @@
+#pragma once
+
+#include "common/eenheden.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <array>
+
+// The main window's layout in twips.
+struct Indeling {
+    int schermBreedte = 0; // twips
+    int schermHoogte = 0;
+    std::array<QRect, 4> rol;         // Pic1 to Pic4
+    std::array<QRect, 4> binnenKader; // black frames
+    std::array<QRect, 4> buitenKader; // white frames
+    QRect nummerPic;
+    QPoint pijlLinks;
+    QPoint pijlRechts;
+    QRect knopPic;
+    int logo1Top = 810;
+    int logo2Top = 870;
+};
+
+Indeling berekenIndeling(const QSize& schermPixels);
+
+// Left edge (twips) of a title label of the given width (twips); the coloured one stands
+// 60 twips left of the centred shadow.
+double logoLinks(int schermBreedteTwips, double labelBreedteTwips, bool gekleurd);
+
+// The bottom panel's inside, in pixels.
+struct PaneelIndeling {
+    std::array<QPoint, 4> knop;
+    QPoint klok;
+    QPoint exitKnop;
+    QRect lijstKader; // filled and outlined, corners included
+    QRect lijst;
+    QPoint teller;
+};
+
+PaneelIndeling berekenPaneel(int binnenBreedte);
+
+inline constexpr int kPaneelHoogte = 80;

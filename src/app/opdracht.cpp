@@ -1,0 +1,150 @@
+#include "app/opdracht.h"
+
+#include "app/taal.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+constexpr int kBreedte = 92; // columns of the help text
+constexpr int kKolom = 26;   // where the explanations of the options begin
+
+// `tekst` wrapped at word boundaries to lines of at most kBreedte columns; the first line
+// continues `begin`, the following ones are indented by `inspringing` columns.
+QString omgebroken(const QString& begin, const QString& tekst, int inspringing) {
+    QString uit = begin;
+    qsizetype regel = uit.size();
+    bool leeg = true; // nothing of `tekst` on this line yet
+    for (const QString& woord : tekst.split(u' ', Qt::SkipEmptyParts)) {
+        if (!leeg && regel + 1 + woord.size() > kBreedte) {
+            uit += u'\n' + QString(inspringing, u' ');
+            regel = inspringing;
+            leeg = true;
+        }
+        if (!leeg) {
+            uit += u' ';
+            ++regel;
+        }
+        uit += woord;
+        regel += woord.size();
+        leeg = false;
+    }
+    return uit + u'\n';
+}
+
+QString optie(const QString& naam, const QString& uitleg) {
+    return omgebroken((QStringLiteral("  ") + naam).leftJustified(kKolom - 1) + u' ', uitleg,
+                      kKolom);
+}
+
+QString alinea(const QString& tekst) {
+    return omgebroken(QStringLiteral("  "), tekst, 2);
+}
+
+QString map(const QString& pad) {
+    return QStringLiteral("    ") + QDir::toNativeSeparators(pad) + u'\n';
+}
+
+} // namespace
+
+// The command line's texts, in a translation context of their own.
+struct Opdrachtregel {
+    Q_DECLARE_TR_FUNCTIONS(Opdrachtregel)
+
+public:
+    static QString hulp(const Paden& paden, const QString& gebruikersMap);
+    static Opdracht lees(const QStringList& argumenten, const QString& programmaMap,
+                         const QString& gebruikersMap);
+};
+
+QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
+    QString tekst;
+    tekst += tr("Gebruik: %1 [opties]").arg(QStringLiteral("quintaro")) + u'\n';
+    tekst += u'\n' + tr("Quintaro trekt nummers door het toeval, voor het oog van het publiek.");
+    tekst += u'\n';
+    tekst += u'\n' + tr("Opties:") + u'\n';
+    tekst += optie(QStringLiteral("-h, --help"), tr("Toont deze hulp."));
+    tekst += optie(QStringLiteral("-v, --version"), tr("Toont het versienummer."));
+    tekst += optie(tr("--lang <taal>"),
+                   tr("De taal van het programma: nl (Nederlands, de standaard) of en (Engels)."));
+    tekst += optie(tr("--dir <map>"),
+                   tr("Gebruikt <map> voor alle bestanden: Sounds, Backgrounds en Quintaro.pdf "
+                      "worden er gelezen, Quintaro.ini en Lijstnummers.txt geschreven."));
+    tekst += optie(tr("--screenshot <bestand>"),
+                   tr("Start, bewaart een PNG-afbeelding van het hele venster in <bestand> en "
+                      "sluit weer."));
+    tekst += u'\n' + tr("Bestanden:") + u'\n';
+    tekst += alinea(tr("Geluiden, achtergronden en handleiding worden gelezen uit:"));
+    tekst += map(QDir(paden.programmaMap).filePath(QStringLiteral("Sounds")));
+    tekst += map(paden.achtergronden());
+    tekst += map(paden.handleiding());
+    tekst += alinea(tr("Instellingen en getrokken nummers worden geschreven naar:"));
+    tekst += map(paden.instellingen());
+    tekst += map(paden.lijst());
+    tekst += alinea(tr("Zonder --dir komen die twee bestanden naast het programma als die map "
+                       "beschrijfbaar is, en anders in de gegevensmap van de gebruiker:"));
+    tekst += map(gebruikersMap);
+    tekst += alinea(tr("Staan ze daar, dan toont de lijst met achtergronden ook de plaatjes uit "
+                       "de map Backgrounds in die gegevensmap."));
+    return tekst;
+}
+
+Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& programmaMap,
+                             const QString& gebruikersMap) {
+    QCommandLineParser parser;
+    const QCommandLineOption hulpOptie(
+        QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")});
+    const QCommandLineOption versieOptie(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption taalOptie(QStringLiteral("lang"), QString(), QStringLiteral("taal"));
+    const QCommandLineOption dirOptie(QStringLiteral("dir"), QString(), QStringLiteral("map"));
+    const QCommandLineOption schermafdrukOptie(QStringLiteral("screenshot"), QString(),
+                                               QStringLiteral("bestand"));
+    parser.addOptions({hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie});
+    const bool gelezen = parser.parse(argumenten);
+
+    Opdracht opdracht;
+    const auto stop = [&opdracht](int code, const QString& uitvoer) {
+        opdracht.klaar = true;
+        opdracht.fout = code != 0;
+        opdracht.eindCode = code;
+        opdracht.uitvoer = uitvoer;
+        return opdracht;
+    };
+
+    // The language first: every text from here on is in it.
+    const QString taal = parser.isSet(taalOptie) ? parser.value(taalOptie) : QStringLiteral("nl");
+    if (!Taal::kies(taal)) {
+        return stop(1, tr("quintaro: onbekende taal \"%1\"; kies uit: %2")
+                               .arg(taal, Taal::bekend().join(QStringLiteral(", "))) +
+                           u'\n');
+    }
+    const QString dir = parser.isSet(dirOptie) ? parser.value(dirOptie) : QString();
+    opdracht.paden = kiesPaden(programmaMap, dir, gebruikersMap);
+    opdracht.schermafdruk = parser.value(schermafdrukOptie);
+
+    // Help and version also when something else on the line is wrong (such as an option of
+    // the window system that only the full application understands).
+    if (parser.isSet(hulpOptie))
+        return stop(0, hulp(opdracht.paden, gebruikersMap));
+    if (parser.isSet(versieOptie))
+        return stop(0, QStringLiteral("Quintaro %1\n").arg(QStringLiteral(QUINTARO_VERSION)));
+    if (!gelezen) {
+        return stop(1, QStringLiteral("quintaro: ") + parser.errorText() + u'\n' +
+                           tr("Zie: quintaro --help") + u'\n');
+    }
+    if (parser.isSet(dirOptie) && dir.isEmpty())
+        return stop(1, tr("quintaro: --dir vraagt een map") + u'\n');
+    return opdracht;
+}
+
+QString hulpTekst(const Paden& paden, const QString& gebruikersMap) {
+    return Opdrachtregel::hulp(paden, gebruikersMap);
+}
+
+Opdracht leesOpdrachtregel(const QStringList& argumenten, const QString& programmaMap,
+                           const QString& gebruikersMap) {
+    return Opdrachtregel::lees(argumenten, programmaMap, gebruikersMap);
+}

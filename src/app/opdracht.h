@@ -1,0 +1,28 @@
+#pragma once
+
+#include "common/paden.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for.
+struct Opdracht {
+    Paden paden;          // where the files are read and written
+    QString schermafdruk; // --screenshot: the PNG file to save the window to; empty if not given
+    // The program ends before its window opens: help, version or a mistake on the command
+    // line. `uitvoer` is then printed, to standard error when `fout`, and `eindCode` returned.
+    bool klaar = false;
+    bool fout = false;
+    int eindCode = 0;
+    QString uitvoer;
+};
+
+// Reads the command line (`argumenten` as QCoreApplication::arguments() gives it, the
+// program first). Chooses the language first (--lang, Dutch by default), so every later text
+// is in it, then the directories: --dir, else the program's own directory `programmaMap`,
+// writing to `gebruikersMap` (the user's data directory) when that one cannot be written.
+Opdracht leesOpdrachtregel(const QStringList& argumenten, const QString& programmaMap,
+                           const QString& gebruikersMap);
+
+// The text of --help, in the current language, with the directories in use.
+QString hulpTekst(const Paden& paden, const QString& gebruikersMap);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+class Trekking;
+
+// One roller on the screen: shows the picture the draw engine keeps for it.
+class RolVak : public QWidget {
+    Q_OBJECT
+public:
+    RolVak(const Trekking& trekking, int n, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    const Trekking& m_trekking;
+    int m_n;
+};

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "common/getrokkenlijst.h"
+#include "draw/nummerkiezer.h"
+#include "draw/rol.h"
+
+#include <QImage>
+#include <QObject>
+#include <QTimer>
+#include <array>
+
+class Instellingenhouder;
+class Pauze;
+struct Paden;
+
+// The draw engine. It owns the four rollers' pictures and their timers, the result panel's
+// picture, the draw sequence (StartRollers, the ticks, StopRollers, PlaatsScore), the number
+// chooser, the drawn list and the counters. The views only show its pictures; everything the
+// window must do for it (sounds, the exhaustion message, the controls) it asks for by signal.
+// A draw is started by the start controls, which disable themselves first; trekkingKlaar()
+// tells them to come back.
+class Trekking : public QObject {
+    Q_OBJECT
+public:
+    Trekking(Instellingenhouder& instellingen, Pauze& pauze, const Paden& paden,
+             QObject* parent = nullptr);
+    ~Trekking() override;
+
+    // The digit strip, the fruit strip and the prize table.
+    void zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QImage& prijsTabel);
+
+    const QImage& rolBeeld(int n) const { return m_rol[static_cast<std::size_t>(n)].beeld(); }
+    const QImage& nummerBeeld() const { return m_nummerBeeld; }
+    const GetrokkenLijst& lijst() const { return m_lijst; }
+    GetrokkenLijst& lijst() { return m_lijst; }
+    qint32 aantalTrekkingen() const { return m_aantalTrekkingen; }
+    qint32 totaalScore() const { return m_totaalScore; }
+    // The counter: in digit mode the draws and the highest number ("3/9999"), in picture
+    // mode the score.
+    QString tellerTekst() const;
+    bool rolDraait(int n) const { return m_timer[static_cast<std::size_t>(n)].isActive(); }
+    // From the start of StartRollers to the end of StopRollers.
+    bool bezig() const { return m_bezig; }
+
+    // One whole draw; returns when it is over, or when the program closes during it.
+    void StartRollers();
+    // The result panel's two looks.
+    void MaakNummerSchoon();
+    void MaakFruitScherm();
+    // The program closes: the rollers stop where they are.
+    void stop();
+
+Q_SIGNALS:
+    void trekkingBegonnen();
+    void rolGestopt(int n);
+    // A number was drawn and added to the list (with its points in picture mode).
+    void nummerGetrokken(qint32 nummer, int punten);
+    // The draw is over: the start controls and the toolbar may come back.
+    void trekkingKlaar();
+    void tellerGewijzigd(const QString& tekst);
+    // Roller n changed in its top `rijen` rows.
+    void rolBijgewerkt(int n, int rijen);
+    void nummerBeeldGewijzigd();
+    void geluidGevraagd(const QString& pad);
+    // Every number of the range is in the list: the window says so and returns when the
+    // operator has closed its message; the list is cleared afterwards.
+    void uitgeput();
+    void lijstGeleegd();
+
+private:
+    void StopRollers();
+    void PlaatsScore();
+    void geefRollersStrook();
+    void rolTik(int n);
+    void toonRollers();
+    void toonRol(int n);
+    void rolSoortGekozen(int soort);
+    void bereikGewijzigd(qint32 laagste, qint32 hoogste);
+    void maakLijstLeeg();
+    void bewaarLijst();
+
+    Instellingenhouder& m_inst;
+    Pauze& m_pauze;
+    const Paden& m_paden;
+
+    std::array<QImage, 2> m_strook; // digits, fruits
+    QImage m_prijsTabel;
+    std::array<Rol, 4> m_rol;
+    QImage m_nummerBeeld;
+    std::array<QTimer, 4> m_timer;
+    QTimer m_beeldTimer; // the spinning rollers reach the screen together, once per frame
+
+    GetrokkenLijst m_lijst;
+    NummerKiezer m_kiezer;
+    bool m_bezig = false;
+    qint32 m_aantalTrekkingen = 0;
+    qint32 m_totaalScore = 0;
+    // The draw in progress.
+    qint32 m_getrokkenNummer = 0;
+    QString m_nummerTekst;
+    int m_nummerLengte = 0;
+    std::array<int, 4> m_cijfer{};
+    std::array<int, 4> m_rolPositie{};
+    int m_stopPositie = 0;
+    int m_tekstX = 0;
+};

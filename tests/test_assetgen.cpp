@@ -260,28 +260,26 @@ void TestAssetgen::svgFouten_data() {
                                     "stroke=\"url(#a)\"/><use xlink:href=\"#a\"/></g></svg>"
                            << QString();
     // What a drawing program adds of its own, in its own namespaces, does no harm.
-    QTest::newRow("editor") << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                                          "xmlns:inkscape=\"http://www.inkscape.org/namespaces/"
-                                          "inkscape\" xmlns:sodipodi=\"http://sodipodi.sourceforge"
-                                          ".net/DTD/sodipodi-0.dtd\" viewBox=\"0 0 10 10\">"
-                                          "<sodipodi:namedview inkscape:zoom=\"2\"/>"
-                                          "<g inkscape:label=\"Laag 1\" inkscape:groupmode="
-                                          "\"layer\"><rect width=\"5\" height=\"5\" "
-                                          "style=\"fill:#ff0000;stroke:none\"/></g></svg>")
+    const QByteArray ink = "http://www.inkscape.org/namespaces/inkscape";
+    QTest::newRow("editor") << "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:ink=\"" + ink +
+                                   "\" viewBox=\"0 0 9 9\"><ink:view/><g ink:label=\"Laag 1\">"
+                                   "<rect width=\"5\" height=\"5\" style=\"fill:red;filter:"
+                                   "none;paint-order:normal\"/></g></svg>"
                             << QString();
+    const QByteArray rect = "<rect width=\"5\" height=\"5\" ";
     QTest::newRow("blur") << kop + "<defs><filter id=\"f\"/></defs></svg>"
                           << "<filter>";
-    QTest::newRow("blur in style") << kop + "<rect width=\"5\" height=\"5\" "
-                                            "style=\"fill:red; filter : url(#f)\"/></svg>"
+    QTest::newRow("blur in style") << kop + rect + "style=\"fill:red; filter : url(#f)\"/></svg>"
                                    << "filter is not drawn";
-    QTest::newRow("mask") << kop + "<rect width=\"5\" height=\"5\" mask=\"url(#m)\"/></svg>"
+    QTest::newRow("mask") << kop + rect + "mask=\"url(#m)\"/></svg>"
                           << "mask is not drawn";
+    QTest::newRow("stroke under fill") << kop + rect + "style=\"paint-order:stroke\"/></svg>"
+                                       << "paint-order";
     QTest::newRow("clip") << kop + "<g clip-path=\"url(#c)\"/></svg>"
                           << "clip-path";
     QTest::newRow("text") << kop + "<text x=\"1\" y=\"9\">7</text></svg>"
                           << "<text>";
-    QTest::newRow("no viewBox") << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                                              "width=\"10\" height=\"10\"/>")
+    QTest::newRow("no viewBox") << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"/>")
                                 << "no viewBox";
     QTest::newRow("not svg") << QByteArray("<html><body/></html>") << "not an SVG drawing";
     QTest::newRow("broken") << kop + "<g><path d=\"M0 0L5 5\"/></svg>"

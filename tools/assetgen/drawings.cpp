@@ -22,9 +22,14 @@ const QSet<QString>& toegestaneElementen() {
     return namen;
 }
 
-// Properties that name an effect Qt SVG leaves out, as attributes or inside `style`.
-bool isVerbodenEigenschap(QStringView naam) {
-    return naam == u"filter" || naam == u"mask" || naam == u"clip-path";
+// Properties whose effect Qt SVG leaves out, as attributes or inside `style`, unless they
+// have their neutral value.
+bool isVerboden(const QString& naam, const QString& waarde) {
+    if (naam == u"filter" || naam == u"mask" || naam == u"clip-path")
+        return waarde != u"none";
+    if (naam == u"mix-blend-mode" || naam == u"paint-order")
+        return waarde != u"normal";
+    return false;
 }
 
 QString plaats(const QString& pad, const QXmlStreamReader& xml) {
@@ -61,17 +66,18 @@ QStringList svgFouten(const QString& pad) {
         for (const QXmlStreamAttribute& a : xml.attributes()) {
             if (!a.namespaceUri().isEmpty())
                 continue;
-            QStringList eigenschappen;
+            QList<std::pair<QString, QString>> eigenschappen;
             if (a.name() == u"style") {
                 for (const QString& deel : a.value().toString().split(u';'))
-                    eigenschappen << deel.section(u':', 0, 0).trimmed();
+                    eigenschappen.append(
+                        {deel.section(u':', 0, 0).trimmed(), deel.section(u':', 1).trimmed()});
             } else {
-                eigenschappen << a.name().toString();
+                eigenschappen.append({a.name().toString(), a.value().trimmed().toString()});
             }
-            for (const QString& e : eigenschappen)
-                if (isVerbodenEigenschap(e))
+            for (const auto& [eigenschap, waarde] : eigenschappen)
+                if (isVerboden(eigenschap, waarde))
                     fouten << plaats(pad, xml) +
-                                  QStringLiteral(": %1 is not drawn by Qt SVG").arg(e);
+                                  QStringLiteral(": %1 is not drawn by Qt SVG").arg(eigenschap);
         }
     }
     if (xml.hasError())

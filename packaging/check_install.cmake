@@ -32,6 +32,7 @@ set(expected
 foreach(n IN LISTS ICON_SIZES)
     list(APPEND expected share/icons/hicolor/${n}x${n}/apps/quintaro.png)
 endforeach()
+list(APPEND expected share/icons/hicolor/scalable/apps/quintaro.svg)
 # Every background picture of the build's program directory, the default one among them.
 file(GLOB backgrounds RELATIVE ${PROGRAM_DIR}/Backgrounds
     ${PROGRAM_DIR}/Backgrounds/*.jpg ${PROGRAM_DIR}/Backgrounds/*.gif
@@ -116,6 +117,15 @@ foreach(n IN LISTS ICON_SIZES)
         endif()
     endif()
 endforeach()
+
+# The scalable icon is an SVG drawing with a viewBox.
+set(f ${PREFIX}/share/icons/hicolor/scalable/apps/quintaro.svg)
+if(EXISTS ${f})
+    file(READ ${f} svg LIMIT 2000)
+    if(NOT svg MATCHES "<svg[^>]*xmlns=\"http://www.w3.org/2000/svg\"" OR NOT svg MATCHES "viewBox=")
+        fail("the scalable icon is not an SVG drawing with a viewBox")
+    endif()
+endif()
 
 # The desktop entry starts the launcher and names the icon; the metadata names the entry.
 if(EXISTS ${PREFIX}/share/applications/${APP_ID}.desktop)

@@ -1,24 +1,44 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
-// The pictures compiled into the program.
+// The pictures compiled into the program. `kunst` is the folder of the drawings (assets/art);
+// the digit strip is typeset from a font, everything else is made from the drawings.
 
 constexpr int kStripBreedte = 150;
 constexpr int kStripHoogte = 2423;
 constexpr int kCelHoogte = 202;
 constexpr int kCellen = 12;
 
-QImage cijferStrip();  // 150 x 2423, lavender (201, 201, 239), red digits 0-9, 0, 1
-QImage fruitStrip();   // 150 x 2423, mint green, the ten fruits, then tomato and apple
-QImage prijzenTabel(); // 536 x 180 on (174, 174, 174)
+// The drawing of the fruit that stands for digit value 0-9 on the picture rollers
+// (fruit/<name>.svg), and its small, bolder glyph for the prize table (prijstabel/<name>.svg).
+QString fruitTekening(int cijfer);
+QString prijsTekening(int cijfer);
 
-enum class Knop { Help, Software, GeluidAan, GeluidUit, Instellingen, Exit };
-QImage knopPlaatje(Knop k);               // 48 x 48 with alpha
-QImage pijlPlaatje(bool wijstNaarRechts); // 72 x 72 with alpha
-QImage programmaIcoon(int maat);          // square window icon (32 or 256)
+// Every drawing below `kunst` that maakPlaatjes uses, as paths relative to it.
+QStringList tekeningen();
 
-// Writes every picture as PNG into `map`, and the fruit pictures of the help document
-// (fruit_0.png ... fruit_9.png) into `docMap`.
-void maakPlaatjes(const QString& map, const QString& docMap);
+QImage cijferStrip();                      // 150 x 2423, lavender, red digits 0-9, 0, 1
+QImage fruitStrip(const QString& kunst);   // 150 x 2423, mint green, the ten fruits, 0, 1
+QImage prijzenTabel(const QString& kunst); // 536 x 180 on (174, 174, 174)
+
+// A drawing rendered as one of the program's pictures: toolbar buttons 48 x 48, start arrows
+// 72 x 72, the window icon 32 and 256.
+struct Plaatje {
+    QString tekening; // below `kunst`
+    QString bestand;  // the picture's file name in the program's resources
+    int maat;
+};
+QList<Plaatje> lossePlaatjes();
+
+// Checks every drawing, then writes every picture as PNG into `map` and the fruit pictures of
+// the help document (fruit_0.png ... fruit_9.png) into `docMap`. A faulty drawing is reported
+// on stderr and nothing is written; returns whether all went well.
+bool maakPlaatjes(const QString& kunst, const QString& map, const QString& docMap);
+
+// Renders the icon drawing `svg` at each size n in `maten` as <map>/<n>x<n>/apps/<name>.png,
+// <name> being the drawing's base name, for the desktop's icon theme. Returns success.
+bool maakIconen(const QString& svg, const QString& map, const QList<int>& maten);

@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QLinearGradient>
-#include <QRadialGradient>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -77,40 +75,11 @@ void vervaag(QImage& img, int straal) {
         kastVervaging(img, r);
 }
 
-void vulBol(QPainter& p, const QPainterPath& pad, QPointF licht, const QColor& helder,
-            const QColor& midden, const QColor& donker) {
-    const QRectF r = pad.boundingRect();
-    const qreal dx = std::max(std::abs(licht.x() - r.left()), std::abs(r.right() - licht.x()));
-    const qreal dy = std::max(std::abs(licht.y() - r.top()), std::abs(r.bottom() - licht.y()));
-    QRadialGradient grad(licht, std::hypot(dx, dy) * 0.95);
-    grad.setColorAt(0.0, helder);
-    grad.setColorAt(0.45, midden);
-    grad.setColorAt(1.0, donker);
-    p.fillPath(pad, grad);
-}
-
 void omlijn(QPainter& p, const QPainterPath& pad, const QColor& kleur, qreal breedte) {
     p.save();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kleur, breedte, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(pad);
-    p.restore();
-}
-
-void glans(QPainter& p, const QPainterPath& pad, const QRectF& ovaal, int alfa) {
-    p.save();
-    p.setClipPath(pad, Qt::IntersectClip);
-    QRadialGradient grad(ovaal.center(), std::max(ovaal.width(), ovaal.height()) / 2);
-    grad.setColorAt(0.0, QColor(255, 255, 255, alfa));
-    grad.setColorAt(0.6, QColor(255, 255, 255, alfa / 3));
-    grad.setColorAt(1.0, QColor(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(grad);
-    p.translate(ovaal.center());
-    p.scale(1.0, ovaal.height() / std::max(1.0, ovaal.width()));
-    p.translate(-ovaal.center());
-    const qreal rad = ovaal.width() / 2;
-    p.drawEllipse(ovaal.center(), rad, rad);
     p.restore();
 }
 
@@ -134,34 +103,6 @@ void zachteSchaduw(QPainter& p, const QPainterPath& pad, QPointF verschuiving, q
     p.resetTransform();
     p.drawImage(kader.topLeft(), laag);
     p.restore();
-}
-
-QPainterPath bladPad(QPointF voet, QPointF punt, qreal breedte) {
-    const QPointF d = punt - voet;
-    const qreal lengte = std::hypot(d.x(), d.y());
-    const QPointF n(-d.y() / lengte, d.x() / lengte);
-    const QPointF m = voet + d * 0.45;
-    QPainterPath pad;
-    pad.moveTo(voet);
-    pad.cubicTo(m + n * breedte * 1.1, punt - d * 0.15 + n * breedte * 0.35, punt);
-    pad.cubicTo(punt - d * 0.15 - n * breedte * 0.35, m - n * breedte * 1.1, voet);
-    pad.closeSubpath();
-    return pad;
-}
-
-void tekenBlad(QPainter& p, QPointF voet, QPointF punt, qreal breedte, qreal lijn) {
-    const QPainterPath blad = bladPad(voet, punt, breedte);
-    QLinearGradient grad(voet, punt);
-    grad.setColorAt(0.0, QColor(46, 140, 40));
-    grad.setColorAt(0.5, QColor(98, 196, 62));
-    grad.setColorAt(1.0, QColor(60, 160, 46));
-    p.fillPath(blad, grad);
-    p.save();
-    p.setClipPath(blad);
-    p.setPen(QPen(QColor(30, 90, 26, 200), lijn * 0.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(voet, voet + (punt - voet) * 0.9);
-    p.restore();
-    omlijn(p, blad, QColor(22, 70, 20), lijn);
 }
 
 QFont vetLettertype(int pixels) {

@@ -28,6 +28,10 @@ public:
             if (m_tts->state() == QTextToSpeech::Error) {
                 m_tts.reset();
             } else {
+                connect(m_tts.get(), &QTextToSpeech::stateChanged, this,
+                        [this](QTextToSpeech::State s) {
+                            Q_EMIT spreekt(s == QTextToSpeech::Speaking);
+                        });
                 naam = m_engineNaam.isEmpty() ? engines.first() : m_engineNaam;
                 for (const QLocale& l : m_tts->availableLocales())
                     talen << l.name();
@@ -54,6 +58,7 @@ public:
 Q_SIGNALS:
     void gereed(const QString& engine, const QStringList& talen);
     void doorgegeven(const QString& tekst, const QString& stem);
+    void spreekt(bool bezig);
 
 private:
     // Sets the engine to a voice of `taal`'s language, the same country first; returns the
@@ -106,6 +111,7 @@ void SpraakSpreker::zorgVoorDraad() {
     connect(m_draad, &QThread::finished, m_werker, &QObject::deleteLater);
     connect(m_werker, &SpraakWerker::gereed, this, &SpraakSpreker::gereed);
     connect(m_werker, &SpraakWerker::doorgegeven, this, &SpraakSpreker::doorgegeven);
+    connect(m_werker, &SpraakWerker::spreekt, this, &SpraakSpreker::spreekt);
     m_draad->start(QThread::LowPriority);
 }
 

@@ -31,6 +31,8 @@ Q_SIGNALS:
     // A text went to the engine, spoken with the voice `stem`; or it was dropped (`stem`
     // empty) because there is no engine or no voice for its language.
     void doorgegeven(const QString& tekst, const QString& stem);
+    // The engine began (true) or finished (false) speaking.
+    void spreekt(bool bezig);
 
 private:
     void zorgVoorDraad();

@@ -16,10 +16,12 @@ also on a time-out or an error.
 Exit code 77 when the AT-SPI bindings, Xvfb or dbus-run-session are missing (a skip for CTest).
 """
 import argparse
+import importlib.util
 import json
 import os
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -48,23 +50,14 @@ def outer(args):
         if not shutil.which(tool):
             print(f"atspi_lezen: {tool} not found", file=sys.stderr)
             return SKIP
-    try:
-        import pyatspi  # noqa: F401
-    except ImportError:
+    if importlib.util.find_spec("pyatspi") is None:
         print("atspi_lezen: python3-pyatspi not installed", file=sys.stderr)
         return SKIP
-    read_fd, write_fd = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
-        pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-        start_new_session=True)
-    os.close(write_fd)
+    xvfb, number = start_display()
+    if xvfb is None:
+        print("atspi_lezen: Xvfb did not start", file=sys.stderr)
+        return 1
     try:
-        with os.fdopen(read_fd) as f:
-            number = f.readline().strip()
-        if not number:
-            print("atspi_lezen: Xvfb did not start", file=sys.stderr)
-            return 1
         env = dict(os.environ, DISPLAY=":" + number)
         for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY"):
             env.pop(name, None)
@@ -90,6 +83,38 @@ def outer(args):
         return code
     finally:
         end_group(xvfb)
+
+
+def accepts(path):
+    """Whether a server listens on the Unix socket `path`."""
+    try:
+        with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as s:
+            s.connect(path)
+        return True
+    except OSError:
+        return False
+
+
+def start_display():
+    """An Xvfb on a free display number; returns the process and the number once it accepts
+    connections, or (None, None). Without -noreset the server would reset as the
+    accessibility bus launcher, its first client, leaves, refusing the program meanwhile."""
+    first = 100 + os.getpid() % 400
+    for number in list(range(first, 500)) + list(range(100, first)):
+        if os.path.exists(f"/tmp/.X{number}-lock") or \
+                os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            continue
+        xvfb = subprocess.Popen(
+            ["Xvfb", f":{number}", "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
+             "-noreset"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline and xvfb.poll() is None:
+            if accepts(f"/tmp/.X11-unix/X{number}"):
+                return xvfb, str(number)
+            time.sleep(0.05)
+        end_group(xvfb)  # taken meanwhile, or too slow: the next number
+    return None, None
 
 
 def end_group(proc):

@@ -13,7 +13,7 @@ PACKAGES=(
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
     qt6-speech-dev qt6-declarative-dev
-    qt6-speech-speechd-plugin speech-dispatcher espeak-ng
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     python3 python3-pyatspi at-spi2-core dbus-bin
 )
 if [ -n "${QUINTARO_EXTRA_PACKAGES:-}" ]; then

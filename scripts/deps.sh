@@ -12,6 +12,9 @@ PACKAGES=(
     libbenchmark-dev
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
+    qt6-speech-dev qt6-declarative-dev
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+    python3 python3-pyatspi at-spi2-core dbus-bin
 )
 if [ -n "${QUINTARO_EXTRA_PACKAGES:-}" ]; then
     read -r -a extra <<<"$QUINTARO_EXTRA_PACKAGES"

@@ -3,10 +3,12 @@
 #include "app/opdracht.h"
 #include "app/taal.h"
 #include "common/paden.h"
+#include "common/toetsenoverzicht.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
@@ -159,7 +161,8 @@ private Q_SLOTS:
         QVERIFY(!o.fout);
         QCOMPARE(o.eindCode, 0);
         QVERIFY(o.uitvoer.startsWith("Gebruik: quintaro [opties]\n"));
-        for (const char* optie : {"--help", "--version", "--lang", "--dir", "--screenshot"})
+        for (const char* optie :
+             {"--help", "--version", "--lang", "--dir", "--screenshot", "--stem", "--bord"})
             QVERIFY2(o.uitvoer.contains(QLatin1String(optie)), optie);
         // The directory read from, then the one written to, then the user's.
         const qsizetype lezen = o.uitvoer.indexOf(
@@ -176,6 +179,31 @@ private Q_SLOTS:
         // No line is wider than a terminal of 92 columns.
         for (const QString& regel : o.uitvoer.split(u'\n'))
             QVERIFY2(regel.size() <= 92, qPrintable(regel));
+    }
+
+    // The voice and the board: off unless asked for, and every key the program answers to in
+    // the help, under its keys heading, before the files.
+    void voiceBoardAndKeys() {
+        Opdracht o = leesOpdrachtregel({"quintaro"}, "/proc", "/data");
+        QVERIFY(!o.klaar && !o.stem && !o.bord);
+        o = leesOpdrachtregel({"quintaro", "--bord"}, "/proc", "/data");
+        QVERIFY(!o.klaar && !o.stem && o.bord);
+        o = leesOpdrachtregel({"quintaro", "--stem", "--bord", "--dir", "/tmp"}, "/proc", "/data");
+        QVERIFY(!o.klaar && o.stem && o.bord);
+        o = leesOpdrachtregel({"quintaro", "--stem=ja"}, "/proc", "/data");
+        QVERIFY(o.klaar && o.fout); // a switch takes no value
+
+        o = leesOpdrachtregel({"quintaro", "--help"}, "/proc", "/data");
+        const qsizetype toetsen = o.uitvoer.indexOf(QLatin1String("\nToetsen:\n"));
+        const qsizetype bestanden = o.uitvoer.indexOf(QLatin1String("\nBestanden:\n"));
+        QVERIFY(toetsen > 0 && bestanden > toetsen);
+        const QString deel = o.uitvoer.mid(toetsen, bestanden - toetsen);
+        const auto regels = ToetsenOverzicht::regels();
+        QCOMPARE(deel.count(QRegularExpression(QStringLiteral("\\n  \\S"))), regels.size());
+        for (const auto& r : regels) {
+            QVERIFY2(deel.contains(QStringLiteral("\n  ") + r.toets + u' '), qPrintable(r.toets));
+            QVERIFY2(deel.simplified().contains(r.uitleg), qPrintable(r.uitleg));
+        }
     }
 
     void helpWithDirNamesThatDirectory() {

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="nl_NL">
 <context>
+    <name>Bord</name>
+    <message>
+        <source>Bord</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Leeg bij rollers met afbeeldingen.</source>
+        <translation>Empty with picture rollers.</translation>
+    </message>
+    <message>
+        <source>Nog geen nummers getrokken van %1 tot en met %2.</source>
+        <translation>No numbers drawn yet from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>%1 van %2 getrokken: %3. Laatste: %4.</source>
+        <translation>%1 of %2 drawn: %3. Latest: %4.</translation>
+    </message>
+    <message>
+        <source>Nog geen nummers getrokken.</source>
+        <translation>No numbers drawn yet.</translation>
+    </message>
+    <message>
+        <source>Laatste nummers, het laatste eerst: %1.</source>
+        <translation>Latest numbers, the latest first: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source> Configuratie</source>
@@ -126,6 +153,14 @@ the list will now be cleared!</translation>
         <source>De spatiebalk start een trekking.</source>
         <translation>The space bar starts a draw.</translation>
     </message>
+    <message>
+        <source>Getrokken nummer: %1</source>
+        <translation>Drawn number: %1</translation>
+    </message>
+    <message>
+        <source>Getrokken nummer: %1, punten: %2</source>
+        <translation>Drawn number: %1, points: %2</translation>
+    </message>
 </context>
 <context>
     <name>Opdrachtregel</name>
@@ -205,6 +240,69 @@ the list will now be cleared!</translation>
         <source>Staan ze daar, dan toont de lijst met achtergronden ook de plaatjes uit de map Backgrounds in die gegevensmap.</source>
         <translation>When they go there, the list of backgrounds also shows the pictures of the Backgrounds folder in that data folder.</translation>
     </message>
+    <message>
+        <source>Leest elk getrokken nummer voor in de taal van het programma; bij rollers met afbeeldingen de gewonnen punten. Zwijgt als het geluid uit staat. Aan en uit met de toets V; niet bewaard.</source>
+        <translation>Reads every drawn number out in the program&apos;s language; with picture rollers the points won. Silent while the sound is off. On and off with the key V; not stored.</translation>
+    </message>
+    <message>
+        <source>Toont onder het resultaat een bord: bij een bereik van ten hoogste 100 nummers alle nummers, de getrokken verlicht en het laatste gemarkeerd; anders de laatste tien. Aan en uit met de toets B; niet bewaard.</source>
+        <translation>Shows a board below the result: for a range of at most 100 numbers every number, the drawn ones lit and the latest marked; otherwise the last ten. On and off with the key B; not stored.</translation>
+    </message>
+    <message>
+        <source>Toetsen:</source>
+        <translation>Keys:</translation>
+    </message>
+</context>
+<context>
+    <name>RolVak</name>
+    <message>
+        <source>Roller %1</source>
+        <translation>Reel %1</translation>
+    </message>
+    <message>
+        <source>Roller %1: %2</source>
+        <translation>Reel %1: %2</translation>
+    </message>
+    <message>
+        <source>tomaat</source>
+        <translation>tomato</translation>
+    </message>
+    <message>
+        <source>appel</source>
+        <translation>apple</translation>
+    </message>
+    <message>
+        <source>mango</source>
+        <translation>mango</translation>
+    </message>
+    <message>
+        <source>banaan</source>
+        <translation>banana</translation>
+    </message>
+    <message>
+        <source>kersen</source>
+        <translation>cherries</translation>
+    </message>
+    <message>
+        <source>kiwi</source>
+        <translation>kiwi</translation>
+    </message>
+    <message>
+        <source>citroen</source>
+        <translation>lemon</translation>
+    </message>
+    <message>
+        <source>perzik</source>
+        <translation>peach</translation>
+    </message>
+    <message>
+        <source>peer</source>
+        <translation>pear</translation>
+    </message>
+    <message>
+        <source>aardbei</source>
+        <translation>strawberry</translation>
+    </message>
 </context>
 <context>
     <name>StartBediening</name>
@@ -215,6 +313,69 @@ the list will now be cleared!</translation>
     <message>
         <source>Start een trekking.</source>
         <translation>Starts a draw.</translation>
+    </message>
+    <message>
+        <source>Startknop links</source>
+        <translation>Start button, left</translation>
+    </message>
+    <message>
+        <source>Startknop rechts</source>
+        <translation>Start button, right</translation>
+    </message>
+</context>
+<context>
+    <name>ToetsenOverzicht</name>
+    <message>
+        <source>Spatie</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Start een trekking</source>
+        <translation>Start a draw</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bord met de getrokken nummers aan / uit</source>
+        <translation>Board of drawn numbers on / off</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Stem die de nummers voorleest aan / uit</source>
+        <translation>Voice reading the numbers out on / off</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Publieke invoer in het trekkingsjournaal</source>
+        <translation>Public input in the draw journal</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Dit overzicht tonen / verbergen</source>
+        <translation>Show / hide this overview</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Dit overzicht verbergen</source>
+        <translation>Hide this overview</translation>
+    </message>
+    <message>
+        <source>Toetsen</source>
+        <translation>Keys</translation>
     </message>
 </context>
 <context>

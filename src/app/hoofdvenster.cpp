@@ -1,5 +1,8 @@
 #include "app/hoofdvenster.h"
 
+#include "app/titel.h"
+#include "app/zaal.h"
+
 #include "common/achtergrond.h"
 #include "common/algemeen.h"
 #include "common/eenheden.h"
@@ -9,6 +12,7 @@
 #include "common/plaatjesknop.h"
 #include "common/werkbalk.h"
 #include "config/config.h"
+#include "draw/bordinhoud.h"
 #include "draw/nummervak.h"
 #include "draw/rolvak.h"
 #include "draw/startbediening.h"
@@ -63,8 +67,7 @@ void Hoofdvenster::maakOnderdelen() {
     m_trekking->zetPlaatjes(QImage(QStringLiteral(":/images/strip_digits.png")),
                             QImage(QStringLiteral(":/images/strip_fruits.png")),
                             QImage(QStringLiteral(":/images/prizetable.png")));
-    m_logo1 = maakLabel(this, "Logo1", QStringLiteral("Quintaro"), arial(60, true), Qt::black);
-    m_logo2 = maakLabel(this, "Logo2", QStringLiteral("Quintaro"), arial(60, true), Qt::yellow);
+    m_titel = new Titel(this, m_scherm.width() * kTwipsPerPixel);
     for (int n = 0; n < 4; ++n) {
         auto* rol = new RolVak(*m_trekking, n, this);
         rol->setMouseTracking(true);
@@ -73,6 +76,7 @@ void Hoofdvenster::maakOnderdelen() {
     }
     m_nummerVak = new NummerVak(*m_trekking, this);
     m_start = new StartBediening(this, *m_trekking, m_pauze);
+    m_zaal = new Zaal(this, m_nummerVak, *m_trekking, m_inst, *m_algemeen);
 
     m_knopPaneel = new KnopPaneel(this);
     m_werkbalk = new Werkbalk(m_knopPaneel, *m_algemeen, m_pauze, m_paden.geluid("klik.wav"));
@@ -91,8 +95,8 @@ void Hoofdvenster::maakOnderdelen() {
 }
 
 void Hoofdvenster::verbind() {
-    connect(&m_inst, &Instellingenhouder::titelGewijzigd, this, &Hoofdvenster::zetTitel);
-    connect(&m_inst, &Instellingenhouder::titelKleurGewijzigd, this, &Hoofdvenster::zetTitelKleur);
+    connect(&m_inst, &Instellingenhouder::titelGewijzigd, m_titel, &Titel::zetTekst);
+    connect(&m_inst, &Instellingenhouder::titelKleurGewijzigd, m_titel, &Titel::zetKleur);
     connect(&m_inst, &Instellingenhouder::achtergrondGewijzigd, this,
             &Hoofdvenster::laadAchtergrond);
     connect(m_trekking, &Trekking::tellerGewijzigd, this, &Hoofdvenster::zetTeller);
@@ -118,11 +122,11 @@ void Hoofdvenster::laadVolgorde() {
     m_indeling = berekenIndeling(m_scherm);
     setGeometry(QRect(QPoint(0, 0), m_scherm));
 
-    m_logo1->move(m_logo1->x(), naarPixels(m_indeling.logo1Top));
-    m_logo2->move(m_logo2->x(), naarPixels(m_indeling.logo2Top));
+    m_titel->zetHoogte(naarPixels(m_indeling.logo1Top), naarPixels(m_indeling.logo2Top));
     for (std::size_t n = 0; n < 4; ++n)
         m_rol[n]->setGeometry(naarPixels(m_indeling.rol[n]));
     m_nummerVak->setGeometry(naarPixels(m_indeling.nummerPic));
+    m_zaal->zetBordVlak(bordVlak(m_scherm));
     m_trekking->MaakNummerSchoon();
     m_start->pijlLinks()->move(naarPixels(m_indeling.pijlLinks.x()),
                                naarPixels(m_indeling.pijlLinks.y()));
@@ -141,11 +145,12 @@ void Hoofdvenster::laadVolgorde() {
     m_gelezen = m_inst.laad(m_paden.instellingen(), m_paden.programmaMap);
     // From here on every step stands on its own: a failing one is skipped.
     const Instellingen& inst = m_inst.record();
+    m_zaal->neemInstellingen();
     laadAchtergrond(inst.AchtergrondBestand);
     if (m_gelezen)
         zetTeller(m_trekking->tellerTekst());
-    zetTitel(inst.TitelTekst);
-    zetTitelKleur(titelKleur(inst));
+    m_titel->zetTekst(inst.TitelTekst);
+    m_titel->zetKleur(titelKleur(inst));
 }
 
 void Hoofdvenster::laadAchtergrond(const QString& pad) {
@@ -182,22 +187,6 @@ void Hoofdvenster::paintEvent(QPaintEvent*) {
 
 void Hoofdvenster::resizeEvent(QResizeEvent*) {
     m_achtergrondGeschaald = QPixmap();
-}
-
-void Hoofdvenster::zetTitelKleur(const QColor& kleur) {
-    QPalette pal = m_logo2->palette();
-    pal.setColor(QPalette::WindowText, kleur);
-    m_logo2->setPalette(pal);
-}
-
-void Hoofdvenster::zetTitel(const QString& titel) {
-    const int breedte = m_indeling.schermBreedte;
-    for (QLabel* logo : {m_logo1, m_logo2}) {
-        logo->setText(titel);
-        logo->adjustSize();
-        const double links = logoLinks(breedte, logo->width() * kTwipsPerPixel, logo == m_logo2);
-        logo->move(naarPixels(links), logo->y());
-    }
 }
 
 void Hoofdvenster::zetTeller(const QString& tekst) {

@@ -20,7 +20,9 @@ class LijstVak;
 class RolVak;
 class StartBediening;
 class Trekking;
+class Titel;
 class Werkbalk;
+class Zaal;
 
 // The full-screen main window: title, four rollers, the result panel between two start
 // arrows, and the bottom bar with toolbar, drawn list, counter, clock and exit button. It
@@ -37,6 +39,7 @@ public:
     Algemeen& algemeen() { return *m_algemeen; }
     Trekking& trekking() { return *m_trekking; }
     StartBediening& startBediening() { return *m_start; }
+    Zaal& zaal() { return *m_zaal; }
     bool instellingenGelezen() const { return m_gelezen; }
 
     // Opens the settings dialog modally.
@@ -58,8 +61,6 @@ private:
     void maakOnderdelen();
     void verbind();
     void laadVolgorde();
-    void zetTitel(const QString& titel);
-    void zetTitelKleur(const QColor& kleur);
     void zetTeller(const QString& tekst);
     void laadAchtergrond(const QString& pad);
     void meldUitgeput();
@@ -83,8 +84,8 @@ private:
     Trekking* m_trekking = nullptr;
     StartBediening* m_start = nullptr;
     Werkbalk* m_werkbalk = nullptr;
-    QLabel* m_logo1 = nullptr;
-    QLabel* m_logo2 = nullptr;
+    Titel* m_titel = nullptr;
+    Zaal* m_zaal = nullptr;
     std::array<RolVak*, 4> m_rol{};
     NummerVak* m_nummerVak = nullptr;
     KnopPaneel* m_knopPaneel = nullptr;

@@ -1,5 +1,9 @@
 #include "app/indeling.h"
 
+#include "draw/panel.h"
+
+#include <algorithm>
+
 #include <cmath>
 
 Indeling berekenIndeling(const QSize& schermPixels) {
@@ -36,4 +40,16 @@ PaneelIndeling berekenPaneel(int binnenBreedte) {
     p.lijst = QRect(366, 30, 202, 34);
     p.teller = QPoint(590, 28);
     return p;
+}
+
+QRect bordVlak(const QSize& schermPixels) {
+    const Indeling ind = berekenIndeling(schermPixels);
+    // Below the result panel and the arrows beside it, above the bottom panel.
+    const QRect nummer = naarPixels(ind.nummerPic);
+    const int pijlOnder = naarPixels(ind.pijlLinks.y()) + kPijlGrootte.height();
+    const int boven = std::max(nummer.y() + nummer.height(), pijlOnder);
+    const int onder = naarPixels(ind.knopPic.y());
+    const int marge = std::max(6, schermPixels.height() / 120);
+    return QRect(QPoint(marge, boven + marge),
+                 QPoint(schermPixels.width() - 1 - marge, onder - 1 - marge));
 }

@@ -41,3 +41,7 @@ struct PaneelIndeling {
 PaneelIndeling berekenPaneel(int binnenBreedte);
 
 inline constexpr int kPaneelHoogte = 80;
+
+// The board's place, in pixels: the free band below the result panel and the arrows beside
+// it, above the bottom panel, with a margin that grows with the screen.
+QRect bordVlak(const QSize& schermPixels);

@@ -1,6 +1,7 @@
 #include "app/opdracht.h"
 
 #include "app/taal.h"
+#include "common/toetsenoverzicht.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -75,6 +76,17 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += optie(tr("--screenshot <bestand>"),
                    tr("Start, bewaart een PNG-afbeelding van het hele venster in <bestand> en "
                       "sluit weer."));
+    tekst += optie(QStringLiteral("--stem"),
+                   tr("Leest elk getrokken nummer voor in de taal van het programma; bij rollers "
+                      "met afbeeldingen de gewonnen punten. Zwijgt als het geluid uit staat. Aan "
+                      "en uit met de toets V; niet bewaard."));
+    tekst += optie(QStringLiteral("--bord"),
+                   tr("Toont onder het resultaat een bord: bij een bereik van ten hoogste 100 "
+                      "nummers alle nummers, de getrokken verlicht en het laatste gemarkeerd; "
+                      "anders de laatste tien. Aan en uit met de toets B; niet bewaard."));
+    tekst += u'\n' + tr("Toetsen:") + u'\n';
+    for (const ToetsenOverzicht::Regel& regel : ToetsenOverzicht::regels())
+        tekst += optie(regel.toets, regel.uitleg);
     tekst += u'\n' + tr("Bestanden:") + u'\n';
     tekst += alinea(tr("Geluiden, achtergronden en handleiding worden gelezen uit:"));
     tekst += map(QDir(paden.programmaMap).filePath(QStringLiteral("Sounds")));
@@ -102,7 +114,10 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     const QCommandLineOption dirOptie(QStringLiteral("dir"), QString(), QStringLiteral("map"));
     const QCommandLineOption schermafdrukOptie(QStringLiteral("screenshot"), QString(),
                                                QStringLiteral("bestand"));
-    parser.addOptions({hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie});
+    const QCommandLineOption stemOptie(QStringLiteral("stem"));
+    const QCommandLineOption bordOptie(QStringLiteral("bord"));
+    parser.addOptions(
+        {hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie, stemOptie, bordOptie});
     const bool gelezen = parser.parse(argumenten);
 
     Opdracht opdracht;
@@ -124,6 +139,8 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     const QString dir = parser.isSet(dirOptie) ? parser.value(dirOptie) : QString();
     opdracht.paden = kiesPaden(programmaMap, dir, gebruikersMap);
     opdracht.schermafdruk = parser.value(schermafdrukOptie);
+    opdracht.stem = parser.isSet(stemOptie);
+    opdracht.bord = parser.isSet(bordOptie);
 
     // Help and version also when something else on the line is wrong (such as an option of
     // the window system that only the full application understands).

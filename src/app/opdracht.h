@@ -9,6 +9,8 @@
 struct Opdracht {
     Paden paden;          // where the files are read and written
     QString schermafdruk; // --screenshot: the PNG file to save the window to; empty if not given
+    bool stem = false;    // --stem: the voice reads every listed number out from the start
+    bool bord = false;    // --bord: the board of drawn numbers is shown from the start
     // The program ends before its window opens: help, version or a mistake on the command
     // line. `uitvoer` is then printed, to standard error when `fout`, and `eindCode` returned.
     bool klaar = false;

@@ -3,6 +3,7 @@
 #include "app/hoofdvenster.h"
 #include "app/opdracht.h"
 #include "app/signaalwachter.h"
+#include "app/zaal.h"
 #include "draw/startbediening.h"
 
 #include <QApplication>
@@ -91,6 +92,10 @@ int quintaroStart(int argc, char** argv) {
     // Logging out closes the window like its close box does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &venster,
                      [&venster](QSessionManager&) { venster.close(); });
+
+    // The voice and the board, when asked for on the command line.
+    venster.zaal().zetStemAan(opdracht.stem);
+    venster.zaal().zetBordAan(opdracht.bord);
 
     // Documentation pictures of picture mode.
     if (qEnvironmentVariableIntValue("QUINTARO_ROLSOORT") == 1)

@@ -13,6 +13,15 @@ NummerVak::NummerVak(const Trekking& trekking, QWidget* parent)
     setAccessibleName(tr("Getrokken nummer"));
     setAccessibleDescription(tr("De spatiebalk start een trekking."));
     connect(&trekking, &Trekking::nummerBeeldGewijzigd, this, [this] { update(); });
+    // Assistive technology reads the drawn number (and the points with picture rollers) as
+    // the panel's name; a new name is announced.
+    connect(&trekking, &Trekking::trekkingBegonnen, this,
+            [this] { setAccessibleName(tr("Getrokken nummer")); });
+    connect(&trekking, &Trekking::nummerGetrokken, this, [this](qint32 nummer, int punten) {
+        setAccessibleName(m_trekking.rolSoort() == 0
+                              ? tr("Getrokken nummer: %1").arg(nummer)
+                              : tr("Getrokken nummer: %1, punten: %2").arg(nummer).arg(punten));
+    });
 }
 
 void NummerVak::paintEvent(QPaintEvent*) {

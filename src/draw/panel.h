@@ -4,7 +4,11 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QString>
+
+// The start arrows beside the result panel: 72 x 72 pixels.
+inline constexpr QSize kPijlGrootte{72, 72};
 
 // The result panel: 536 x 180 pixels, background (80, 80, 80).
 inline constexpr int kPaneelBreedte = 536;

@@ -12,6 +12,25 @@ RolVak::RolVak(const Trekking& trekking, int n, QWidget* parent)
         if (rol == m_n)
             update(0, 0, width(), rijen);
     });
+    // Read by assistive technology: which roller, and once it stands still, what it shows.
+    setAccessibleName(tr("Roller %1").arg(m_n + 1));
+    connect(&trekking, &Trekking::trekkingBegonnen, this,
+            [this] { setAccessibleName(tr("Roller %1").arg(m_n + 1)); });
+    connect(&trekking, &Trekking::rolGestopt, this, [this](int rol) {
+        if (rol == m_n)
+            setAccessibleName(tr("Roller %1: %2").arg(m_n + 1).arg(symbool()));
+    });
+}
+
+QString RolVak::symbool() const {
+    const int cijfer = m_trekking.rolCijfer(m_n);
+    if (m_trekking.rolSoort() == 0)
+        return QString::number(cijfer);
+    static const char* const fruit[] = {
+        QT_TR_NOOP("tomaat"), QT_TR_NOOP("appel"),  QT_TR_NOOP("mango"),   QT_TR_NOOP("banaan"),
+        QT_TR_NOOP("kersen"), QT_TR_NOOP("kiwi"),   QT_TR_NOOP("citroen"), QT_TR_NOOP("perzik"),
+        QT_TR_NOOP("peer"),   QT_TR_NOOP("aardbei")};
+    return cijfer >= 0 && cijfer <= 9 ? tr(fruit[cijfer]) : QString::number(cijfer);
 }
 
 void RolVak::paintEvent(QPaintEvent*) {

@@ -14,6 +14,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    // What the roller shows at rest: its digit, or the fruit of that digit.
+    QString symbool() const;
+
     const Trekking& m_trekking;
     int m_n;
 };

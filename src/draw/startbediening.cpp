@@ -2,6 +2,7 @@
 
 #include "common/pauze.h"
 #include "common/plaatjesknop.h"
+#include "draw/panel.h"
 #include "draw/trekking.h"
 
 #include <QPixmap>
@@ -17,6 +18,8 @@ StartBediening::StartBediening(QWidget* venster, Trekking& trekking, Pauze& pauz
     m_rechts->zetPlaatje(QPixmap(QStringLiteral(":/images/arrow_right.png")));
     for (auto* pijl : {m_links, m_rechts}) {
         pijl->zetUitleg(tr(" Startknop "), tr("Start een trekking."));
+        // Both arrows carry the same tooltip; assistive technology tells them apart.
+        pijl->setAccessibleName(pijl == m_links ? tr("Startknop links") : tr("Startknop rechts"));
         pijl->resize(kPijlGrootte);
         connect(pijl, &PlaatjesKnop::geklikt, this, [this, pijl] { pijlGeklikt(pijl); });
     }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPoint>
-#include <QSize>
 
 class Pauze;
 class PlaatjesKnop;
@@ -16,8 +15,6 @@ class Trekking;
 class StartBediening : public QObject {
     Q_OBJECT
 public:
-    static constexpr QSize kPijlGrootte{72, 72};
-
     StartBediening(QWidget* venster, Trekking& trekking, Pauze& pauze);
 
     PlaatjesKnop* pijlLinks() const { return m_links; }

@@ -37,6 +37,10 @@ void Trekking::zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QIm
     geefRollersStrook();
 }
 
+int Trekking::rolSoort() const {
+    return m_inst.rolSoort();
+}
+
 QString Trekking::tellerTekst() const {
     if (m_inst.rolSoort() != 0)
         return QString::number(m_totaalScore);

@@ -38,6 +38,9 @@ public:
     // The counter: in digit mode the draws and the highest number ("3/9999"), in picture
     // mode the score.
     QString tellerTekst() const;
+    int rolSoort() const;
+    // The digit roller n stops (or stopped) on in the current draw.
+    int rolCijfer(int n) const { return m_cijfer[static_cast<std::size_t>(n)]; }
     bool rolDraait(int n) const { return m_timer[static_cast<std::size_t>(n)].isActive(); }
     // From the start of StartRollers to the end of StopRollers.
     bool bezig() const { return m_bezig; }

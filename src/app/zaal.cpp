@@ -1,0 +1,92 @@
+#include "app/zaal.h"
+
+#include "app/taal.h"
+#include "common/algemeen.h"
+#include "common/instellingenhouder.h"
+#include "common/spraakspreker.h"
+#include "common/stem.h"
+#include "common/toetsenoverzicht.h"
+#include "draw/bord.h"
+#include "draw/trekking.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellingenhouder& inst,
+           Algemeen& algemeen)
+    : QObject(venster), m_trekking(trekking), m_inst(inst), m_algemeen(algemeen),
+      m_eigenSpreker(std::make_unique<SpraakSpreker>()) {
+    setObjectName(QStringLiteral("Zaal"));
+    zetSpreker(m_eigenSpreker.get());
+
+    m_bord = new Bord(venster);
+    m_bord->setObjectName(QStringLiteral("Bord"));
+    m_bord->hide();
+    m_bord->volg(&trekking.lijst());
+    neemInstellingen();
+    connect(&inst, &Instellingenhouder::bereikGewijzigd, m_bord, &Bord::zetBereik);
+    connect(&inst, &Instellingenhouder::rolSoortGekozen, m_bord,
+            [this](int soort) { m_bord->zetRolSoort(static_cast<quint8>(soort)); });
+
+    connect(&trekking, &Trekking::nummerGetrokken, this, [this](qint32 nummer, int punten) {
+        m_stem->nummerGelijst(nummer, static_cast<quint8>(m_inst.rolSoort()), punten);
+    });
+
+    m_overzicht = new ToetsenOverzicht(venster);
+    m_overzicht->setObjectName(QStringLiteral("ToetsenOverzicht"));
+    m_overzicht->volgToetsenVan(toetsBron);
+    toetsBron->installEventFilter(this);
+}
+
+Zaal::~Zaal() = default;
+
+void Zaal::neemInstellingen() {
+    m_bord->zetBereik(m_inst.record().LaagsteNummer, m_inst.record().HoogsteNummer);
+    m_bord->zetRolSoort(static_cast<quint8>(m_inst.rolSoort()));
+}
+
+void Zaal::zetSpreker(Spreker* spreker) {
+    const bool aan = m_stem && m_stem->aan();
+    m_stem = std::make_unique<Stem>(
+        *spreker, [this] { return m_algemeen.geluidAan(); }, QLocale(Taal::huidige()));
+    m_stem->zetAan(aan);
+}
+
+void Zaal::zetBordVlak(const QRect& vlak) {
+    m_bord->setGeometry(vlak);
+}
+
+void Zaal::zetBordAan(bool aan) {
+    if (aan == m_bord->isVisible())
+        return;
+    m_bord->setVisible(aan);
+    Q_EMIT bordAanGewijzigd(aan);
+}
+
+bool Zaal::bordAan() const {
+    return m_bord->isVisible();
+}
+
+void Zaal::zetStemAan(bool aan) {
+    if (aan == m_stem->aan())
+        return;
+    m_stem->zetAan(aan);
+    Q_EMIT stemAanGewijzigd(aan);
+}
+
+bool Zaal::stemAan() const {
+    return m_stem->aan();
+}
+
+bool Zaal::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::KeyRelease) {
+        const auto* toets = static_cast<QKeyEvent*>(e);
+        if (!toets->isAutoRepeat() && toets->modifiers() == Qt::NoModifier) {
+            if (toets->key() == Qt::Key_B)
+                zetBordAan(!bordAan());
+            else if (toets->key() == Qt::Key_V)
+                zetStemAan(!stemAan());
+        }
+    }
+    return QObject::eventFilter(o, e);
+}

@@ -1,0 +1,32 @@
+#include "common/stem.h"
+
+#include "common/getalwoorden.h"
+#include "common/spreker.h"
+
+Stem::Stem(Spreker& spreker, std::function<bool()> geluidAan, const QLocale& taal)
+    : m_spreker(spreker), m_geluidAan(std::move(geluidAan)), m_taal(taal) {}
+
+void Stem::zetAan(bool aan) {
+    if (aan == m_aan)
+        return;
+    m_aan = aan;
+    if (aan)
+        m_spreker.voorbereiden();
+    else
+        m_spreker.zwijg();
+}
+
+QString Stem::tekst(qint32 nummer, quint8 rolSoort, qint32 punten, const QLocale& taal) {
+    if (rolSoort == 0)
+        return GetalWoorden::inWoorden(nummer, taal);
+    return punten == 0 ? QString() : GetalWoorden::punten(punten, taal);
+}
+
+QString Stem::nummerGelijst(qint32 nummer, quint8 rolSoort, qint32 punten) {
+    if (!m_aan || (m_geluidAan && !m_geluidAan()))
+        return {};
+    const QString t = tekst(nummer, rolSoort, punten, m_taal);
+    if (!t.isEmpty())
+        m_spreker.zeg(t, m_taal);
+    return t;
+}

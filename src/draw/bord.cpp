@@ -1,0 +1,247 @@
+#include "draw/bord.h"
+
+#include "common/eenheden.h"
+#include "common/getrokkenlijst.h"
+#include "draw/panel.h"
+
+#include <QAccessible>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+namespace {
+
+const QColor kAchtergrond(20, 20, 40, 215);
+const QColor kRand(170, 170, 170);
+const QColor kCelUit(45, 45, 72);
+const QColor kTekstUit(140, 140, 165);
+const QColor kCelAan(235, 190, 40);
+const QColor kTekstAan(25, 20, 10);
+const QColor kCelLaatste(225, 60, 45);
+const QColor kTekstLaatste(255, 255, 255);
+const QColor kCelLeeg(32, 32, 52);
+// The border's width as a part of the board's height.
+constexpr double kRandDeel = 1.0 / 120;
+
+// A bold font whose print of `voorbeeld` fits `ruimte`.
+QFont passendFont(const QString& voorbeeld, const QSizeF& ruimte) {
+    // The family is looked up once: the font database is slow to ask.
+    static const QFont basis = arial(10, true);
+    QFont f = basis;
+    constexpr int kProef = 100;
+    f.setPixelSize(kProef);
+    const QFontMetricsF fm(f);
+    const double breedte = std::max(1.0, fm.horizontalAdvance(voorbeeld));
+    const double schaal = std::min(ruimte.width() / breedte, ruimte.height() / fm.capHeight());
+    f.setPixelSize(std::max(1, static_cast<int>(std::floor(kProef * schaal))));
+    return f;
+}
+
+// `tekst` centred in `r` on the height of its digits.
+void drukMidden(QPainter& p, const QRectF& r, const QString& tekst) {
+    const QFontMetricsF fm(p.font());
+    const double x = r.center().x() - fm.horizontalAdvance(tekst) / 2.0;
+    const double y = r.center().y() + fm.capHeight() / 2.0;
+    p.drawText(QPointF(x, y), tekst);
+}
+
+QString lijstTekst(const QList<qint32>& nummers) {
+    QStringList delen;
+    for (qint32 n : nummers)
+        delen << QString::number(n);
+    return delen.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+Bord::Bord(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(tr("Bord"));
+    gewijzigd();
+}
+
+void Bord::zetBereik(qint32 laag, qint32 hoog) {
+    m_inhoud.zetBereik(laag, hoog);
+    gewijzigd();
+}
+
+void Bord::zetRolSoort(quint8 rolSoort) {
+    m_inhoud.zetRolSoort(rolSoort);
+    gewijzigd();
+}
+
+void Bord::zetGetrokken(const QList<qint32>& getrokken) {
+    m_inhoud.zetGetrokken(getrokken);
+    gewijzigd();
+}
+
+void Bord::voegToe(qint32 nummer) {
+    m_inhoud.voegToe(nummer);
+    gewijzigd();
+}
+
+void Bord::wis() {
+    m_inhoud.wis();
+    gewijzigd();
+}
+
+void Bord::volg(const GetrokkenLijst* lijst) {
+    disconnect(m_toegevoegd);
+    disconnect(m_gewist);
+    if (!lijst)
+        return;
+    const std::vector<qint32>& nummers = lijst->nummers();
+    zetGetrokken(QList<qint32>(nummers.begin(), nummers.end()));
+    m_toegevoegd = connect(lijst, &QAbstractItemModel::rowsInserted, this,
+                           [this, lijst](const QModelIndex&, int eerste, int laatste) {
+                               for (int i = eerste; i <= laatste; ++i)
+                                   m_inhoud.voegToe(lijst->nummer(i));
+                               gewijzigd();
+                           });
+    m_gewist = connect(lijst, &QAbstractItemModel::modelReset, this, &Bord::wis);
+}
+
+QString Bord::beschrijving() const {
+    switch (m_inhoud.weergave()) {
+    case BordInhoud::Weergave::Leeg:
+        return tr("Leeg bij rollers met afbeeldingen.");
+    case BordInhoud::Weergave::Raster: {
+        const QList<qint32> getrokken = m_inhoud.getrokkenOplopend();
+        if (getrokken.isEmpty())
+            return tr("Nog geen nummers getrokken van %1 tot en met %2.")
+                .arg(m_inhoud.laag())
+                .arg(m_inhoud.hoog());
+        return tr("%1 van %2 getrokken: %3. Laatste: %4.")
+            .arg(getrokken.size())
+            .arg(m_inhoud.bereikGrootte())
+            .arg(lijstTekst(getrokken))
+            .arg(*m_inhoud.laatste());
+    }
+    case BordInhoud::Weergave::LaatsteTien:
+        if (m_inhoud.getrokken().isEmpty())
+            return tr("Nog geen nummers getrokken.");
+        return tr("Laatste nummers, het laatste eerst: %1.")
+            .arg(lijstTekst(m_inhoud.laatsteTien()));
+    }
+    return {};
+}
+
+void Bord::gewijzigd() {
+    setAccessibleDescription(beschrijving());
+    update();
+}
+
+QRect Bord::binnenVlak() const {
+    const int rand = static_cast<int>(std::ceil(kRandDeel * height())) + 2;
+    return rect().adjusted(rand, rand, -rand, -rand);
+}
+
+QString Bord::breedsteRasterTekst() const {
+    const QString laag = QString::number(m_inhoud.laag());
+    const QString hoog = QString::number(m_inhoud.hoog());
+    return laag.size() > hoog.size() ? laag : hoog;
+}
+
+QRectF Bord::celVak(qint32 nummer) const {
+    const QRect vlak = binnenVlak();
+    if (m_inhoud.weergave() != BordInhoud::Weergave::Raster || vlak.isEmpty() ||
+        nummer < m_inhoud.laag() || nummer > m_inhoud.hoog())
+        return {};
+    const auto aantal = static_cast<int>(m_inhoud.bereikGrootte());
+    const QSize maat = BordInhoud::rasterMaat(aantal, vlak.size(), breedsteRasterTekst().size());
+    const double celB = vlak.width() / static_cast<double>(maat.width());
+    const double celH = vlak.height() / static_cast<double>(maat.height());
+    const double tussen = std::max(1.0, std::min(celB, celH) / 14.0);
+    const int i = nummer - m_inhoud.laag();
+    return QRectF(vlak.x() + (i % maat.width()) * celB + tussen,
+                  vlak.y() + (i / maat.width()) * celH + tussen, celB - 2 * tussen,
+                  celH - 2 * tussen);
+}
+
+QRectF Bord::plaatsVak(int plaats) const {
+    const QRect vlak = binnenVlak();
+    if (m_inhoud.weergave() != BordInhoud::Weergave::LaatsteTien || vlak.isEmpty() || plaats < 0 ||
+        plaats >= BordInhoud::kLaatste)
+        return {};
+    // Ten places in a row; the latest takes two, at the left.
+    const double deel = vlak.width() / static_cast<double>(BordInhoud::kLaatste + 1);
+    const double tussen = std::max(1.0, std::min(deel, static_cast<double>(vlak.height())) / 14);
+    const double links = vlak.x() + (plaats == 0 ? 0 : plaats + 1) * deel;
+    const double breedte = plaats == 0 ? 2 * deel : deel;
+    return QRectF(links + tussen, vlak.y() + tussen, breedte - 2 * tussen,
+                  vlak.height() - 2 * tussen);
+}
+
+void Bord::paintEvent(QPaintEvent*) {
+    if (m_inhoud.weergave() == BordInhoud::Weergave::Leeg)
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const double rand = std::max(1.0, kRandDeel * height());
+    const QRectF buiten = QRectF(rect()).adjusted(rand / 2, rand / 2, -rand / 2, -rand / 2);
+    const double hoek = std::min(12.0, height() / 8.0);
+    p.setPen(QPen(kRand, rand));
+    p.setBrush(kAchtergrond);
+    p.drawRoundedRect(buiten, hoek, hoek);
+    if (m_inhoud.weergave() == BordInhoud::Weergave::Raster)
+        tekenRaster(p);
+    else
+        tekenLaatsteTien(p);
+}
+
+void Bord::tekenRaster(QPainter& p) const {
+    const QRectF eerste = celVak(m_inhoud.laag());
+    if (eerste.isEmpty())
+        return;
+    p.setFont(
+        passendFont(breedsteRasterTekst(), QSizeF(eerste.width() * 0.8, eerste.height() * 0.6)));
+    const std::optional<qint32> laatste = m_inhoud.laatste();
+    const double hoek = std::min(eerste.width(), eerste.height()) / 6.0;
+    const double pen = std::max(2.0, std::min(eerste.width(), eerste.height()) / 12.0);
+    for (qint32 nummer = m_inhoud.laag(); nummer <= m_inhoud.hoog(); ++nummer) {
+        const QRectF cel = celVak(nummer);
+        const bool isLaatste = laatste && *laatste == nummer;
+        const bool aan = m_inhoud.isGetrokken(nummer);
+        p.setPen(isLaatste ? QPen(Qt::white, pen) : QPen(Qt::NoPen));
+        p.setBrush(isLaatste ? kCelLaatste : aan ? kCelAan : kCelUit);
+        p.drawRoundedRect(cel, hoek, hoek);
+        p.setPen(isLaatste ? kTekstLaatste : aan ? kTekstAan : kTekstUit);
+        drukMidden(p, cel, QString::number(nummer));
+    }
+}
+
+void Bord::tekenLaatsteTien(QPainter& p) const {
+    const QList<qint32> nummers = m_inhoud.laatsteTien();
+    QString breedst = QStringLiteral("0000");
+    for (qint32 n : nummers) {
+        if (QString::number(n).size() > breedst.size())
+            breedst = QString::number(n);
+    }
+    const QRectF klein = plaatsVak(1);
+    const QRectF groot = plaatsVak(0);
+    const QFont kleinFont =
+        passendFont(breedst, QSizeF(klein.width() * 0.85, klein.height() * 0.55));
+    const QFont grootFont =
+        passendFont(breedst, QSizeF(groot.width() * 0.85, groot.height() * 0.75));
+    const double hoek = std::min(klein.width(), klein.height()) / 8.0;
+    const double pen = std::max(2.0, std::min(klein.width(), klein.height()) / 12.0);
+    for (int plaats = 0; plaats < BordInhoud::kLaatste; ++plaats) {
+        const QRectF r = plaatsVak(plaats);
+        const bool gevuld = plaats < nummers.size();
+        if (plaats == 0 && gevuld) {
+            p.setPen(QPen(Qt::white, pen));
+            p.setBrush(kCelLaatste);
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(gevuld ? kCelUit : kCelLeeg);
+        }
+        p.drawRoundedRect(r, hoek, hoek);
+        if (!gevuld)
+            continue;
+        p.setFont(plaats == 0 ? grootFont : kleinFont);
+        p.setPen(plaats == 0 ? kTekstLaatste : kCelAan);
+        drukMidden(p, r, QString::number(nummers[plaats]));
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "draw/bordinhoud.h"
+
+#include <QMetaObject>
+#include <QWidget>
+
+class GetrokkenLijst;
+// The board of the evening, in the free band below the result panel: every number of a
+// small range in a grid, the drawn ones lit and the latest marked; for a larger range the
+// last ten numbers drawn, latest first, in large print; with picture rollers nothing. It
+// paints from its state at its own size, and tells assistive technology which numbers have
+// been drawn.
+class Bord : public QWidget {
+    Q_OBJECT
+public:
+    explicit Bord(QWidget* parent = nullptr);
+
+    void zetBereik(qint32 laag, qint32 hoog);
+    void zetRolSoort(quint8 rolSoort);
+    // All drawn numbers at once, oldest first (the latest last).
+    void zetGetrokken(const QList<qint32>& getrokken);
+    // One more number listed; `wis` clears the board with the list.
+    void voegToe(qint32 nummer);
+    void wis();
+    // Follows `lijst` from now on: takes its numbers, adds each one listed and clears with it.
+    // A later call follows another list instead; nullptr follows none.
+    void volg(const GetrokkenLijst* lijst);
+
+    const BordInhoud& inhoud() const { return m_inhoud; }
+    // What assistive technology reads as the board's description.
+    QString beschrijving() const;
+    // Where the grid shows `nummer`, and where the last-ten view shows its `plaats` (0 for
+    // the latest); empty when the current view has no such place.
+    QRectF celVak(qint32 nummer) const;
+    QRectF plaatsVak(int plaats) const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    void gewijzigd();
+    QRect binnenVlak() const;
+    QString breedsteRasterTekst() const;
+    double tussenruimte() const;
+    void tekenRaster(QPainter& p) const;
+    void tekenLaatsteTien(QPainter& p) const;
+
+    BordInhoud m_inhoud;
+    QMetaObject::Connection m_toegevoegd;
+    QMetaObject::Connection m_gewist;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QSet>
+#include <QSize>
+#include <optional>
+
+// What the board of the evening shows: the range, the roller kind and the numbers drawn so
+// far. With digit rollers and a range of at most a hundred numbers it is a grid of the whole
+// range, the drawn ones lit and the latest marked; with a larger range the last ten numbers
+// drawn, latest first; with picture rollers nothing.
+class BordInhoud {
+public:
+    enum class Weergave { Leeg, Raster, LaatsteTien };
+    static constexpr qint64 kMaxRaster = 100;
+    static constexpr int kLaatste = 10;
+
+    void zetBereik(qint32 laag, qint32 hoog);
+    void zetRolSoort(quint8 rolSoort) { m_rolSoort = rolSoort; }
+    // The drawn numbers, oldest first; the last one is the latest.
+    void zetGetrokken(const QList<qint32>& getrokken);
+    void voegToe(qint32 nummer);
+    void wis();
+
+    Weergave weergave() const;
+    qint32 laag() const { return m_laag; }
+    qint32 hoog() const { return m_hoog; }
+    // The number of numbers in the range (0 for an inverted range).
+    qint64 bereikGrootte() const;
+    quint8 rolSoort() const { return m_rolSoort; }
+    const QList<qint32>& getrokken() const { return m_getrokken; }
+    bool isGetrokken(qint32 nummer) const { return m_gezien.contains(nummer); }
+    std::optional<qint32> laatste() const;
+    // At most ten, the latest first.
+    QList<qint32> laatsteTien() const;
+    // The drawn numbers of the range, ascending and each once.
+    QList<qint32> getrokkenOplopend() const;
+
+    // Columns and rows of a grid of `aantal` cells, each to hold a number of `tekens`
+    // characters, chosen so that the print in a `vlak` of that size is as large as it can be.
+    static QSize rasterMaat(int aantal, const QSize& vlak, int tekens);
+
+private:
+    qint32 m_laag = 1;
+    qint32 m_hoog = 9999;
+    quint8 m_rolSoort = 0;
+    QList<qint32> m_getrokken;
+    QSet<qint32> m_gezien;
+};

@@ -1,0 +1,246 @@
+// The board of the evening: where it goes on every screen size, what it shows for a range
+// and a roller kind, how it paints and what assistive technology reads from it.
+#include "app/indeling.h"
+#include "common/getrokkenlijst.h"
+#include "draw/bord.h"
+#include "draw/panel.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+namespace {
+
+const QColor kAan(235, 190, 40);
+const QColor kUit(45, 45, 72);
+const QColor kLaatste(225, 60, 45);
+const QColor kLeeg(32, 32, 52);
+
+// The board painted at `maat` over a transparent background.
+QImage teken(Bord& bord, const QSize& maat) {
+    bord.resize(maat);
+    QImage beeld(maat, QImage::Format_ARGB32_Premultiplied);
+    beeld.fill(Qt::transparent);
+    bord.render(&beeld, QPoint(), QRegion(), QWidget::DrawChildren);
+    return beeld;
+}
+
+// The colour inside a cell, left of its print and clear of its border.
+QColor vulling(const QImage& beeld, const QRectF& cel) {
+    return beeld.pixelColor(QPointF(cel.left() + cel.width() * 0.08, cel.center().y()).toPoint());
+}
+
+QList<qint32> reeks(qint32 van, qint32 tot) {
+    QList<qint32> uit;
+    for (qint32 n = van; n <= tot; ++n)
+        uit.append(n);
+    return uit;
+}
+
+} // namespace
+
+class TestBord : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // On every screen from the smallest to the largest the board lies inside the screen,
+    // covers no control of the window and grows with the screen.
+    void placeCoversNoControl_data() {
+        QTest::addColumn<QSize>("scherm");
+        for (const QSize s : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
+                              QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160)})
+            QTest::addRow("%dx%d", s.width(), s.height()) << s;
+    }
+    void placeCoversNoControl() {
+        QFETCH(QSize, scherm);
+        const QRect bord = bordVlak(scherm);
+        QVERIFY(QRect(QPoint(0, 0), scherm).contains(bord));
+        QVERIFY2(bord.height() >= 30, qPrintable(QString::number(bord.height())));
+        QVERIFY(bord.width() >= scherm.width() * 9 / 10);
+
+        const Indeling ind = berekenIndeling(scherm);
+        QList<QRect> bezet{naarPixels(ind.nummerPic), naarPixels(ind.knopPic),
+                           QRect(naarPixels(ind.pijlLinks.x()), naarPixels(ind.pijlLinks.y()),
+                                 kPijlGrootte.width(), kPijlGrootte.height()),
+                           QRect(naarPixels(ind.pijlRechts.x()), naarPixels(ind.pijlRechts.y()),
+                                 kPijlGrootte.width(), kPijlGrootte.height())};
+        for (std::size_t n = 0; n < 4; ++n)
+            bezet << naarPixels(ind.buitenKader[n]) << naarPixels(ind.rol[n]);
+        for (const QRect& r : bezet)
+            QVERIFY2(!r.intersects(bord), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                         .arg(r.x())
+                                                         .arg(r.y())
+                                                         .arg(r.width())
+                                                         .arg(r.height())));
+        const QRect kleiner = bordVlak(scherm - QSize(100, 100));
+        QVERIFY(kleiner.height() < bord.height() && kleiner.width() < bord.width());
+    }
+
+    void viewFollowsRangeAndRollerKind() {
+        BordInhoud b;
+        QCOMPARE(b.weergave(), BordInhoud::Weergave::LaatsteTien); // 1..9999, the defaults
+        b.zetBereik(1, 100);
+        QCOMPARE(b.weergave(), BordInhoud::Weergave::Raster);
+        b.zetBereik(0, 100); // 101 numbers
+        QCOMPARE(b.weergave(), BordInhoud::Weergave::LaatsteTien);
+        b.zetBereik(-20, 20);
+        QCOMPARE(b.weergave(), BordInhoud::Weergave::Raster);
+        QCOMPARE(b.bereikGrootte(), 41);
+        b.zetBereik(7, 7);
+        QCOMPARE(b.weergave(), BordInhoud::Weergave::Raster);
+        b.zetBereik(9, 3);
+        QCOMPARE(b.bereikGrootte(), 0);
+        QCOMPARE(b.weergave(), BordInhoud::Weergave::LaatsteTien);
+        b.zetBereik(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+        QCOMPARE(b.bereikGrootte(), qint64{1} << 32);
+        b.zetBereik(1, 75);
+        b.zetRolSoort(1);
+        QCOMPARE(b.weergave(), BordInhoud::Weergave::Leeg);
+    }
+
+    void drawnNumbersAndTheLastTen() {
+        BordInhoud b;
+        b.zetBereik(1, 30);
+        QVERIFY(!b.laatste());
+        QVERIFY(b.laatsteTien().isEmpty());
+        // Picture rollers may repeat numbers and the list may hold numbers of an older range.
+        b.zetGetrokken({12, 3, 40, 3, 7});
+        QCOMPARE(*b.laatste(), 7);
+        QCOMPARE(b.getrokkenOplopend(), (QList<qint32>{3, 7, 12}));
+        QVERIFY(b.isGetrokken(40) && !b.isGetrokken(4));
+        for (qint32 n = 100; n < 110; ++n)
+            b.voegToe(n);
+        QCOMPARE(b.laatsteTien(),
+                 (QList<qint32>{109, 108, 107, 106, 105, 104, 103, 102, 101, 100}));
+        b.voegToe(5);
+        QCOMPARE(b.laatsteTien().first(), 5);
+        QCOMPARE(b.laatsteTien().last(), 101);
+        b.wis();
+        QVERIFY(!b.laatste() && !b.isGetrokken(5) && b.getrokken().isEmpty());
+    }
+
+    // Every cell gets a place, no row stays empty, and a wide band gets several rows.
+    void gridShape() {
+        for (int aantal : {1, 2, 30, 75, 90, 100}) {
+            for (const QSize vlak :
+                 {QSize(1000, 36), QSize(1880, 340), QSize(3780, 700), QSize(300, 300)}) {
+                const QSize m = BordInhoud::rasterMaat(aantal, vlak, 3);
+                QVERIFY(m.width() * m.height() >= aantal);
+                QVERIFY(m.width() * (m.height() - 1) < aantal);
+            }
+        }
+        QCOMPARE(BordInhoud::rasterMaat(90, QSize(1000, 36), 2).height(), 2);
+        QVERIFY(BordInhoud::rasterMaat(90, QSize(1880, 340), 2).height() >= 3);
+        QCOMPARE(BordInhoud::rasterMaat(100, QSize(300, 300), 2), QSize(10, 10));
+        QCOMPARE(BordInhoud::rasterMaat(0, QSize(300, 300), 3), QSize(0, 0));
+    }
+
+    // A bingo evening on 1..75: the drawn numbers lit, the latest marked, the others dark,
+    // at the size of the smallest and of the largest screen.
+    void gridPaintsDrawnLatestAndOthers() {
+        for (const QSize scherm : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+            Bord bord;
+            bord.zetBereik(1, 75);
+            bord.zetGetrokken({5, 17, 42});
+            const QImage beeld = teken(bord, bordVlak(scherm).size());
+            const QRect binnen = beeld.rect();
+            for (qint32 n = 1; n <= 75; ++n) {
+                const QRectF cel = bord.celVak(n);
+                QVERIFY(binnen.contains(cel.toAlignedRect()));
+                QVERIFY(!cel.intersects(bord.celVak(n == 75 ? 1 : n + 1)));
+                const QColor verwacht = n == 42 ? kLaatste : n == 5 || n == 17 ? kAan : kUit;
+                QCOMPARE(vulling(beeld, cel), verwacht);
+            }
+            QVERIFY(bord.celVak(0).isEmpty() && bord.celVak(76).isEmpty());
+            QVERIFY(bord.plaatsVak(0).isEmpty());
+
+            bord.voegToe(60);
+            const QImage na = teken(bord, bordVlak(scherm).size());
+            QCOMPARE(vulling(na, bord.celVak(42)), kAan);
+            QCOMPARE(vulling(na, bord.celVak(60)), kLaatste);
+            bord.wis();
+            const QImage leeg = teken(bord, bordVlak(scherm).size());
+            QCOMPARE(vulling(leeg, bord.celVak(60)), kUit);
+        }
+    }
+
+    void lastTenPaintsLatestFirst() {
+        Bord bord;
+        bord.zetBereik(1, 9999);
+        bord.zetGetrokken({4711, 12, 9999});
+        const QSize maat = bordVlak(QSize(1920, 1080)).size();
+        QImage beeld = teken(bord, maat);
+        QVERIFY(bord.plaatsVak(0).width() > 1.5 * bord.plaatsVak(1).width());
+        QVERIFY(bord.plaatsVak(0).right() < bord.plaatsVak(1).left());
+        QCOMPARE(vulling(beeld, bord.plaatsVak(0)), kLaatste);
+        QCOMPARE(vulling(beeld, bord.plaatsVak(2)), kUit);
+        QCOMPARE(vulling(beeld, bord.plaatsVak(3)), kLeeg);
+        QVERIFY(beeld.rect().contains(bord.plaatsVak(9).toAlignedRect()));
+        QVERIFY(bord.celVak(12).isEmpty());
+        bord.zetGetrokken(reeks(1, 25));
+        beeld = teken(bord, maat);
+        QCOMPARE(vulling(beeld, bord.plaatsVak(9)), kUit);
+    }
+
+    void pictureRollersLeaveItEmpty() {
+        Bord bord;
+        bord.zetBereik(1, 75);
+        bord.zetGetrokken({3, 4});
+        bord.zetRolSoort(1);
+        const QImage beeld = teken(bord, QSize(800, 200));
+        for (int y = 0; y < beeld.height(); y += 7) {
+            for (int x = 0; x < beeld.width(); x += 7)
+                QCOMPARE(qAlpha(beeld.pixel(x, y)), 0);
+        }
+        bord.zetRolSoort(0);
+        QVERIFY(qAlpha(teken(bord, QSize(800, 200)).pixel(400, 100)) > 0);
+    }
+
+    // Following the drawn list: what it holds, each number listed, and its clearing.
+    void followsTheDrawnList() {
+        GetrokkenLijst lijst;
+        lijst.voegToe(8);
+        Bord bord;
+        bord.zetBereik(1, 30);
+        bord.volg(&lijst);
+        QCOMPARE(bord.inhoud().getrokken(), QList<qint32>{8});
+        lijst.voegToe(21);
+        lijst.voegToe(3);
+        QCOMPARE(bord.inhoud().getrokken(), (QList<qint32>{8, 21, 3}));
+        QVERIFY(bord.beschrijving().contains(QLatin1String("Laatste: 3.")));
+        lijst.maakLeeg();
+        QVERIFY(bord.inhoud().getrokken().isEmpty());
+        GetrokkenLijst ander;
+        bord.volg(&ander);
+        lijst.voegToe(9); // the old list is no longer followed
+        ander.voegToe(10);
+        QCOMPARE(bord.inhoud().getrokken(), QList<qint32>{10});
+    }
+
+    // Assistive technology reads the board's name and the drawn numbers.
+    void accessibleText() {
+        Bord bord;
+        bord.show();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&bord);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Bord"));
+        QCOMPARE(iface->text(QAccessible::Description),
+                 QStringLiteral("Nog geen nummers getrokken."));
+        bord.zetGetrokken({4711, 12});
+        QCOMPARE(iface->text(QAccessible::Description),
+                 QStringLiteral("Laatste nummers, het laatste eerst: 12, 4711."));
+        bord.wis();
+        bord.zetBereik(1, 75);
+        QCOMPARE(iface->text(QAccessible::Description),
+                 QStringLiteral("Nog geen nummers getrokken van 1 tot en met 75."));
+        bord.zetGetrokken({42, 5, 17});
+        QCOMPARE(iface->text(QAccessible::Description),
+                 QStringLiteral("3 van 75 getrokken: 5, 17, 42. Laatste: 17."));
+        bord.zetRolSoort(1);
+        QCOMPARE(iface->text(QAccessible::Description),
+                 QStringLiteral("Leeg bij rollers met afbeeldingen."));
+    }
+};
+
+QTEST_MAIN(TestBord)
+#include "test_bord.moc"

@@ -1,0 +1,114 @@
+// The hall's features in the real window: the voice (V), the board (B) and the keys overview
+// (H, Escape), switched by key releases on the result panel as an operator presses them.
+#include "app/zaal.h"
+#include "common/spreker.h"
+#include "draw/bord.h"
+#include "venster.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace {
+
+// Notes what would be said, and how many numbers were listed at that moment.
+class OpnameSpreker : public Spreker {
+public:
+    explicit OpnameSpreker(const Trekking& trekking) : m_trekking(trekking) {}
+    void zeg(const QString& tekst, const QLocale& taal) override {
+        gezegd.append(tekst);
+        talen.append(taal.language());
+        gelijstBijZeggen.append(m_trekking.lijst().aantal());
+    }
+    QStringList gezegd;
+    QList<QLocale::Language> talen;
+    QList<qsizetype> gelijstBijZeggen;
+
+private:
+    const Trekking& m_trekking;
+};
+
+void toets(Venster& o, Qt::Key k) {
+    QTest::keyClick(o.kind("NummerPic"), k);
+}
+
+} // namespace
+
+class TestZaal : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // V switches the voice; each listed number is said in words once it is listed, and
+    // nothing while the voice or the sound is off.
+    void voiceSaysEveryListedNumber() {
+        Venster o(instellingenMetBereik(27, 27));
+        o.w->show();
+        OpnameSpreker opname(o.trekking());
+        o.w->zaal().zetSpreker(&opname);
+        QVERIFY(!o.w->zaal().stemAan());
+        toets(o, Qt::Key_Space);
+        QCOMPARE(opname.gezegd, QStringList());
+
+        toets(o, Qt::Key_V);
+        QVERIFY(o.w->zaal().stemAan());
+        QCOMPARE(o.trekking().lijst().aantal(), qsizetype{1}); // V started no draw
+        Modaal antwoord;                                       // the exhaustion message
+        toets(o, Qt::Key_Space);
+        QCOMPARE(opname.gezegd, QStringList{QStringLiteral("zevenentwintig")});
+        QCOMPARE(opname.talen.value(0), QLocale::Dutch);
+        QCOMPARE(opname.gelijstBijZeggen, QList<qsizetype>{1});
+
+        o.algemeen().zetGeluidAan(false);
+        toets(o, Qt::Key_Space);
+        o.algemeen().zetGeluidAan(true);
+        toets(o, Qt::Key_V);
+        toets(o, Qt::Key_Space);
+        QCOMPARE(opname.gezegd.size(), 1);
+    }
+
+    // With picture rollers the points are said, and nothing for a result without points.
+    void voiceSaysThePoints() {
+        Venster o;
+        o.w->show();
+        OpnameSpreker opname(o.trekking());
+        o.w->zaal().zetSpreker(&opname);
+        o.w->zaal().zetStemAan(true);
+        o.instellingen().kiesRolSoort(1);
+        o.instellingen().zetBereik(444, 444);
+        toets(o, Qt::Key_Space);
+        o.instellingen().zetBereik(123, 123);
+        toets(o, Qt::Key_Space);
+        QCOMPARE(opname.gezegd, QStringList{QStringLiteral("vierhonderd punten")});
+    }
+
+    // B shows and hides the board below the result panel, H and Escape the keys overview;
+    // none of them starts a draw, during a draw or between draws.
+    void keysSwitchWithoutStartingADraw() {
+        Venster o(instellingenMetBereik(1, 75), QSize(1920, 1080));
+        o.w->show();
+        QWidget* bord = o.kind("Bord");
+        QWidget* overzicht = o.kind("ToetsenOverzicht");
+        QVERIFY(!bord->isVisible() && !overzicht->isVisible());
+        toets(o, Qt::Key_B);
+        QVERIFY(bord->isVisible());
+        QVERIFY(!bord->geometry().intersects(o.kind("NummerPic")->geometry()));
+        QVERIFY(!bord->geometry().intersects(o.kind("KnopPic")->geometry()));
+        toets(o, Qt::Key_H);
+        QVERIFY(overzicht->isVisible());
+        toets(o, Qt::Key_Escape);
+        QVERIFY(!overzicht->isVisible());
+        QCOMPARE(o.trekking().lijst().aantal(), qsizetype{0});
+
+        QTimer::singleShot(40, o.w.get(), [&] {
+            for (Qt::Key k : {Qt::Key_B, Qt::Key_V, Qt::Key_H, Qt::Key_B, Qt::Key_V, Qt::Key_H})
+                toets(o, k);
+        });
+        toets(o, Qt::Key_Space);
+        QCOMPARE(o.trekking().lijst().aantal(), qsizetype{1});
+        const qint32 nummer = o.trekking().lijst().nummer(0);
+        auto* b = static_cast<Bord*>(bord);
+        QVERIFY(!b->celVak(nummer).isEmpty());
+        QVERIFY(b->beschrijving().contains(QString::number(nummer)));
+    }
+};
+
+QTEST_MAIN(TestZaal)
+#include "test_zaal.moc"

@@ -9,6 +9,12 @@
 struct Opdracht {
     Paden paden;          // where the files are read and written
     QString schermafdruk; // --screenshot: the PNG file to save the window to; empty if not given
+    bool hervat = false;  // --hervat: go on with the last unfinished series of the journal
+    // --controleer FILE: check the journal FILE and end (no window); empty if not given.
+    QString controleer;
+    // --rapport FILE OUT.pdf: write the report of the journal FILE to OUT.pdf and end.
+    QString rapportJournaal;
+    QString rapportPdf;
     // The program ends before its window opens: help, version or a mistake on the command
     // line. `uitvoer` is then printed, to standard error when `fout`, and `eindCode` returned.
     bool klaar = false;

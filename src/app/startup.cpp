@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/state.h"
+#include "draw/journaalopdracht.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -41,9 +43,41 @@ bool vraagtHulpOfVersie(int argc, char** argv) {
     return false;
 }
 
+// Whether the command line asks for `optie` (also as --optie=value).
+bool vraagt(int argc, char** argv, const char* optie) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == optie || argument.startsWith(QByteArray(optie) + '='))
+            return true;
+    }
+    return false;
+}
+
+// The journal's commands run without a window. The report needs fonts, so a GUI
+// application, on the offscreen platform unless one is chosen.
+int journaalOpdracht(int argc, char** argv) {
+    std::unique_ptr<QCoreApplication> app;
+    if (vraagt(argc, argv, "--rapport")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    zetNamen();
+    const Opdracht opdracht = leesOpdracht();
+    if (opdracht.klaar)
+        return schrijfUitvoer(opdracht);
+    if (!opdracht.rapportJournaal.isEmpty())
+        return Journaalopdracht::rapport(opdracht.rapportJournaal, opdracht.rapportPdf);
+    return Journaalopdracht::controleer(opdracht.controleer);
+}
+
 } // namespace
 
 int quintaroStart(int argc, char** argv) {
+    if (vraagt(argc, argv, "--controleer") || vraagt(argc, argv, "--rapport"))
+        return journaalOpdracht(argc, argv);
     // Help and version are given without contacting the window system, so that they work
     // without a display as well.
     if (vraagtHulpOfVersie(argc, argv)) {

@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <limits>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -66,6 +67,11 @@ void Trekkingsjournaal::open() {
         ::open(QFile::encodeName(m_pad).constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (m_fd < 0) {
         m_fout = systeemFout();
+        return;
+    }
+    struct stat info;
+    if (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        stop(QStringLiteral("not a regular file"));
         return;
     }
     if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {

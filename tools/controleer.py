@@ -150,7 +150,7 @@ def strikt_json(tekst):
 
 
 VELDEN = {
-    "start": {"versie": "tekst", "formaat": "formaat", "gescheurd?": "positief"},
+    "start": {"versie": "tekst", "formaat": "formaat", "gescheurd?": "positief", "vorigeHeel?": "hex"},
     "reeks": {
         "reeks": "positief",
         "laagste": "int32",
@@ -231,6 +231,8 @@ def record(tekst):
             raise ValueError("het veld %s heeft een ongeldige waarde" % naam)
     if soort == "trekking" and (("punten" in obj) != ("score" in obj)):
         raise ValueError("punten en score horen samen")
+    if soort == "start" and (("gescheurd" in obj) != ("vorigeHeel" in obj)):
+        raise ValueError("gescheurd en vorigeHeel horen samen")
     bekend = {"soort"} | {n.rstrip("?") for n in velden}
     for naam in obj:
         if naam not in bekend:
@@ -319,40 +321,58 @@ class Controle:
         self.actief = 0
         self.reeksen = []
         self.vorige_hash = None
+        self.voorvorige_hash = None
         self.trekkingen = 0
         self.nagerekend = 0
 
-    def regel(self, r, volgende):
+    @staticmethod
+    def is_gescheurd(r, volgende):
+        """Whether line r is torn: the line after it is a start record that names it."""
+        if volgende is None or volgende.tekst is None:
+            return False
+        try:
+            na = record(volgende.tekst)
+        except ValueError:
+            return False
+        return na["soort"] == "start" and na.get("gescheurd") == r.nummer
+
+    def regel(self, r, volgende, daarna):
         n = r.nummer
         if r.tekst is None:
             raise Fout(n, "de regel is langer dan %d bytes" % MAX_REGEL)
         if not r.afgesloten:
             raise Fout(n, "de laatste regel is onvolledig")
-        if volgende is not None and volgende.tekst is not None:
-            try:
-                na = record(volgende.tekst)
-            except ValueError:
-                na = None
-            if na is not None and na["soort"] == "start" and na.get("gescheurd") == n:
-                self.vorige_hash = r.hash
-                return
+        if self.is_gescheurd(r, volgende):
+            self.voorvorige_hash, self.vorige_hash = self.vorige_hash, r.hash
+            return
         try:
             rec = record(r.tekst)
         except ValueError as e:
             raise Fout(n, "geen journaalrecord: %s" % e)
-        verwacht = NUL_HASH if n == 1 else self.vorige_hash.hex()
-        if rec["vorige"] != verwacht:
-            if n == 1:
-                raise Fout(1, "de eerste regel hoort 64 nullen als vorige hash te hebben")
-            bevestigd = True
-            if volgende is not None:
-                obj = strikt_json(volgende.tekst) if volgende.tekst is not None else None
-                bevestigd = obj is not None and obj.get("vorige") == r.hash.hex()
-            if bevestigd:
-                raise Fout(n - 1, "gewijzigd nadat regel %d is geschreven" % n)
-            raise Fout(n, "de hash van regel %d klopt niet" % (n - 1))
+        self.schakel(rec["vorige"], n - 1, self.vorige_hash, r, volgende, daarna)
+        if rec["soort"] == "start" and rec.get("gescheurd") == n - 1:
+            self.schakel(rec["vorigeHeel"], n - 2, self.voorvorige_hash, r, volgende, daarna)
         self.record(rec, n)
-        self.vorige_hash = r.hash
+        self.voorvorige_hash, self.vorige_hash = self.vorige_hash, r.hash
+
+    def schakel(self, vastgelegd, p, hash_p, r, volgende, daarna):
+        """Line r records `vastgelegd` as the hash of line p (0: no line before)."""
+        n = r.nummer
+        if vastgelegd == (NUL_HASH if p == 0 else hash_p.hex()):
+            return
+        if p == 0:
+            raise Fout(n, "er gaat geen regel aan vooraf: de hash hoort 64 nullen te zijn")
+        # The hash recorded for line r further on: the next line's "vorige", or, when the next
+        # line is torn, the "vorigeHeel" of the start after it.
+        overgeslagen = volgende is not None and self.is_gescheurd(volgende, daarna)
+        getuige, veld = (daarna, "vorigeHeel") if overgeslagen else (volgende, "vorige")
+        tegen = False
+        if getuige is not None and getuige.tekst is not None:
+            obj = strikt_json(getuige.tekst)
+            tegen = obj is not None and type(obj.get(veld)) is str and obj[veld] != r.hash.hex()
+        if tegen:
+            raise Fout(n, "de hash van regel %d klopt niet" % p)
+        raise Fout(p, "gewijzigd nadat regel %d is geschreven" % n)
 
     def record(self, r, n):
         soort = r["soort"]
@@ -457,12 +477,16 @@ def controleer(pad):
     try:
         with open(pad, "rb") as bestand:
             lezer = regels(bestand)
-            stand, huidige = next(lezer)
-            while stand == "regel":
-                stand_na, volgende = next(lezer)
-                uit["regels"] = huidige.nummer
-                c.regel(huidige, volgende if stand_na == "regel" else None)
-                stand, huidige = stand_na, volgende
+            # The line in hand and the two after it.
+            rij = [next(lezer)]
+            while len(rij) < 3:
+                rij.append(next(lezer) if rij[-1][0] == "regel" else rij[-1])
+            while rij[0][0] == "regel":
+                uit["regels"] = rij[0][1].nummer
+                na = [x[1] if x[0] == "regel" else None for x in rij[1:]]
+                c.regel(rij[0][1], na[0], na[1])
+                rij = rij[1:] + [next(lezer) if rij[2][0] == "regel" else rij[2]]
+            stand, huidige = rij[0]
             if stand == "tegroot":
                 raise Fout(huidige, "het journaal is groter dan %d bytes" % MAX_BESTAND)
             if uit["regels"] == 0:

@@ -6,6 +6,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace {
 
@@ -36,7 +38,8 @@ struct Controleur {
     bool inRun = false;
     qint64 actief = 0; // the series in progress, 0 if none
     std::vector<Reeksstaat> reeksen;
-    QByteArray vorigeHash; // of the line before, raw
+    QByteArray vorigeHash;     // of the line before, raw
+    QByteArray voorvorigeHash; // of the line before that
 
     bool fout(qint64 regel, const QString& reden) {
         uit.oordeel = Controleuitslag::Oordeel::Fout;
@@ -48,7 +51,12 @@ struct Controleur {
         return verzamel ? &uit.reeksen[static_cast<std::size_t>(nummer - 1)] : nullptr;
     }
 
-    bool regel(const Journaallezer::Regel& r, const Journaallezer::Regel* volgende);
+    using Regel = Journaallezer::Regel;
+    // Line r, with the two lines after it (nullptr where there are none).
+    bool regel(const Regel& r, const Regel* volgende, const Regel* daarna);
+    // Checks that `vastgelegd`, recorded on line r as the hash of line p, is that hash.
+    bool schakel(const QByteArray& vastgelegd, qint64 p, const QByteArray& hashP, const Regel& r,
+                 const Regel* volgende, const Regel* daarna);
     bool record(const R& r, qint64 n);
     bool onthul(Reeksstaat& s, const R& r, qint64 n);
 };
@@ -71,54 +79,70 @@ QString veldFout(const R::Fout& f) {
     return {};
 }
 
-bool Controleur::regel(const Journaallezer::Regel& r, const Journaallezer::Regel* volgende) {
+// Whether line r is torn: the line after it is a program start that names it. (Only a line
+// holding the word, or an escape that could spell it, can be that start.)
+bool isGescheurd(const Journaallezer::Regel& r, const Journaallezer::Regel* volgende) {
+    if (!volgende || volgende->teLang ||
+        !(volgende->tekst.contains("gescheurd") || volgende->tekst.contains('\\')))
+        return false;
+    const auto na = R::lees(volgende->tekst);
+    return na && na->soort == Soort::Start && na->gescheurd == r.nummer;
+}
+
+bool Controleur::regel(const Regel& r, const Regel* volgende, const Regel* daarna) {
     const qint64 n = r.nummer;
     if (r.teLang)
         return fout(n, Journaalcontrole::tr("de regel is langer dan %1 bytes").arg(maxRegel));
     if (!r.afgesloten)
         return fout(n, Journaalcontrole::tr("de laatste regel is onvolledig: het schrijven is "
                                             "afgebroken"));
-    // A torn line: the program start right after it names it. (Only a line holding the word,
-    // or an escape that could spell it, can be that start.)
-    if (volgende && !volgende->teLang &&
-        (volgende->tekst.contains("gescheurd") || volgende->tekst.contains('\\'))) {
-        const auto na = R::lees(volgende->tekst);
-        if (na && na->soort == Soort::Start && na->gescheurd == n) {
-            vorigeHash = r.hash;
-            return true;
-        }
+    if (isGescheurd(r, volgende)) {
+        voorvorigeHash = std::exchange(vorigeHash, r.hash);
+        return true;
     }
     R::Fout f;
     const auto rec = R::lees(r.tekst, &f);
     if (!rec)
         return fout(n, veldFout(f));
-    const QByteArray verwacht = n == 1 ? R::nulHash() : vorigeHash.toHex();
-    if (rec->vorige != verwacht) {
-        if (n == 1)
-            return fout(1, Journaalcontrole::tr("de eerste regel hoort 64 nullen als vorige "
-                                                "hash te hebben"));
-        // Line n+1 vouching for this line shows that the line before was changed.
-        bool bevestigd = true;
-        if (volgende) {
-            const auto json = volgende->teLang ? std::nullopt : JsonRegel::lees(volgende->tekst);
-            const auto* v = json ? json->veld("vorige") : nullptr;
-            const auto* s = v ? std::get_if<QByteArray>(v) : nullptr;
-            bevestigd = s && *s == r.hash.toHex();
-        }
-        if (bevestigd)
-            return fout(n - 1, Journaalcontrole::tr("de regel is gewijzigd nadat regel %1 is "
-                                                    "geschreven, of er is een regel weggehaald "
-                                                    "of tussengevoegd: de hash in regel %1 klopt "
-                                                    "niet")
-                                   .arg(n));
-        return fout(n, Journaalcontrole::tr("de regel is gewijzigd of hoort hier niet: de hash "
-                                            "van regel %1 die hij vastlegt klopt niet")
-                           .arg(n - 1));
-    }
+    if (!schakel(rec->vorige, n - 1, vorigeHash, r, volgende, daarna))
+        return false;
+    if (rec->soort == Soort::Start && rec->gescheurd > 0 && rec->gescheurd == n - 1 &&
+        !schakel(rec->vorigeHeel, n - 2, voorvorigeHash, r, volgende, daarna))
+        return false;
     if (!record(*rec, n))
         return false;
-    vorigeHash = r.hash;
+    voorvorigeHash = std::exchange(vorigeHash, r.hash);
     return true;
+}
+
+bool Controleur::schakel(const QByteArray& vastgelegd, qint64 p, const QByteArray& hashP,
+                         const Regel& r, const Regel* volgende, const Regel* daarna) {
+    const qint64 n = r.nummer;
+    if (vastgelegd == (p == 0 ? R::nulHash() : hashP.toHex()))
+        return true;
+    if (p == 0)
+        return fout(n, Journaalcontrole::tr("de hash van de regel ervoor hoort 64 nullen te zijn: "
+                                            "er gaat geen regel aan vooraf"));
+    // Unless the journal records another hash for this line further on, it is line p that
+    // changed. That record is the next line's "vorige", or, when the next line is torn, the
+    // "vorigeHeel" of the start after it.
+    const bool overgeslagen = volgende && isGescheurd(*volgende, daarna);
+    const Regel* getuige = overgeslagen ? daarna : volgende;
+    bool tegen = false;
+    if (getuige && !getuige->teLang) {
+        const auto json = JsonRegel::lees(getuige->tekst);
+        const auto* v = json ? json->veld(overgeslagen ? "vorigeHeel" : "vorige") : nullptr;
+        const auto* s = v ? std::get_if<QByteArray>(v) : nullptr;
+        tegen = s && *s != r.hash.toHex();
+    }
+    if (tegen)
+        return fout(n, Journaalcontrole::tr("de regel is gewijzigd of hoort hier niet: de hash "
+                                            "van regel %1 die hij vastlegt klopt niet")
+                           .arg(p));
+    return fout(p, Journaalcontrole::tr("de regel is gewijzigd nadat regel %1 is geschreven, of "
+                                        "er is een regel weggehaald of tussengevoegd: de hash in "
+                                        "regel %1 klopt niet")
+                       .arg(n));
 }
 
 bool Controleur::record(const R& r, qint64 n) {
@@ -328,16 +352,30 @@ Controleuitslag Journaalcontrole::controleer(QIODevice& bron, bool verzamel, qin
     c.verzamel = verzamel;
     c.maxRegel = maxRegel;
     Journaallezer lezer(bron, true, maxRegel, maxBestand);
-    Journaallezer::Regel huidige, volgende;
-    Journaallezer::Stand stand = lezer.volgende(huidige);
-    bool goed = true;
-    while (goed && stand == Journaallezer::Stand::Regel) {
-        const Journaallezer::Stand na = lezer.volgende(volgende);
-        c.uit.regels = huidige.nummer;
-        goed = c.regel(huidige, na == Journaallezer::Stand::Regel ? &volgende : nullptr);
-        std::swap(huidige, volgende);
-        stand = na;
+    // The line in hand and the two after it.
+    std::array<Journaallezer::Regel, 3> regels;
+    std::array<Journaallezer::Stand, 3> standen;
+    for (std::size_t i = 0; i < 3; ++i) {
+        standen[i] = i > 0 && standen[i - 1] != Journaallezer::Stand::Regel
+                         ? standen[i - 1]
+                         : lezer.volgende(regels[i]);
     }
+    const auto of = [&](std::size_t i) {
+        return standen[i] == Journaallezer::Stand::Regel ? &regels[i] : nullptr;
+    };
+    bool goed = true;
+    while (goed && standen[0] == Journaallezer::Stand::Regel) {
+        c.uit.regels = regels[0].nummer;
+        goed = c.regel(regels[0], of(1), of(2));
+        std::rotate(regels.begin(), regels.begin() + 1, regels.end());
+        std::rotate(standen.begin(), standen.begin() + 1, standen.end());
+        if (standen[1] == Journaallezer::Stand::Regel)
+            standen[2] = lezer.volgende(regels[2]);
+        else
+            standen[2] = standen[1];
+    }
+    const Journaallezer::Regel& huidige = regels[0];
+    const Journaallezer::Stand stand = standen[0];
     if (!goed)
         return c.uit;
     if (stand == Journaallezer::Stand::TeGroot) {

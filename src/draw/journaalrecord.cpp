@@ -33,7 +33,7 @@ constexpr std::array<std::pair<Reden, const char*>, 3> kRedenen = {{
 // The fields of each kind besides "soort", "tijd" and "vorige", in the written order.
 // Optional ones carry '?'.
 const char* const* velden(Soort soort) {
-    static const char* const start[] = {"versie", "formaat", "gescheurd?", nullptr};
+    static const char* const start[] = {"versie", "formaat", "gescheurd?", "vorigeHeel?", nullptr};
     static const char* const reeks[] = {"reeks",      "laagste", "hoogste",     "rolsoort",
                                         "toezegging", "versie",  "overgenomen", "teller",
                                         "score",      nullptr};
@@ -127,7 +127,12 @@ bool leesVelden(Journaalrecord& r, const Veldlezer& v) {
     case Soort::Start:
         if (!v.tekst("versie", r.versie) || !v.geheel("formaat", 1, 1, g))
             return false;
-        return !v.zoek("gescheurd", false) || v.geheel("gescheurd", 1, kMax32, r.gescheurd);
+        // A torn line is named together with the hash of the whole line before it.
+        if (bool(v.zoek("gescheurd", false)) != bool(v.zoek("vorigeHeel", false)))
+            return v.mis(Journaalrecord::Fout::Soort::Ontbreekt,
+                         v.zoek("gescheurd", false) ? "vorigeHeel" : "gescheurd");
+        return !v.zoek("gescheurd", false) ||
+               (v.geheel("gescheurd", 1, kMax32, r.gescheurd) && v.hex("vorigeHeel", r.vorigeHeel));
     case Soort::Einde:
         return true;
     default:
@@ -247,7 +252,7 @@ QByteArray Journaalrecord::regel() const {
     case Soort::Start:
         j.zet("versie", versie).zet("formaat", qint64{1});
         if (gescheurd > 0)
-            j.zet("gescheurd", gescheurd);
+            j.zet("gescheurd", gescheurd).zet("vorigeHeel", vorigeHeel);
         break;
     case Soort::Reeks:
         j.zet("reeks", reeks).zet("laagste", qint64{laagste}).zet("hoogste", qint64{hoogste});

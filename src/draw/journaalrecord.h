@@ -32,10 +32,11 @@ struct Journaalrecord {
     QByteArray tijd;
     QByteArray vorige; // 64 hex digits
 
-    QByteArray versie;    // start, reeks: the program's version
-    qint64 gescheurd = 0; // start: the torn line just before it, 0 if none
-    qint64 reeks = 0;     // the series number, from 1
-    qint32 laagste = 0;   // reeks, bereik
+    QByteArray versie;     // start, reeks: the program's version
+    qint64 gescheurd = 0;  // start: the torn line just before it, 0 if none
+    QByteArray vorigeHeel; // start with gescheurd: hash of the last whole line before the torn one
+    qint64 reeks = 0;      // the series number, from 1
+    qint32 laagste = 0;    // reeks, bereik
     qint32 hoogste = 0;
     int rolSoort = 0;                // reeks: 0 digits, 1 pictures
     QByteArray toezegging;           // reeks: SHA-256 of the key, hex

@@ -16,6 +16,7 @@ Trekkingsboek::Trekkingsboek(const QString& journaalPad, const QString& sleutelP
     Journaalrecord start = record(Journaalrecord::Soort::Start);
     start.versie = QUINTARO_VERSION;
     start.gescheurd = m_journaal.gescheurdeRegel();
+    start.vorigeHeel = m_journaal.vorigeHeel();
     m_journaal.schrijf(start);
     m_nummer = m_journaal.laatsteReeks();
 }

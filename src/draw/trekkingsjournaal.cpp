@@ -31,6 +31,20 @@ bool schrijfAlles(int fd, const QByteArray& data) {
     return true;
 }
 
+// SHA-256 of `lengte` bytes of `bestand` from `begin`.
+QByteArray hashVan(QFile& bestand, qint64 begin, qint64 lengte) {
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    bestand.seek(begin);
+    for (qint64 over = lengte; over > 0;) {
+        const QByteArray stuk = bestand.read(std::min<qint64>(over, 1 << 20));
+        if (stuk.isEmpty())
+            break;
+        h.addData(stuk);
+        over -= stuk.size();
+    }
+    return h.result();
+}
+
 QString systeemFout() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
@@ -86,37 +100,31 @@ void Trekkingsjournaal::open() {
     }
     Journaallezer lezer(bestand, false, Journaallezer::kMaxRegel,
                         std::numeric_limits<qint64>::max());
-    Journaallezer::Regel regel, laatste;
+    Journaallezer::Regel regel, laatste, voorlaatste;
     while (lezer.volgende(regel) == Journaallezer::Stand::Regel) {
         if (regel.tekst.startsWith("{\"soort\":\"reeks\",") ||
             regel.tekst.startsWith("{\"soort\":\"sleutel\",")) {
             if (const auto record = Journaalrecord::lees(regel.tekst))
                 merk(*record);
         }
+        std::swap(voorlaatste, laatste);
         std::swap(regel, laatste);
     }
     m_regels = laatste.nummer;
     m_grootte = bestand.size();
-    m_vorigeHash = QByteArray(32, '\0');
-    if (m_regels > 0) {
-        if (laatste.teLang) {
-            // Longer than a line is held: hashed again from the file.
-            bestand.seek(m_grootte - laatste.lengte - (laatste.afgesloten ? 1 : 0));
-            QCryptographicHash h(QCryptographicHash::Sha256);
-            for (qint64 over = laatste.lengte; over > 0;) {
-                const QByteArray stuk = bestand.read(std::min<qint64>(over, 1 << 20));
-                if (stuk.isEmpty())
-                    break;
-                h.addData(stuk);
-                over -= stuk.size();
-            }
-            m_vorigeHash = h.result();
-        } else {
-            m_vorigeHash = Journaallezer::hash(laatste.tekst);
-        }
-    }
+    // The hashes of the last two lines; a line longer than the reader holds is hashed again
+    // from the file.
+    const qint64 eindLaatste = m_grootte - (laatste.afgesloten ? 1 : 0);
+    const auto hashVanRegel = [&](const Journaallezer::Regel& r, qint64 einde) {
+        if (r.nummer == 0)
+            return QByteArray(32, '\0');
+        return r.teLang ? hashVan(bestand, einde - r.lengte, r.lengte)
+                        : Journaallezer::hash(r.tekst);
+    };
+    m_vorigeHash = hashVanRegel(laatste, eindLaatste);
     if (m_regels > 0 && !laatste.afgesloten) {
         m_gescheurd = laatste.nummer;
+        m_vorigeHeel = hashVanRegel(voorlaatste, eindLaatste - laatste.lengte - 1).toHex();
         if (!schrijfAlles(m_fd, "\n") || ::fdatasync(m_fd) != 0) {
             stop(systeemFout());
             return;

@@ -38,6 +38,8 @@ public:
 
     qint64 regels() const { return m_regels; }
     qint64 gescheurdeRegel() const { return m_gescheurd; }
+    // With a torn line: the hex SHA-256 of the whole line before it (64 zeros if none).
+    QByteArray vorigeHeel() const { return m_vorigeHeel; }
     qint64 laatsteReeks() const { return m_laatsteReeks; }
     bool isOnthuld(qint64 reeks) const { return m_onthuld.contains(reeks); }
     // The commitment of series `reeks` as the journal has it; empty if unknown.
@@ -58,6 +60,7 @@ private:
     qint64 m_regels = 0;
     qint64 m_grootte = 0;
     qint64 m_gescheurd = 0;
+    QByteArray m_vorigeHeel;
     qint64 m_laatsteReeks = 0;
     QSet<qint64> m_onthuld;
     QHash<qint64, QByteArray> m_toezeggingen;

@@ -38,8 +38,7 @@ struct Pagina {
     }
     int hoogte(const QFont& f, const QString& tekst, int breedte) const {
         return QFontMetrics(f, &pdf)
-            .boundingRect(QRect(0, 0, breedte, 1 << 20), Qt::TextWordWrap | Qt::TextWrapAnywhere,
-                          tekst)
+            .boundingRect(QRect(0, 0, breedte, 1 << 20), Qt::TextWordWrap, tekst)
             .height();
     }
     void tekst(const QString& t, const QFont& f, const QColor& kleur = Qt::black, int links = 0) {
@@ -48,8 +47,7 @@ struct Pagina {
         ruimte(h);
         p.setFont(f);
         p.setPen(kleur);
-        p.drawText(QRect(vlak.left() + links, y, breedte, h),
-                   Qt::TextWordWrap | Qt::TextWrapAnywhere, t);
+        p.drawText(QRect(vlak.left() + links, y, breedte, h), Qt::TextWordWrap, t);
         y += h;
     }
     void witregel(const QFont& f) { y += QFontMetrics(f, &pdf).height() / 2; }

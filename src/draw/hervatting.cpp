@@ -14,7 +14,12 @@ using R = Journaalrecord;
 struct Laatste {
     std::optional<R> begin;
     std::optional<QByteArray> invoer;
-    std::vector<R> stappen; // draws and range changes in order
+    struct Stap {
+        bool bereik = false;
+        qint64 index = 0;
+        qint32 a = 0, b = 0; // the number, or the new range
+    };
+    std::vector<Stap> stappen; // draws and range changes in order
     qint32 laagste = 0, hoogste = 0;
     qint32 teller = 0, score = 0;
     bool onthuld = false;
@@ -40,12 +45,12 @@ struct Laatste {
             teller = r.teller;
             if (r.punten)
                 score = r.score;
-            stappen.push_back(r);
+            stappen.push_back({false, r.index, r.nummer, 0});
             break;
         case R::Soort::Bereik:
             laagste = r.laagste;
             hoogste = r.hoogste;
-            stappen.push_back(r);
+            stappen.push_back({true, 0, r.laagste, r.hoogste});
             break;
         case R::Soort::Hervat:
             teller = r.teller;
@@ -69,12 +74,12 @@ std::optional<Trekkingsreeks> opnieuw(const Laatste& l, const QByteArray& sleute
                          l.begin->overgenomen);
     if (l.invoer)
         reeks.zetPubliekeInvoerBytes(*l.invoer);
-    for (const R& stap : l.stappen) {
-        if (stap.soort == R::Soort::Bereik) {
-            reeks.zetBereik(stap.laagste, stap.hoogste);
+    for (const Laatste::Stap& stap : l.stappen) {
+        if (stap.bereik) {
+            reeks.zetBereik(stap.a, stap.b);
         } else {
             if (stap.index != static_cast<qint64>(reeks.index()) ||
-                reeks.volgende() != std::optional<qint32>(stap.nummer))
+                reeks.volgende() != std::optional<qint32>(stap.a))
                 return std::nullopt;
             reeks.legVast();
         }
@@ -116,9 +121,9 @@ Hervatting Hervatting::lees(const QString& journaalPad, const QString& sleutelPa
         return h;
     }
     h.lijst = l.begin->overgenomen;
-    for (const R& stap : l.stappen) {
-        if (stap.soort == R::Soort::Trekking)
-            h.lijst.push_back(stap.nummer);
+    for (const Laatste::Stap& stap : l.stappen) {
+        if (!stap.bereik)
+            h.lijst.push_back(stap.a);
     }
     if (l.onthuld)
         return h;

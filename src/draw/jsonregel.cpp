@@ -92,8 +92,16 @@ struct Lezer {
             if (c < 0x20)
                 return false;
             if (c != '\\') {
-                uit.append(static_cast<char>(c));
-                ++plek;
+                // A run of plain characters at once.
+                qsizetype eind = plek + 1;
+                while (eind < tekst.size()) {
+                    const auto d = static_cast<unsigned char>(tekst[eind]);
+                    if (d == '"' || d == '\\' || d < 0x20)
+                        break;
+                    ++eind;
+                }
+                uit.append(tekst.data() + plek, eind - plek);
+                plek = eind;
                 continue;
             }
             ++plek;
@@ -187,6 +195,7 @@ struct Lezer {
 std::optional<JsonRegel> JsonRegel::lees(QByteArrayView regel, qsizetype* fout) {
     Lezer lezer{regel};
     JsonRegel uit;
+    uit.m_velden.reserve(12);
     const auto mis = [&]() -> std::optional<JsonRegel> {
         if (fout)
             *fout = lezer.plek;

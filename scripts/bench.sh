@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmarks into build-bench/ (or $BENCH_BUILD_DIR) and prints one table of every
-# figure: the chooser, the settings file and the drawn-list file (Google Benchmark), and the
-# running program's start-up, a real-time draw and a 100-draw session (bench_window). The
-# window figures are taken on an X server (Xvfb, 1920x1080) when xvfb-run is installed, else
-# on Qt's offscreen platform; the table says which.
+# figure: the chooser, the settings file, the drawn-list file and the draw journal (Google
+# Benchmark), and the running program's start-up, a real-time draw and a 100-draw session
+# (bench_window). The window figures are taken on an X server (Xvfb, 1920x1080) when xvfb-run
+# is installed, else on Qt's offscreen platform; the table says which.
 #   scripts/bench.sh [--runs N]     N start-ups for the start-up median (default 7)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +11,8 @@ BUILD_DIR=${BENCH_BUILD_DIR:-build-bench}
 
 scripts/deps.sh
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_BUILD_BENCH=ON >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)" --target quintaro bench_chooser bench_settings bench_window \
+cmake --build "$BUILD_DIR" -j"$(nproc)" --target quintaro bench_chooser bench_settings bench_journaal \
+    bench_window \
     >/dev/null
 BIN="$BUILD_DIR/bin"
 
@@ -19,7 +20,7 @@ ruw=$(mktemp)
 trap 'rm -f "$ruw"' EXIT
 
 # Google Benchmark, as CSV: name, iterations, real_time, cpu_time, time_unit, ...
-for b in bench_chooser bench_settings; do
+for b in bench_chooser bench_settings bench_journaal; do
     "$BIN/$b" --benchmark_format=csv --benchmark_min_time=0.3 2>/dev/null |
         awk -F, -v groep="${b#bench_}" '
             NR > 1 && $1 != "" {

@@ -10,6 +10,7 @@ PACKAGES=(
     fonts-liberation
     xvfb xauth
     libbenchmark-dev
+    python3
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
     qt6-speech-dev qt6-declarative-dev

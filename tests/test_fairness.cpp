@@ -10,7 +10,9 @@
 // not a uniform shuffle) lands far above these values with the sample sizes used.
 #include "common/getrokkenlijst.h"
 #include "draw/nummerkiezer.h"
+#include "draw/trekkingsreeks.h"
 
+#include <QCryptographicHash>
 #include <QSet>
 #include <QTest>
 
@@ -67,6 +69,19 @@ void gelijkVerdeeld(const std::vector<std::int64_t>& geteld, const char* wat,
 
 constexpr qint32 kMin = std::numeric_limits<qint32>::min();
 constexpr qint32 kMax = std::numeric_limits<qint32>::max();
+
+// A fixed key per (zaad, i), so that the series' suites are deterministic too.
+QByteArray sleutel(quint64 zaad, int i) {
+    return QCryptographicHash::hash(QByteArray::number(zaad) + '/' + QByteArray::number(i),
+                                    QCryptographicHash::Sha256);
+}
+
+// The first number of a fresh series: the first draw of a session.
+qint32 eersteVan(quint64 zaad, int i, qint32 laagste, qint32 hoogste,
+                 std::vector<qint32> overgenomen = {}) {
+    return *Trekkingsreeks(sleutel(zaad, i), laagste, hoogste, 0, std::move(overgenomen))
+                .volgende();
+}
 
 } // namespace
 
@@ -245,6 +260,96 @@ private Q_SLOTS:
             rb.push_back(*b.kiesNieuw(1, 1000000000, leeg));
         }
         QVERIFY(ra != rb);
+    }
+
+    // The same checks for the committed series that draws from a key (Trekkingsreeks):
+    // picture mode within one series, digit mode as the first draw of fresh series.
+    void seriesSmallRanges_data() { smallRangesPictureMode_data(); }
+    void seriesSmallRanges() {
+        QFETCH(qint32, laagste);
+        QFETCH(qint32, hoogste);
+        QFETCH(quint64, zaad);
+        Trekkingsreeks plaatjes(sleutel(zaad, -1), laagste, hoogste, 1);
+        const auto cellen = static_cast<std::size_t>(hoogste - laagste + 1);
+        std::vector<std::int64_t> vrij(cellen), nieuw(cellen);
+        for (std::size_t i = 0; i < cellen * 2000; ++i) {
+            const qint32 a = plaatjes.legVast();
+            const qint32 b = eersteVan(zaad, static_cast<int>(i), laagste, hoogste);
+            QVERIFY(a >= laagste && a <= hoogste && b >= laagste && b <= hoogste);
+            ++vrij[static_cast<std::size_t>(a - laagste)];
+            ++nieuw[static_cast<std::size_t>(b - laagste)];
+        }
+        gelijkVerdeeld(vrij, "series, picture mode");
+        gelijkVerdeeld(nieuw, "series, first digit draw");
+    }
+
+    void seriesRangeOneToTenThousandAndWholeRange() {
+        Trekkingsreeks plaatjes(sleutel(61, -1), 1, 9999, 1);
+        std::vector<std::int64_t> vak(100), vakNieuw(100), cijfer(10);
+        std::vector<double> breedte(100), cijferBreedte(10);
+        for (int n = 1; n <= 9999; ++n) {
+            breedte[static_cast<std::size_t>((n - 1) * 100 / 9999)] += 1;
+            cijferBreedte[static_cast<std::size_t>(n % 10)] += 1;
+        }
+        for (int i = 0; i < 200000; ++i) {
+            const qint32 a = plaatjes.legVast();
+            ++vak[static_cast<std::size_t>((a - 1) * 100 / 9999)];
+            ++cijfer[static_cast<std::size_t>(a % 10)];
+        }
+        for (int i = 0; i < 40000; ++i)
+            ++vakNieuw[static_cast<std::size_t>((eersteVan(62, i, 1, 9999) - 1) * 100 / 9999)];
+        gelijkVerdeeld(vak, "series, picture mode, 100 buckets", breedte);
+        gelijkVerdeeld(cijfer, "series, picture mode, last digit", cijferBreedte);
+        gelijkVerdeeld(vakNieuw, "series, first digit draw, 100 buckets", breedte);
+
+        Trekkingsreeks heel(sleutel(63, -1), kMin, kMax, 1);
+        std::vector<std::int64_t> hoog(64), laag(64), hoogNieuw(64), laagNieuw(64);
+        for (int i = 0; i < 64000; ++i) {
+            const auto a = static_cast<std::uint32_t>(heel.legVast()) ^ 0x80000000u;
+            const auto b = static_cast<std::uint32_t>(eersteVan(64, i, kMin, kMax)) ^ 0x80000000u;
+            ++hoog[a >> 26];
+            ++laag[a & 63u];
+            ++hoogNieuw[b >> 26];
+            ++laagNieuw[b & 63u];
+        }
+        gelijkVerdeeld(hoog, "series, whole range, top bits");
+        gelijkVerdeeld(laag, "series, whole range, bottom bits");
+        gelijkVerdeeld(hoogNieuw, "series, whole range digit, top bits");
+        gelijkVerdeeld(laagNieuw, "series, whole range digit, bottom bits");
+    }
+
+    // Numbers carried over into the list are never drawn; the others equally often. Whole
+    // series of 1..5: every order equally likely.
+    void seriesCarriedOverAndEveryOrder() {
+        std::vector<std::int64_t> geteld(8);
+        const std::vector<qint32> over = {1, 2, 4, 5, 6, 8, 9, 10};
+        for (int i = 0; i < 16000; ++i) {
+            const qint32 n = eersteVan(71, i, 1, 10, {3, 7, 250});
+            const auto plek = std::find(over.begin(), over.end(), n);
+            QVERIFY2(plek != over.end(), qPrintable(QString::number(n)));
+            ++geteld[static_cast<std::size_t>(plek - over.begin())];
+        }
+        gelijkVerdeeld(geteld, "series with 3 and 7 carried over");
+
+        std::map<std::vector<qint32>, std::int64_t> volgorden;
+        for (int ronde = 0; ronde < 120 * 250; ++ronde) {
+            Trekkingsreeks reeks(sleutel(72, ronde), 1, 5, 0);
+            while (reeks.volgende())
+                reeks.legVast();
+            QCOMPARE(QSet<qint32>(reeks.getrokken().begin(), reeks.getrokken().end()).size(), 5);
+            ++volgorden[reeks.getrokken()];
+        }
+        QCOMPARE(volgorden.size(), std::size_t(120));
+        std::vector<std::int64_t> aantallen;
+        for (const auto& [volgorde, aantal] : volgorden)
+            aantallen.push_back(aantal);
+        gelijkVerdeeld(aantallen, "series, orders of 1..5");
+
+        // Fresh keys from the operating system: series made at once draw differently.
+        QSet<qint32> eersten;
+        for (int i = 0; i < 16; ++i)
+            eersten.insert(*Trekkingsreeks::nieuw(1, 1000000000, 0).volgende());
+        QCOMPARE(eersten.size(), 16);
     }
 };
 

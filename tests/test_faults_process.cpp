@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -289,6 +290,95 @@ private Q_SLOTS:
         QCOMPARE(nummers.size(), 2);
         QVERIFY(QFileInfo(iniPad).lastModified() > oud);
         QCOMPARE(QDir(map.path()).entryList(QDir::Files).size(), 2); // no temporary files left
+    }
+
+    // An evening of draws, the program killed in the middle, a restart with --hervat and more
+    // draws: the journal verifies with both checkers and no number comes twice; a changed
+    // number in it is found, by line.
+    void killAndResumeKeepsTheJournalCheckable() {
+        QTemporaryDir map;
+        QVERIFY(schrijf(map.filePath("Quintaro.ini"), instellingen(1, 30)));
+        const QString lijstPad = map.filePath("Lijstnummers.txt");
+        const QString journaal = map.filePath("Trekkingsjournaal.jsonl");
+        {
+            QProcess kind;
+            zetOp(kind, map.path(), 0.002, 1000);
+            kind.start();
+            QVERIFY(kind.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(lees(lijstPad).count('\n') >= 12, 60000);
+            QCOMPARE(::kill(static_cast<pid_t>(kind.processId()), SIGKILL), 0);
+            QVERIFY(kind.waitForFinished(10000));
+        }
+        const QByteArray voor = lees(lijstPad);
+        QCOMPARE(controleer(journaal), 3); // valid so far, the key not yet revealed
+        {
+            QProcess kind;
+            zetOp(kind, map.path(), 0.002, 10,
+                  {QStringLiteral("--hervat"), QStringLiteral("--screenshot"),
+                   map.filePath(QStringLiteral("beeld.png"))});
+            kind.start();
+            QVERIFY(kind.waitForFinished(60000));
+            QCOMPARE(kind.exitCode(), 0);
+        }
+        const QByteArray na = lees(lijstPad);
+        QVERIFY2(na.startsWith(voor), "the list did not go on from where it stood");
+        QString fout;
+        const QList<qint32> nummers = leesLijst(na, 1, 30, fout); // none twice
+        QVERIFY2(fout.isEmpty(), qPrintable(fout));
+        QVERIFY(nummers.size() > voor.count('\n'));               // more draws after the restart
+        QVERIFY(lees(journaal).contains("\"soort\":\"hervat\"")); // the same series went on
+        QCOMPARE(controleer(journaal), 0);
+        QCOMPARE(controleerMetPython(journaal), 0);
+
+        // One drawn number changed: both checkers refuse the journal at that line.
+        QList<QByteArray> regels = lees(journaal).split('\n');
+        qsizetype regel = -1;
+        for (qsizetype i = regels.size() / 2; i < regels.size() && regel < 0; ++i) {
+            if (regels[i].contains("\"soort\":\"trekking\""))
+                regel = i;
+        }
+        QVERIFY(regel > 0);
+        const QRegularExpression nummer(QStringLiteral("\"nummer\":(\\d+)"));
+        const auto m = nummer.match(QString::fromUtf8(regels[regel]));
+        QVERIFY(m.hasMatch());
+        const int ander = m.captured(1).toInt() % 30 + 1;
+        regels[regel].replace(m.captured(0).toUtf8(), "\"nummer\":" + QByteArray::number(ander));
+        const QString vals = map.filePath("vals.jsonl");
+        QVERIFY(schrijf(vals, regels.join('\n')));
+        const QByteArray regelTekst = "line " + QByteArray::number(regel + 1);
+        QByteArray uit;
+        QCOMPARE(controleer(vals, &uit), 1);
+        QVERIFY2(uit.contains(regelTekst), uit.constData());
+        QCOMPARE(controleerMetPython(vals, &uit), 1);
+        QVERIFY2(uit.contains("regel " + QByteArray::number(regel + 1)), uit.constData());
+    }
+
+private:
+    // Runs a checker on a journal and returns its exit code; its output in `uit`.
+    static int draai(const QString& programma, const QStringList& argumenten,
+                     QByteArray* uit = nullptr) {
+        QProcess kind;
+        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+        omgeving.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        kind.setProcessEnvironment(omgeving);
+        kind.setProcessChannelMode(QProcess::MergedChannels);
+        kind.start(programma, argumenten);
+        if (!kind.waitForFinished(60000))
+            return -1;
+        if (uit)
+            *uit = kind.readAll();
+        return kind.exitStatus() == QProcess::NormalExit ? kind.exitCode() : -1;
+    }
+    static int controleer(const QString& journaal, QByteArray* uit = nullptr) {
+        return draai(programma(),
+                     {QStringLiteral("--lang"), QStringLiteral("en"),
+                      QStringLiteral("--controleer"), journaal},
+                     uit);
+    }
+    static int controleerMetPython(const QString& journaal, QByteArray* uit = nullptr) {
+        const QString controleur = QDir(QStringLiteral(QUINTARO_SOURCE_DIR))
+                                       .filePath(QStringLiteral("tools/controleer.py"));
+        return draai(QStringLiteral("python3"), {controleur, journaal}, uit);
     }
 };
 

@@ -5,7 +5,10 @@
 #include "draw/bord.h"
 #include "venster.h"
 
-#include <QElapsedTimer>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -107,6 +110,58 @@ private Q_SLOTS:
         auto* b = static_cast<Bord*>(bord);
         QVERIFY(!b->celVak(nummer).isEmpty());
         QVERIFY(b->beschrijving().contains(QString::number(nummer)));
+    }
+
+    // The commitment of the series stands on the screen before the first draw, as the journal
+    // has it; P takes the hall's text into the series, only before its first draw.
+    void commitmentAndPublicInput() {
+        Venster o;
+        o.w->show();
+        auto* label = o.kind<QLabel>("Toezegging");
+        QVERIFY(label->isVisible());
+        const QRegularExpression vorm(
+            QStringLiteral("^Toezegging ([0-9a-f]{4}) ([0-9a-f]{4}) ([0-9a-f]{4}) ([0-9a-f]{4})$"));
+        const auto m = vorm.match(label->text());
+        QVERIFY2(m.hasMatch(), qPrintable(label->text()));
+        const QByteArray journaal = leesAlles(o.bestand("Trekkingsjournaal.jsonl"));
+        const QString kort = m.captured(1) + m.captured(2) + m.captured(3) + m.captured(4);
+        QVERIFY(journaal.contains("\"toezegging\":\"" + kort.toLatin1()));
+        for (QWidget* w : o.w->findChildren<QWidget*>()) {
+            if (w != label && w->isVisible() && w->parentWidget() == o.w.get())
+                QVERIFY2(!w->geometry().intersects(label->geometry()), qPrintable(w->objectName()));
+        }
+
+        Modaal invoer([](QWidget* dialoog) {
+            auto* veld = dialoog->findChild<QLineEdit*>();
+            if (!veld)
+                return;
+            QTest::keyClicks(veld, QStringLiteral("rode paraplu"));
+            QTest::keyClick(veld, Qt::Key_Return);
+        });
+        toets(o, Qt::Key_P);
+        QCOMPARE(invoer.titels, QStringList{QStringLiteral("Publieke invoer")});
+        QVERIFY(label->text().contains(QStringLiteral("rode paraplu")));
+        QVERIFY(leesAlles(o.bestand("Trekkingsjournaal.jsonl")).contains("rode paraplu"));
+        toets(o, Qt::Key_Space);
+        toets(o, Qt::Key_P); // too late for this series: no input opens
+        QCOMPARE(invoer.titels.size(), 1);
+    }
+
+    // A journal that cannot be written does not stop the draw; the screen says so, quietly.
+    void unrecordedSeriesIsShown() {
+        QTemporaryDir map;
+        QVERIFY(QDir(map.path()).mkdir(QStringLiteral("Trekkingsjournaal.jsonl")));
+        Paden paden;
+        paden.programmaMap = paden.gegevensMap = map.path();
+        Hoofdvenster w(paden, QSize(1024, 768));
+        w.pauze().setTijdSchaal(0.01);
+        w.algemeen().zetGeluidsuitvoer(false);
+        w.show();
+        QVERIFY(w.findChild<QLabel*>(QStringLiteral("Toezegging"))
+                    ->text()
+                    .contains(QStringLiteral("niet vastgelegd")));
+        QTest::keyClick(w.findChild<QWidget*>(QStringLiteral("NummerPic")), Qt::Key_Space);
+        QCOMPARE(w.trekking().lijst().aantal(), qsizetype{1});
     }
 };
 

@@ -105,6 +105,29 @@
     </message>
 </context>
 <context>
+    <name>Controleuitslag</name>
+    <message>
+        <source>Alles klopt: elke sleutel past bij zijn toezegging en elk nummer is nagerekend.</source>
+        <translation>Everything verifies: every key matches its commitment and every number has been recomputed.</translation>
+    </message>
+    <message>
+        <source>Klopt tot nu toe, maar nog niet te controleren: de sleutel van reeks %1 is nog niet onthuld.</source>
+        <translation>Valid so far, but not yet checkable: the key of series %1 has not been revealed yet.</translation>
+    </message>
+    <message>
+        <source>FOUT op regel %1: %2</source>
+        <translation>ERROR in line %1: %2</translation>
+    </message>
+    <message>
+        <source>FOUT: %1</source>
+        <translation>ERROR: %1</translation>
+    </message>
+    <message>
+        <source>Regels: %1, reeksen: %2, trekkingen: %3, nagerekend: %4</source>
+        <translation>Lines: %1, series: %2, draws: %3, recomputed: %4</translation>
+    </message>
+</context>
+<context>
     <name>Hoofdvenster</name>
     <message>
         <source>Form1</source>
@@ -134,6 +157,243 @@
 de lijst wordt nu leeg gemaakt!</source>
         <translation>All numbers have been drawn,
 the list will now be cleared!</translation>
+    </message>
+</context>
+<context>
+    <name>Journaalcontrole</name>
+    <message>
+        <source>geen journaalrecord: geen geldig JSON-object (bij byte %1)</source>
+        <translation>not a journal record: not a valid JSON object (at byte %1)</translation>
+    </message>
+    <message>
+        <source>geen journaalrecord: onbekende soort &quot;%1&quot;</source>
+        <translation>not a journal record: unknown kind &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>het veld &quot;%1&quot; ontbreekt</source>
+        <translation>the field &quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>het veld &quot;%1&quot; heeft een ongeldige waarde</source>
+        <translation>the field &quot;%1&quot; has an invalid value</translation>
+    </message>
+    <message>
+        <source>onbekend veld &quot;%1&quot;</source>
+        <translation>unknown field &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>de regel is langer dan %1 bytes</source>
+        <translation>the line is longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>de laatste regel is onvolledig: het schrijven is afgebroken</source>
+        <translation>the last line is incomplete: writing was interrupted</translation>
+    </message>
+    <message>
+        <source>de hash van de regel ervoor hoort 64 nullen te zijn: er gaat geen regel aan vooraf</source>
+        <translation>the hash of the line before should be 64 zeros: no line precedes it</translation>
+    </message>
+    <message>
+        <source>de regel is gewijzigd of hoort hier niet: de hash van regel %1 die hij vastlegt klopt niet</source>
+        <translation>the line was changed or does not belong here: the hash of line %1 that it records does not match</translation>
+    </message>
+    <message>
+        <source>de regel is gewijzigd nadat regel %1 is geschreven, of er is een regel weggehaald of tussengevoegd: de hash in regel %1 klopt niet</source>
+        <translation>the line was changed after line %1 was written, or a line was removed or inserted: the hash in line %1 does not match</translation>
+    </message>
+    <message>
+        <source>&quot;gescheurd&quot; noemt regel %1, maar alleen de regel ervoor kan gescheurd zijn</source>
+        <translation>&quot;gescheurd&quot; names line %1, but only the line just before can be torn</translation>
+    </message>
+    <message>
+        <source>er gaat geen programmastart aan dit record vooraf</source>
+        <translation>no program start precedes this record</translation>
+    </message>
+    <message>
+        <source>reeks %1 begint terwijl reeks %2 nog loopt</source>
+        <translation>series %1 begins while series %2 is still in progress</translation>
+    </message>
+    <message>
+        <source>reeks %1 volgt niet op reeks %2</source>
+        <translation>series %1 does not follow series %2</translation>
+    </message>
+    <message>
+        <source>reeks %1 bestaat niet</source>
+        <translation>series %1 does not exist</translation>
+    </message>
+    <message>
+        <source>reeks %1 heeft geen trekking %2 met nummer %3</source>
+        <translation>series %1 has no draw %2 with number %3</translation>
+    </message>
+    <message>
+        <source>reeks %1 kan hier niet worden hervat</source>
+        <translation>series %1 cannot be resumed here</translation>
+    </message>
+    <message>
+        <source>reeks %1 heeft %2 trekkingen, niet %3</source>
+        <translation>series %1 has %2 draws, not %3</translation>
+    </message>
+    <message>
+        <source>reeks %1 loopt hier niet</source>
+        <translation>series %1 is not in progress here</translation>
+    </message>
+    <message>
+        <source>de publieke invoer komt na de eerste trekking of voor de tweede keer</source>
+        <translation>the public input comes after the first draw or a second time</translation>
+    </message>
+    <message>
+        <source>trekking met index %1 verwacht, niet %2</source>
+        <translation>draw with index %1 expected, not %2</translation>
+    </message>
+    <message>
+        <source>nummer %1 ligt buiten het bereik %2 t/m %3</source>
+        <translation>number %1 lies outside the range %2 to %3</translation>
+    </message>
+    <message>
+        <source>nummer %1 is in deze lijst al getrokken</source>
+        <translation>number %1 has already been drawn in this list</translation>
+    </message>
+    <message>
+        <source>de lijst heet uitgeput, maar er zijn nog nummers vrij in het bereik</source>
+        <translation>the list is said to be exhausted, but numbers of the range are still free</translation>
+    </message>
+    <message>
+        <source>de sleutel van reeks %1 is al onthuld</source>
+        <translation>the key of series %1 has already been revealed</translation>
+    </message>
+    <message>
+        <source>de sleutel past niet bij de toezegging van reeks %1</source>
+        <translation>the key does not match the commitment of series %1</translation>
+    </message>
+    <message>
+        <source>in het journaal staat %1, maar de sleutel geeft %2 (reeks %3, trekking %4)</source>
+        <translation>the journal has %1, but the key gives %2 (series %3, draw %4)</translation>
+    </message>
+    <message>
+        <source>%1 kan niet gelezen worden: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>het journaal is groter dan %1 bytes</source>
+        <translation>the journal is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>het bestand kan niet verder gelezen worden</source>
+        <translation>the file cannot be read any further</translation>
+    </message>
+    <message>
+        <source>het bestand is leeg: geen trekkingsjournaal</source>
+        <translation>the file is empty: not a draw journal</translation>
+    </message>
+</context>
+<context>
+    <name>Journaalopdracht</name>
+    <message>
+        <source>Trekkingsjournaal: %1</source>
+        <translation>Draw journal: %1</translation>
+    </message>
+    <message>
+        <source>Verslag geschreven: %1</source>
+        <translation>Report written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Journaalrapport</name>
+    <message>
+        <source>%1 kan niet gelezen worden</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>Verslag van de trekkingen</source>
+        <translation>Record of the draws</translation>
+    </message>
+    <message>
+        <source>%1 kan niet geschreven worden</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Journaal: %1, gemaakt op %2</source>
+        <translation>Journal: %1, made on %2</translation>
+    </message>
+    <message>
+        <source>Reeks %1</source>
+        <translation>Series %1</translation>
+    </message>
+    <message>
+        <source>Begonnen: %1</source>
+        <translation>Began: %1</translation>
+    </message>
+    <message>
+        <source>Bereik: %1 t/m %2, %3</source>
+        <translation>Range: %1 to %2, %3</translation>
+    </message>
+    <message>
+        <source>rollers met getallen</source>
+        <translation>rollers with numbers</translation>
+    </message>
+    <message>
+        <source>rollers met afbeeldingen</source>
+        <translation>rollers with pictures</translation>
+    </message>
+    <message>
+        <source>Na %1 trekkingen gewijzigd in %2 t/m %3 (%4)</source>
+        <translation>After %1 draws changed to %2 to %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Overgenomen uit de vorige reeks: %1 nummers</source>
+        <translation>Carried over from the previous series: %1 numbers</translation>
+    </message>
+    <message>
+        <source>Toezegging (SHA-256 van de sleutel):</source>
+        <translation>Commitment (SHA-256 of the key):</translation>
+    </message>
+    <message>
+        <source>Publieke invoer: &quot;%1&quot;</source>
+        <translation>Public input: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Publieke invoer: geen</source>
+        <translation>Public input: none</translation>
+    </message>
+    <message>
+        <source>Sleutel:</source>
+        <translation>Key:</translation>
+    </message>
+    <message>
+        <source>nog niet onthuld</source>
+        <translation>not revealed yet</translation>
+    </message>
+    <message>
+        <source>Alle nummers waren getrokken; de lijst is gewist.</source>
+        <translation>All numbers had been drawn; the list was cleared.</translation>
+    </message>
+    <message>
+        <source>Het bereik is gewijzigd; de lijst is gewist.</source>
+        <translation>The range was changed; the list was cleared.</translation>
+    </message>
+    <message>
+        <source>De soort rollers is gewijzigd; de lijst is gewist.</source>
+        <translation>The kind of rollers was changed; the list was cleared.</translation>
+    </message>
+    <message>
+        <source>Uitkomst: alle %1 nummers nagerekend, ze kloppen.</source>
+        <translation>Result: all %1 numbers recomputed; they are correct.</translation>
+    </message>
+    <message>
+        <source>Uitkomst: de controle is in deze reeks gestopt.</source>
+        <translation>Result: the check stopped in this series.</translation>
+    </message>
+    <message>
+        <source>Uitkomst: nog niet te controleren.</source>
+        <translation>Result: not yet checkable.</translation>
+    </message>
+    <message>
+        <source>  %1 p, score %2</source>
+        <translation>  %1 pts, score %2</translation>
+    </message>
+    <message>
+        <source>  vervallen: %1</source>
+        <translation>  void: %1</translation>
     </message>
 </context>
 <context>
@@ -213,10 +473,6 @@ the list will now be cleared!</translation>
         <translation>Files:</translation>
     </message>
     <message>
-        <source>Zonder --dir komen die twee bestanden naast het programma als die map beschrijfbaar is, en anders in de gegevensmap van de gebruiker:</source>
-        <translation>Without --dir these two files go beside the program when its folder is writable, and otherwise to the user&apos;s data folder:</translation>
-    </message>
-    <message>
         <source>quintaro: onbekende taal &quot;%1&quot;; kies uit: %2</source>
         <translation>quintaro: unknown language &quot;%1&quot;; choose from: %2</translation>
     </message>
@@ -251,6 +507,42 @@ the list will now be cleared!</translation>
     <message>
         <source>Toetsen:</source>
         <translation>Keys:</translation>
+    </message>
+    <message>
+        <source>Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma nooit gesloten was. Geen nummer komt over de herstart heen terug.</source>
+        <translation>Goes on with the last unfinished series of the draw journal: the same list, counter, range and key, as if the program had never been closed. No number comes again across the restart.</translation>
+    </message>
+    <message>
+        <source>--controleer &lt;journaal&gt;</source>
+        <translation>--controleer &lt;journal&gt;</translation>
+    </message>
+    <message>
+        <source>Controleert een trekkingsjournaal zonder venster: de hashketen, elke onthulde sleutel en elk getrokken nummer. Eindcode 0: alles klopt; 3: klopt tot nu toe, maar van een reeks is de sleutel nog niet onthuld; 1: fout (de regel en de reden worden genoemd).</source>
+        <translation>Checks a draw journal without a window: the hash chain, every revealed key and every drawn number. Exit status 0: everything verifies; 3: valid so far, but the key of a series has not been revealed yet; 1: error (the line and the reason are given).</translation>
+    </message>
+    <message>
+        <source>--rapport &lt;journaal&gt; &lt;pdf&gt;</source>
+        <translation>--rapport &lt;journal&gt; &lt;pdf&gt;</translation>
+    </message>
+    <message>
+        <source>Schrijft zonder venster een afdrukbaar verslag van het journaal als PDF: per reeks het bereik, de toezegging, de publieke invoer, de sleutel, elke trekking met haar tijd en de uitkomst van de controle.</source>
+        <translation>Writes, without a window, a printable record of the journal as a PDF: per series the range, the commitment, the public input, the key, every draw with its time and the result of the check.</translation>
+    </message>
+    <message>
+        <source>Het trekkingsjournaal, en zolang een reeks loopt haar geheime sleutel, staan naast de lijst:</source>
+        <translation>The draw journal, and while a series is in progress its secret key, lie beside the list:</translation>
+    </message>
+    <message>
+        <source>Zonder --dir komen die bestanden naast het programma als die map beschrijfbaar is, en anders in de gegevensmap van de gebruiker:</source>
+        <translation>Without --dir these files go beside the program when that folder can be written, and otherwise to the user&apos;s data folder:</translation>
+    </message>
+    <message>
+        <source>quintaro: --controleer vraagt een journaal</source>
+        <translation>quintaro: --controleer needs a journal</translation>
+    </message>
+    <message>
+        <source>quintaro: --rapport vraagt een journaal en een PDF-bestand</source>
+        <translation>quintaro: --rapport needs a journal and a PDF file</translation>
     </message>
 </context>
 <context>
@@ -411,6 +703,29 @@ the list will now be cleared!</translation>
     <message>
         <source>Opent de instellingen.</source>
         <translation>Opens the settings.</translation>
+    </message>
+</context>
+<context>
+    <name>Zaal</name>
+    <message>
+        <source>Toezegging %1</source>
+        <translation>Commitment %1</translation>
+    </message>
+    <message>
+        <source>(deze reeks wordt niet vastgelegd)</source>
+        <translation>(this series is not being recorded)</translation>
+    </message>
+    <message>
+        <source>Publieke invoer</source>
+        <translation>Public input</translation>
+    </message>
+    <message>
+        <source>Tekst uit de zaal, meegenomen in elke trekking van deze reeks:</source>
+        <translation>Text from the hall, mixed into every draw of this series:</translation>
+    </message>
+    <message>
+        <source>Publieke invoer: %1</source>
+        <translation>Public input: %1</translation>
     </message>
 </context>
 </TS>

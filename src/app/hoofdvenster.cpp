@@ -13,6 +13,7 @@
 #include "common/werkbalk.h"
 #include "config/config.h"
 #include "draw/bordinhoud.h"
+#include "draw/hervatting.h"
 #include "draw/nummervak.h"
 #include "draw/rolvak.h"
 #include "draw/startbediening.h"
@@ -44,8 +45,9 @@ QLabel* maakLabel(QWidget* ouder, const char* naam, const QString& tekst, const 
 
 } // namespace
 
-Hoofdvenster::Hoofdvenster(const Paden& paden, const QSize& schermPixels, QWidget* parent)
-    : QWidget(parent), m_paden(paden), m_scherm(schermPixels) {
+Hoofdvenster::Hoofdvenster(const Paden& paden, const QSize& schermPixels, bool hervat,
+                           QWidget* parent)
+    : QWidget(parent), m_paden(paden), m_scherm(schermPixels), m_hervat(hervat) {
     setObjectName(QStringLiteral("Main"));
     //: The main window's caption; it has no title bar, so only task lists show it.
     setWindowTitle(tr("Form1"));
@@ -145,6 +147,10 @@ void Hoofdvenster::laadVolgorde() {
     m_gelezen = m_inst.laad(m_paden.instellingen(), m_paden.programmaMap);
     // From here on every step stands on its own: a failing one is skipped.
     const Instellingen& inst = m_inst.record();
+    if (m_hervat)
+        m_trekking->hervat(Hervatting::lees(m_paden.journaal(), m_paden.journaalSleutel()));
+    else
+        m_trekking->beginReeks();
     m_zaal->neemInstellingen();
     laadAchtergrond(inst.AchtergrondBestand);
     if (m_gelezen)
@@ -261,6 +267,7 @@ void Hoofdvenster::closeEvent(QCloseEvent* e) {
     BewaarInstellingen(m_paden.instellingen(), m_inst.record());
     m_pauze.Wacht(0.2);
     BewaarLijst(m_paden.lijst(), m_trekking->lijst().nummers());
+    m_trekking->sluitJournaal();
     m_pauze.Wacht(0.2);
     m_sluitKlaar = true;
     m_trekking->stop();

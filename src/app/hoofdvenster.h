@@ -31,7 +31,9 @@ class Zaal;
 class Hoofdvenster : public QWidget {
     Q_OBJECT
 public:
-    Hoofdvenster(const Paden& paden, const QSize& schermPixels, QWidget* parent = nullptr);
+    // With `hervat` the draws go on where the journal left off, instead of a new series.
+    Hoofdvenster(const Paden& paden, const QSize& schermPixels, bool hervat = false,
+                 QWidget* parent = nullptr);
     ~Hoofdvenster() override;
 
     Instellingenhouder& instellingen() { return m_inst; }
@@ -74,6 +76,7 @@ private:
     Indeling m_indeling;
     Instellingenhouder m_inst;
     Pauze m_pauze;
+    bool m_hervat = false;
     bool m_gelezen = false;
     bool m_sluitGestart = false;
     bool m_sluitKlaar = false;

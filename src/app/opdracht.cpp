@@ -84,6 +84,19 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                    tr("Toont onder het resultaat een bord: bij een bereik van ten hoogste 100 "
                       "nummers alle nummers, de getrokken verlicht en het laatste gemarkeerd; "
                       "anders de laatste tien. Aan en uit met de toets B; niet bewaard."));
+    tekst += optie(QStringLiteral("--hervat"),
+                   tr("Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: "
+                      "dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma "
+                      "nooit gesloten was. Geen nummer komt over de herstart heen terug."));
+    tekst += optie(tr("--controleer <journaal>"),
+                   tr("Controleert een trekkingsjournaal zonder venster: de hashketen, elke "
+                      "onthulde sleutel en elk getrokken nummer. Eindcode 0: alles klopt; 3: "
+                      "klopt tot nu toe, maar van een reeks is de sleutel nog niet onthuld; 1: "
+                      "fout (de regel en de reden worden genoemd)."));
+    tekst += optie(tr("--rapport <journaal> <pdf>"),
+                   tr("Schrijft zonder venster een afdrukbaar verslag van het journaal als "
+                      "PDF: per reeks het bereik, de toezegging, de publieke invoer, de sleutel, "
+                      "elke trekking met haar tijd en de uitkomst van de controle."));
     tekst += u'\n' + tr("Toetsen:") + u'\n';
     for (const ToetsenOverzicht::Regel& regel : ToetsenOverzicht::regels())
         tekst += optie(regel.toets, regel.uitleg);
@@ -95,7 +108,11 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += alinea(tr("Instellingen en getrokken nummers worden geschreven naar:"));
     tekst += map(paden.instellingen());
     tekst += map(paden.lijst());
-    tekst += alinea(tr("Zonder --dir komen die twee bestanden naast het programma als die map "
+    tekst += alinea(tr("Het trekkingsjournaal, en zolang een reeks loopt haar geheime sleutel, "
+                       "staan naast de lijst:"));
+    tekst += map(paden.journaal());
+    tekst += map(paden.journaalSleutel());
+    tekst += alinea(tr("Zonder --dir komen die bestanden naast het programma als die map "
                        "beschrijfbaar is, en anders in de gegevensmap van de gebruiker:"));
     tekst += map(gebruikersMap);
     tekst += alinea(tr("Staan ze daar, dan toont de lijst met achtergronden ook de plaatjes uit "
@@ -116,8 +133,14 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
                                                QStringLiteral("bestand"));
     const QCommandLineOption stemOptie(QStringLiteral("stem"));
     const QCommandLineOption bordOptie(QStringLiteral("bord"));
-    parser.addOptions(
-        {hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie, stemOptie, bordOptie});
+    const QCommandLineOption hervatOptie(QStringLiteral("hervat"));
+    const QCommandLineOption controleerOptie(QStringLiteral("controleer"), QString(),
+                                             QStringLiteral("journaal"));
+    const QCommandLineOption rapportOptie(QStringLiteral("rapport"), QString(),
+                                          QStringLiteral("journaal"));
+    parser.addOptions({hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie, stemOptie,
+                       bordOptie, hervatOptie, controleerOptie, rapportOptie});
+    parser.addPositionalArgument(QStringLiteral("pdf"), QString());
     const bool gelezen = parser.parse(argumenten);
 
     Opdracht opdracht;
@@ -154,6 +177,18 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     }
     if (parser.isSet(dirOptie) && dir.isEmpty())
         return stop(1, tr("quintaro: --dir vraagt een map") + u'\n');
+    opdracht.hervat = parser.isSet(hervatOptie);
+    opdracht.controleer = parser.value(controleerOptie);
+    if (parser.isSet(controleerOptie) && opdracht.controleer.isEmpty())
+        return stop(1, tr("quintaro: --controleer vraagt een journaal") + u'\n');
+    const QStringList losse = parser.positionalArguments();
+    if (parser.isSet(rapportOptie)) {
+        opdracht.rapportJournaal = parser.value(rapportOptie);
+        if (opdracht.rapportJournaal.isEmpty() || losse.size() != 1 || losse.first().isEmpty())
+            return stop(1,
+                        tr("quintaro: --rapport vraagt een journaal en een PDF-bestand") + u'\n');
+        opdracht.rapportPdf = losse.first();
+    }
     return opdracht;
 }
 

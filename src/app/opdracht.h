@@ -11,6 +11,12 @@ struct Opdracht {
     QString schermafdruk; // --screenshot: the PNG file to save the window to; empty if not given
     bool stem = false;    // --stem: the voice reads every listed number out from the start
     bool bord = false;    // --bord: the board of drawn numbers is shown from the start
+    bool hervat = false;  // --hervat: go on with the last unfinished series of the journal
+    // --controleer FILE: check the journal FILE and end (no window); empty if not given.
+    QString controleer;
+    // --rapport FILE OUT.pdf: write the report of the journal FILE to OUT.pdf and end.
+    QString rapportJournaal;
+    QString rapportPdf;
     // The program ends before its window opens: help, version or a mistake on the command
     // line. `uitvoer` is then printed, to standard error when `fout`, and `eindCode` returned.
     bool klaar = false;

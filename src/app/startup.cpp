@@ -4,6 +4,7 @@
 #include "app/opdracht.h"
 #include "app/signaalwachter.h"
 #include "app/zaal.h"
+#include "draw/journaalopdracht.h"
 #include "draw/startbediening.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -43,9 +45,41 @@ bool vraagtHulpOfVersie(int argc, char** argv) {
     return false;
 }
 
+// Whether the command line asks for `optie` (also as --optie=value).
+bool vraagt(int argc, char** argv, const char* optie) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == optie || argument.startsWith(QByteArray(optie) + '='))
+            return true;
+    }
+    return false;
+}
+
+// The journal's commands run without a window. The report needs fonts, so a GUI
+// application, on the offscreen platform unless one is chosen.
+int journaalOpdracht(int argc, char** argv) {
+    std::unique_ptr<QCoreApplication> app;
+    if (vraagt(argc, argv, "--rapport")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    zetNamen();
+    const Opdracht opdracht = leesOpdracht();
+    if (opdracht.klaar)
+        return schrijfUitvoer(opdracht);
+    if (!opdracht.rapportJournaal.isEmpty())
+        return Journaalopdracht::rapport(opdracht.rapportJournaal, opdracht.rapportPdf);
+    return Journaalopdracht::controleer(opdracht.controleer);
+}
+
 } // namespace
 
 int quintaroStart(int argc, char** argv) {
+    if (vraagt(argc, argv, "--controleer") || vraagt(argc, argv, "--rapport"))
+        return journaalOpdracht(argc, argv);
     // Help and version are given without contacting the window system, so that they work
     // without a display as well.
     if (vraagtHulpOfVersie(argc, argv)) {
@@ -78,7 +112,7 @@ int quintaroStart(int argc, char** argv) {
 
     QScreen* scherm = QGuiApplication::primaryScreen();
     const QSize schermPixels = scherm ? scherm->size() : QSize(1024, 768);
-    Hoofdvenster venster(opdracht.paden, schermPixels);
+    Hoofdvenster venster(opdracht.paden, schermPixels, opdracht.hervat);
     if (schaalGelezen && tijdSchaal > 0)
         venster.pauze().setTijdSchaal(tijdSchaal);
     QObject::connect(&venster, &Hoofdvenster::afgesloten, &app, &QCoreApplication::quit,

@@ -9,7 +9,11 @@
 #include "draw/bord.h"
 #include "draw/trekking.h"
 
+#include "common/eenheden.h"
+
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QWidget>
 
 Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellingenhouder& inst,
@@ -31,6 +35,19 @@ Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellinge
     connect(&trekking, &Trekking::nummerGetrokken, this, [this](qint32 nummer, int punten) {
         m_stem->nummerGelijst(nummer, static_cast<quint8>(m_inst.rolSoort()), punten);
     });
+
+    // The commitment in the top left corner, clear of the title and the rollers, large enough
+    // to be read from the hall.
+    m_toezegging = new QLabel(venster);
+    m_toezegging->setObjectName(QStringLiteral("Toezegging"));
+    m_toezegging->setFont(arial(15, true));
+    m_toezegging->setStyleSheet(QStringLiteral(
+        "QLabel { color: rgb(250, 250, 250); background: rgba(0, 0, 0, 110); padding: 4px 8px; "
+        "border-radius: 4px; }"));
+    m_toezegging->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_toezegging->move(8, 8);
+    m_toezegging->hide();
+    connect(&trekking, &Trekking::reeksBegonnen, this, &Zaal::toonToezegging);
 
     m_overzicht = new ToetsenOverzicht(venster);
     m_overzicht->setObjectName(QStringLiteral("ToetsenOverzicht"));
@@ -78,6 +95,32 @@ bool Zaal::stemAan() const {
     return m_stem->aan();
 }
 
+void Zaal::toonToezegging(const QString& toezegging, bool vastgelegd) {
+    QString tekst = tr("Toezegging %1").arg(toezegging);
+    if (!vastgelegd)
+        tekst += u'\n' + tr("(deze reeks wordt niet vastgelegd)");
+    m_toezegging->setText(tekst);
+    m_toezegging->setAccessibleName(tekst);
+    m_toezegging->adjustSize();
+    m_toezegging->setVisible(!toezegging.isEmpty());
+}
+
+void Zaal::vraagPubliekeInvoer() {
+    if (!m_trekking.kanPubliekeInvoer())
+        return;
+    bool ok = false;
+    const QString tekst =
+        QInputDialog::getText(m_bord->parentWidget(), tr("Publieke invoer"),
+                              tr("Tekst uit de zaal, meegenomen in elke trekking van deze reeks:"),
+                              QLineEdit::Normal, QString(), &ok);
+    if (ok && !tekst.trimmed().isEmpty() && m_trekking.zetPubliekeInvoer(tekst.trimmed())) {
+        // Shown with the commitment, so the hall sees what went in.
+        m_toezegging->setText(m_toezegging->text() + u'\n' +
+                              tr("Publieke invoer: %1").arg(tekst.trimmed()));
+        m_toezegging->adjustSize();
+    }
+}
+
 bool Zaal::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::KeyRelease) {
         const auto* toets = static_cast<QKeyEvent*>(e);
@@ -86,6 +129,8 @@ bool Zaal::eventFilter(QObject* o, QEvent* e) {
                 zetBordAan(!bordAan());
             else if (toets->key() == Qt::Key_V)
                 zetStemAan(!stemAan());
+            else if (toets->key() == Qt::Key_P)
+                vraagPubliekeInvoer();
         }
     }
     return QObject::eventFilter(o, e);

@@ -7,13 +7,16 @@
 class Algemeen;
 class Bord;
 class Instellingenhouder;
+class QLabel;
 class QWidget;
 class Spreker;
 class Stem;
 class ToetsenOverzicht;
 class Trekking;
 
-// What the program offers the hall beside the draw itself: the voice that reads every listed
+// What the program offers the hall beside the draw itself: the commitment of the current
+// series in the top left corner (with, quietly, whether the journal records it) and the
+// audience's public input for it (P, before its first draw), the voice that reads every listed
 // number out (V), the board of the evening below the result panel (B), and the overview of
 // the keys (H, Escape). Voice and board are off at start unless asked for, and not stored.
 // The keys are taken from the key releases that reach `toetsBron`, the widget with the focus;
@@ -35,6 +38,8 @@ public:
     bool stemAan() const;
     // The one who speaks (the speech engine unless a test gives another).
     void zetSpreker(Spreker* spreker);
+    // Asks for the audience's text (P): a small input; Escape leaves it empty.
+    void vraagPubliekeInvoer();
 
 Q_SIGNALS:
     void bordAanGewijzigd(bool aan);
@@ -44,11 +49,14 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    void toonToezegging(const QString& toezegging, bool vastgelegd);
+
     Trekking& m_trekking;
     Instellingenhouder& m_inst;
     Algemeen& m_algemeen;
     std::unique_ptr<Spreker> m_eigenSpreker;
     std::unique_ptr<Stem> m_stem;
     Bord* m_bord = nullptr;
+    QLabel* m_toezegging = nullptr;
     ToetsenOverzicht* m_overzicht = nullptr;
 };

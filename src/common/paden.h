@@ -16,6 +16,14 @@ struct Paden {
         return QDir(gegevensMap).filePath(QStringLiteral("Quintaro.ini"));
     }
     QString lijst() const { return QDir(gegevensMap).filePath(QStringLiteral("Lijstnummers.txt")); }
+    // The draw journal and the private file with the key of the series in progress, beside
+    // the drawn list.
+    QString journaal() const {
+        return QDir(gegevensMap).filePath(QStringLiteral("Trekkingsjournaal.jsonl"));
+    }
+    QString journaalSleutel() const {
+        return QDir(gegevensMap).filePath(QStringLiteral("Trekkingsjournaal.sleutel"));
+    }
     QString geluid(const char* naam) const {
         return programmaMap + QStringLiteral("/Sounds/") + QLatin1String(naam);
     }

@@ -3,15 +3,18 @@
 #include "common/instellingenhouder.h"
 #include "common/paden.h"
 #include "common/pauze.h"
+#include "draw/hervatting.h"
 #include "draw/panel.h"
 #include "draw/rollogica.h"
+#include "draw/trekkingsboek.h"
 
 #include <algorithm>
 
 Trekking::Trekking(Instellingenhouder& instellingen, Pauze& pauze, const Paden& paden,
                    QObject* parent)
     : QObject(parent), m_inst(instellingen), m_pauze(pauze), m_paden(paden),
-      m_nummerBeeld(nieuwNummerPaneel()) {
+      m_nummerBeeld(nieuwNummerPaneel()),
+      m_boek(std::make_unique<Trekkingsboek>(paden.journaal(), paden.journaalSleutel())) {
     setObjectName(QStringLiteral("Trekking"));
     for (std::size_t n = 0; n < 4; ++n) {
         m_timer[n].setParent(this);
@@ -26,7 +29,11 @@ Trekking::Trekking(Instellingenhouder& instellingen, Pauze& pauze, const Paden& 
 
     connect(&m_inst, &Instellingenhouder::rolSoortGekozen, this, &Trekking::rolSoortGekozen);
     connect(&m_inst, &Instellingenhouder::bereikGewijzigd, this, &Trekking::bereikGewijzigd);
-    connect(&m_inst, &Instellingenhouder::nieuweReeksGevraagd, this, &Trekking::maakLijstLeeg);
+    connect(&m_inst, &Instellingenhouder::nieuweReeksGevraagd, this, [this] {
+        // The new range is applied right after; the next series begins with it.
+        maakLijstLeeg(Journaalrecord::Reden::Bereik);
+        m_reeksOpenstaand = true;
+    });
 }
 
 Trekking::~Trekking() = default;
@@ -71,6 +78,8 @@ void Trekking::toonRol(int n) {
 }
 
 void Trekking::rolSoortGekozen(int soort) {
+    if (m_stil)
+        return;
     if (soort == 0) {
         MaakNummerSchoon();
     } else {
@@ -78,20 +87,94 @@ void Trekking::rolSoortGekozen(int soort) {
         m_totaalScore = 0;
     }
     geefRollersStrook();
-    maakLijstLeeg();
+    maakLijstLeeg(Journaalrecord::Reden::RolSoort);
     m_aantalTrekkingen = 0;
+    m_reeksOpenstaand = false;
+    nieuweReeks();
     Q_EMIT tellerGewijzigd(tellerTekst());
 }
 
 void Trekking::bereikGewijzigd(qint32 laagste, qint32 hoogste) {
+    if (m_stil)
+        return;
+    // A cleared list begins a new series with this range; a kept list keeps its series.
+    if (m_reeksOpenstaand) {
+        m_reeksOpenstaand = false;
+        nieuweReeks();
+    } else if (m_boek->heeftReeks()) {
+        m_boek->zetBereik(laagste, hoogste);
+    }
     // An applied range shows in the counter; an inverted one is refused and shows nothing.
     if (laagste <= hoogste)
         Q_EMIT tellerGewijzigd(tellerTekst());
 }
 
-void Trekking::maakLijstLeeg() {
+void Trekking::maakLijstLeeg(Journaalrecord::Reden reden) {
     m_lijst.maakLeeg();
+    if (m_boek->heeftReeks())
+        m_boek->lijstGewist(reden);
     Q_EMIT lijstGeleegd();
+}
+
+void Trekking::nieuweReeks() {
+    const Instellingen& inst = m_inst.record();
+    m_boek->begin(inst.LaagsteNummer, inst.HoogsteNummer, m_inst.rolSoort(), {}, m_aantalTrekkingen,
+                  m_totaalScore);
+    Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
+}
+
+void Trekking::beginReeks() {
+    nieuweReeks();
+}
+
+void Trekking::hervat(const Hervatting& h) {
+    if (h.soort == Hervatting::Soort::Niets) {
+        nieuweReeks();
+        return;
+    }
+    // The settings follow the journal; their announcements are not new series.
+    m_stil = true;
+    if (h.rolSoort != m_inst.rolSoort())
+        m_inst.kiesRolSoort(h.rolSoort);
+    m_inst.zetBereik(h.laagste, h.hoogste);
+    m_stil = false;
+    if (h.rolSoort != 0)
+        MaakFruitScherm();
+    geefRollersStrook();
+    m_lijst.maakLeeg();
+    for (qint32 nummer : h.lijst)
+        m_lijst.voegToe(nummer);
+    m_aantalTrekkingen = h.teller;
+    m_totaalScore = h.score;
+    if (h.soort == Hervatting::Soort::Doorgaan && h.reeks) {
+        m_boek->hervat(*h.reeks, h.reeksNummer, h.teller, h.score);
+        Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
+    } else {
+        m_boek->begin(h.laagste, h.hoogste, h.rolSoort, h.lijst, h.teller, h.score);
+        Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
+    }
+    Q_EMIT tellerGewijzigd(tellerTekst());
+}
+
+QString Trekking::toezegging() const {
+    return m_boek->toezeggingKort();
+}
+
+bool Trekking::wordtVastgelegd() const {
+    return m_boek->wordtBijgehouden();
+}
+
+bool Trekking::kanPubliekeInvoer() const {
+    return !m_bezig && m_boek->heeftReeks() && m_boek->reeks().index() == 0 &&
+           !m_boek->reeks().heeftPubliekeInvoer();
+}
+
+bool Trekking::zetPubliekeInvoer(const QString& tekst) {
+    return kanPubliekeInvoer() && m_boek->zetPubliekeInvoer(tekst);
+}
+
+void Trekking::sluitJournaal() {
+    m_boek->sluit();
 }
 
 void Trekking::bewaarLijst() {
@@ -134,20 +217,22 @@ void Trekking::StartRollers() {
         Q_EMIT tellerGewijzigd(tellerTekst());
     Q_EMIT trekkingBegonnen();
 
-    if (m_inst.rolSoort() != 0) {
-        m_getrokkenNummer = m_kiezer.kiesVrij(inst.LaagsteNummer, inst.HoogsteNummer);
-    } else {
-        auto nummer = m_kiezer.kiesNieuw(inst.LaagsteNummer, inst.HoogsteNummer, m_lijst);
-        if (!nummer) {
-            Q_EMIT uitgeput();
-            if (m_pauze.sluit())
-                return;
-            maakLijstLeeg();
-            nummer = m_kiezer.kiesNieuw(inst.LaagsteNummer, inst.HoogsteNummer, m_lijst);
-        }
-        m_getrokkenNummer = nummer.value_or(inst.LaagsteNummer);
-        MaakNummerSchoon();
+    if (!m_boek->heeftReeks())
+        nieuweReeks();
+    // Every number follows from the series' key; with digit rollers none comes twice until the
+    // range is exhausted, with picture rollers any number of the range may come again.
+    auto nummer = m_boek->volgende();
+    if (!nummer) {
+        Q_EMIT uitgeput();
+        if (m_pauze.sluit())
+            return;
+        maakLijstLeeg(Journaalrecord::Reden::Uitgeput);
+        nieuweReeks();
+        nummer = m_boek->volgende();
     }
+    m_getrokkenNummer = nummer.value_or(inst.LaagsteNummer);
+    if (m_inst.rolSoort() == 0)
+        MaakNummerSchoon();
 
     Q_EMIT geluidGevraagd(m_paden.geluid("start.wav"));
     m_nummerTekst = QString::number(m_getrokkenNummer);
@@ -202,6 +287,10 @@ void Trekking::StopRollers() {
         Q_EMIT nummerBeeldGewijzigd();
     }
     m_lijst.voegToe(m_getrokkenNummer);
+    // The draw's record is on the disk as its number is listed.
+    m_boek->legVast(m_aantalTrekkingen,
+                    m_inst.rolSoort() != 0 ? std::optional<qint32>(punten) : std::nullopt,
+                    m_totaalScore);
     m_bezig = false;
     Q_EMIT nummerGetrokken(m_getrokkenNummer, punten);
     Q_EMIT trekkingKlaar();

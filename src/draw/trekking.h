@@ -1,24 +1,28 @@
 #pragma once
 
 #include "common/getrokkenlijst.h"
-#include "draw/nummerkiezer.h"
+#include "draw/journaalrecord.h"
 #include "draw/rol.h"
 
 #include <QImage>
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 class Instellingenhouder;
 class Pauze;
+class Trekkingsboek;
+struct Hervatting;
 struct Paden;
 
 // The draw engine. It owns the four rollers' pictures and their timers, the result panel's
-// picture, the draw sequence (StartRollers, the ticks, StopRollers, PlaatsScore), the number
-// chooser, the drawn list and the counters. The views only show its pictures; everything the
-// window must do for it (sounds, the exhaustion message, the controls) it asks for by signal.
-// A draw is started by the start controls, which disable themselves first; trekkingKlaar()
-// tells them to come back.
+// picture, the draw sequence (StartRollers, the ticks, StopRollers, PlaatsScore), the series of
+// draws with their journal (every number derived from the series' key, so that it can be
+// checked afterwards), the drawn list and the counters. The views only show its pictures;
+// everything the window must do for it (sounds, the exhaustion message, the controls) it asks for
+// by signal. A draw is started by the start controls, which disable themselves first;
+// trekkingKlaar() tells them to come back.
 class Trekking : public QObject {
     Q_OBJECT
 public:
@@ -45,6 +49,21 @@ public:
     // From the start of StartRollers to the end of StopRollers.
     bool bezig() const { return m_bezig; }
 
+    // The first series of the run, with the range and roller kind as they stand after start-up.
+    void beginReeks();
+    // Goes on where a journal left off (--hervat): its series, list, counter and score, and its
+    // range and roller kind, which the settings take over.
+    void hervat(const Hervatting& hervatting);
+    // The current series' commitment as shown ("3f2a 91c0 77de 0b18"), and whether the journal
+    // records it.
+    QString toezegging() const;
+    bool wordtVastgelegd() const;
+    // The audience's text for this series; only before its first draw.
+    bool kanPubliekeInvoer() const;
+    bool zetPubliekeInvoer(const QString& tekst);
+    // The normal close: the series' key revealed, the end of the run journaled.
+    void sluitJournaal();
+
     // One whole draw; returns when it is over, or when the program closes during it.
     void StartRollers();
     // The result panel's two looks.
@@ -69,6 +88,8 @@ Q_SIGNALS:
     // operator has closed its message; the list is cleared afterwards.
     void uitgeput();
     void lijstGeleegd();
+    // A series began: its commitment, and whether the journal records it.
+    void reeksBegonnen(const QString& toezegging, bool vastgelegd);
 
 private:
     void StopRollers();
@@ -79,7 +100,8 @@ private:
     void toonRol(int n);
     void rolSoortGekozen(int soort);
     void bereikGewijzigd(qint32 laagste, qint32 hoogste);
-    void maakLijstLeeg();
+    void maakLijstLeeg(Journaalrecord::Reden reden);
+    void nieuweReeks();
     void bewaarLijst();
 
     Instellingenhouder& m_inst;
@@ -94,7 +116,9 @@ private:
     QTimer m_beeldTimer; // the spinning rollers reach the screen together, once per frame
 
     GetrokkenLijst m_lijst;
-    NummerKiezer m_kiezer;
+    std::unique_ptr<Trekkingsboek> m_boek;
+    bool m_reeksOpenstaand = false; // the list was cleared for a new range still to come
+    bool m_stil = false;            // taking over a journal: the settings' echoes are ours
     bool m_bezig = false;
     qint32 m_aantalTrekkingen = 0;
     qint32 m_totaalScore = 0;

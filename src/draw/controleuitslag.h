@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// What the check of a journal found, for the summary of --controleer and for the report.
+struct Controleuitslag {
+    Q_DECLARE_TR_FUNCTIONS(Controleuitslag)
+
+public:
+    enum class Oordeel {
+        Goed,                  // every series revealed and every number recomputed
+        NogNietControleerbaar, // nothing wrong, but a series' key is not revealed yet
+        Fout,                  // damaged, changed or no journal; see regel and reden
+    };
+
+    struct Trekking {
+        qint64 index = 0;
+        qint32 nummer = 0;
+        QByteArray tijd;
+        std::optional<qint32> punten; // picture mode
+        qint32 score = 0;
+        QByteArray vervallen; // the reason when the draw was declared void
+        bool vervalt = false;
+    };
+    struct Bereikwissel {
+        qint64 naTrekkingen = 0; // the draws made before the change
+        qint32 laagste = 0;
+        qint32 hoogste = 0;
+        QByteArray tijd;
+    };
+    // One series, as far as the journal was read.
+    struct Reeks {
+        qint64 nummer = 0;
+        QByteArray begonnen; // time of its start
+        qint32 laagste = 0;
+        qint32 hoogste = 0;
+        int rolSoort = 0;
+        QByteArray toezegging;
+        std::optional<QByteArray> invoer;
+        QByteArray sleutel; // hex, empty while not revealed
+        std::size_t overgenomen = 0;
+        std::vector<Bereikwissel> bereiken;
+        std::vector<Trekking> trekkingen;
+        QByteArray gewist;       // the reason the list was cleared, if it was
+        bool nagerekend = false; // key revealed and every number recomputed
+    };
+
+    Oordeel oordeel = Oordeel::Fout;
+    qint64 regel = 0; // the line at fault (0: the file as a whole)
+    QString reden;    // why, in the current language
+    qint64 regels = 0;
+    qint64 aantalReeksen = 0;
+    qint64 aantalTrekkingen = 0;
+    qint64 nagerekend = 0;           // draws recomputed from revealed keys
+    std::vector<qint64> nietOnthuld; // series whose key is not revealed
+    std::vector<Reeks> reeksen;      // only when asked for (the report)
+
+    // 0 when everything checks, 3 when it does as far as it can be checked yet, 1 otherwise.
+    int eindCode() const;
+    // A few lines for a person: series, draws, the verdict, and on a fault the line and why.
+    QString samenvatting() const;
+    QString oordeelTekst() const; // the verdict alone, one line
+};

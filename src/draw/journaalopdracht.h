@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// The journal's two commands that need no window: --controleer and --rapport. Each prints
+// to standard output (a problem to standard error) and returns the program's exit status.
+class Journaalopdracht {
+    Q_DECLARE_TR_FUNCTIONS(Journaalopdracht)
+
+public:
+    // Prints the check's summary. 0: everything verifies; 3: nothing wrong, but a series'
+    // key is not revealed yet; 1: damaged, changed, not a journal, or unreadable.
+    static int controleer(const QString& journaal);
+    // Writes the report; 0 when the PDF is written, 1 otherwise. Needs a QGuiApplication.
+    static int rapport(const QString& journaal, const QString& pdf);
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The private file that keeps the key of the series in progress (Trekkingsjournaal.sleutel),
+// so that a crash loses nothing: from the series' start until its key is revealed in the
+// journal. One line, "quintaro-sleutel 1 <series> <commitment> <key>", the last two in hex.
+// The file is written to a temporary file created with permissions 0600 (owner read and
+// write only) and renamed over the old one, so that it is never readable by others, not
+// even for a moment, and never half written.
+class Sleutelbestand {
+public:
+    explicit Sleutelbestand(QString pad) : m_pad(std::move(pad)) {}
+
+    struct Inhoud {
+        qint64 reeks = 0;
+        QByteArray sleutel; // raw, 32 bytes
+    };
+
+    // Keeps `sleutel` as the key of series `reeks`; false when it could not be written.
+    bool bewaar(qint64 reeks, const QByteArray& sleutel) const;
+    // The key kept, if the file holds a well-formed line whose key matches its commitment.
+    std::optional<Inhoud> lees() const;
+    // Removes the file; true when it is gone.
+    bool wis() const;
+
+    const QString& pad() const { return m_pad; }
+
+private:
+    QString m_pad;
+};

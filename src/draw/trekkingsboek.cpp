@@ -1,0 +1,148 @@
+#include "draw/trekkingsboek.h"
+
+namespace {
+
+Journaalrecord record(Journaalrecord::Soort soort, qint64 reeks = 0) {
+    Journaalrecord r;
+    r.soort = soort;
+    r.reeks = reeks;
+    return r;
+}
+
+} // namespace
+
+Trekkingsboek::Trekkingsboek(const QString& journaalPad, const QString& sleutelPad)
+    : m_journaal(journaalPad), m_sleutels(sleutelPad) {
+    Journaalrecord start = record(Journaalrecord::Soort::Start);
+    start.versie = QUINTARO_VERSION;
+    start.gescheurd = m_journaal.gescheurdeRegel();
+    start.vorigeHeel = m_journaal.vorigeHeel();
+    m_journaal.schrijf(start);
+    m_nummer = m_journaal.laatsteReeks();
+}
+
+QString Trekkingsboek::toezeggingKort() const {
+    return m_reeks ? m_reeks->toezeggingKort() : QString();
+}
+
+void Trekkingsboek::onthulAchtergelaten() {
+    const auto bewaard = m_sleutels.lees();
+    if (!bewaard || !m_journaal.werkt())
+        return;
+    // Only a key whose series the journal holds, unrevealed, with the same commitment.
+    if (!m_journaal.isOnthuld(bewaard->reeks) &&
+        m_journaal.toezegging(bewaard->reeks) ==
+            Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1()) {
+        Journaalrecord r = record(Journaalrecord::Soort::Sleutel, bewaard->reeks);
+        r.sleutel = bewaard->sleutel.toHex();
+        if (!m_journaal.schrijf(r))
+            return; // kept for the next start
+    }
+    m_sleutels.wis();
+}
+
+void Trekkingsboek::begin(qint32 laagste, qint32 hoogste, int rolSoort,
+                          std::vector<qint32> overgenomen, qint32 teller, qint32 score) {
+    if (m_reeks)
+        onthul();
+    onthulAchtergelaten();
+    m_reeks = Trekkingsreeks::nieuw(laagste, hoogste, rolSoort, std::move(overgenomen));
+    m_nummer = std::max(m_nummer, m_journaal.laatsteReeks()) + 1;
+    if (!m_journaal.werkt())
+        return;
+    // The key is safe on the disk before its commitment is published.
+    m_sleutels.bewaar(m_nummer, m_reeks->sleutel());
+    Journaalrecord r = record(Journaalrecord::Soort::Reeks, m_nummer);
+    r.laagste = laagste;
+    r.hoogste = hoogste;
+    r.rolSoort = m_reeks->rolSoort();
+    r.toezegging = m_reeks->toezegging().toLatin1();
+    r.versie = QUINTARO_VERSION;
+    r.overgenomen = m_reeks->getrokken();
+    r.teller = teller;
+    r.score = score;
+    m_journaal.schrijf(r);
+}
+
+void Trekkingsboek::hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, qint32 score) {
+    if (m_reeks)
+        onthul();
+    m_reeks = std::move(reeks);
+    m_nummer = nummer;
+    Journaalrecord r = record(Journaalrecord::Soort::Hervat, nummer);
+    r.index = static_cast<qint64>(m_reeks->index());
+    r.teller = teller;
+    r.score = score;
+    m_journaal.schrijf(r);
+}
+
+bool Trekkingsboek::zetPubliekeInvoer(const QString& tekst) {
+    if (!m_reeks || !m_reeks->zetPubliekeInvoer(tekst))
+        return false;
+    Journaalrecord r = record(Journaalrecord::Soort::Invoer, m_nummer);
+    r.tekst = m_reeks->publiekeInvoer();
+    m_journaal.schrijf(r);
+    return true;
+}
+
+std::optional<qint32> Trekkingsboek::volgende() const {
+    return m_reeks ? m_reeks->volgende() : std::nullopt;
+}
+
+qint32 Trekkingsboek::legVast(qint32 teller, std::optional<qint32> punten, qint32 score) {
+    Journaalrecord r = record(Journaalrecord::Soort::Trekking, m_nummer);
+    r.index = static_cast<qint64>(m_reeks->index());
+    r.nummer = m_reeks->legVast();
+    r.teller = teller;
+    r.punten = punten;
+    r.score = score;
+    m_journaal.schrijf(r);
+    return r.nummer;
+}
+
+void Trekkingsboek::zetBereik(qint32 laagste, qint32 hoogste) {
+    if (!m_reeks || (laagste == m_reeks->laagste() && hoogste == m_reeks->hoogste()))
+        return;
+    m_reeks->zetBereik(laagste, hoogste);
+    Journaalrecord r = record(Journaalrecord::Soort::Bereik, m_nummer);
+    r.laagste = laagste;
+    r.hoogste = hoogste;
+    m_journaal.schrijf(r);
+}
+
+void Trekkingsboek::lijstGewist(Journaalrecord::Reden reden) {
+    if (!m_reeks)
+        return;
+    Journaalrecord r = record(Journaalrecord::Soort::Gewist, m_nummer);
+    r.reden = reden;
+    m_journaal.schrijf(r);
+    onthul();
+}
+
+void Trekkingsboek::vervallen(std::uint64_t index, const QString& reden) {
+    if (!m_reeks || index >= m_reeks->index())
+        return;
+    Journaalrecord r = record(Journaalrecord::Soort::Vervallen, m_nummer);
+    r.index = static_cast<qint64>(index);
+    r.nummer = m_reeks->getrokken()[m_reeks->aantalOvergenomen() + index];
+    r.redenTekst = reden.toUtf8();
+    m_journaal.schrijf(r);
+}
+
+void Trekkingsboek::onthul() {
+    Journaalrecord r = record(Journaalrecord::Soort::Sleutel, m_nummer);
+    r.sleutel = m_reeks->sleutel().toHex();
+    // Only once the key is in the journal may it leave the key file.
+    if (m_journaal.schrijf(r))
+        m_sleutels.wis();
+    m_reeks.reset();
+}
+
+void Trekkingsboek::sluit() {
+    if (m_gesloten)
+        return;
+    m_gesloten = true;
+    if (m_reeks)
+        onthul();
+    m_journaal.schrijf(record(Journaalrecord::Soort::Einde));
+}

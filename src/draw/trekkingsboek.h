@@ -1,0 +1,78 @@
+#pragma once
+
+#include "draw/sleutelbestand.h"
+#include "draw/trekkingsjournaal.h"
+#include "draw/trekkingsreeks.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The draws of a run of the program with their journal and key file: what the window calls
+// to draw, list, clear and close, in the order that keeps the journal checkable.
+//
+//   start-up    Trekkingsboek boek(paden.journaal(), paden.journaalSleutel());
+//               then begin(...) for a new series, or hervat(...) after --hervat
+//   a draw      volgende() when the rollers start (std::nullopt: the range is exhausted:
+//               show the message, lijstGewist(Uitgeput), begin(...), volgende() again);
+//               legVast(...) when the number is listed
+//   settings    zetBereik() when only the lowest number changed; lijstGewist(Bereik or
+//               RolSoort) and begin(...) when the list is cleared
+//   close       sluit()
+//
+// The key is kept in the key file from the start of its series and revealed in the journal
+// when the series ends (lijstGewist, sluit, or the next start without --hervat), then
+// dropped from the key file.
+class Trekkingsboek {
+public:
+    // Opens the journal and writes the program start (naming a torn last line, if any).
+    Trekkingsboek(const QString& journaalPad, const QString& sleutelPad);
+    Trekkingsboek(const Trekkingsboek&) = delete;
+    Trekkingsboek& operator=(const Trekkingsboek&) = delete;
+
+    // A new series with a fresh key. First reveals a key that the key file still holds from
+    // a series that is not going on (the program was stopped without closing).
+    void begin(qint32 laagste, qint32 hoogste, int rolSoort, std::vector<qint32> overgenomen = {},
+               qint32 teller = 0, qint32 score = 0);
+    // Goes on with series `nummer` (Hervatting::reeks); its key stays in the key file.
+    void hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, qint32 score);
+
+    bool heeftReeks() const { return m_reeks.has_value(); }
+    const Trekkingsreeks& reeks() const { return *m_reeks; }
+    qint64 reeksNummer() const { return m_nummer; }
+    // The commitment as the window shows it: "3f2a 91c0 77de 0b18"; empty without a series.
+    QString toezeggingKort() const;
+
+    // The audience's text, before the first draw of the series; false when too late or too
+    // long (Trekkingsreeks::kMaxInvoerBytes).
+    bool zetPubliekeInvoer(const QString& tekst);
+    std::optional<qint32> volgende() const;
+    // Lists the next number: counts it in the series and journals the draw, on the disk
+    // before this returns. `teller` is the draw counter; in picture mode `punten` are the
+    // draw's points and `score` the score after it.
+    qint32 legVast(qint32 teller, std::optional<qint32> punten = std::nullopt, qint32 score = 0);
+    // The lowest number changed and the list was kept.
+    void zetBereik(qint32 laagste, qint32 hoogste);
+    // The list was cleared: the series ends and its key is revealed. begin() starts the next.
+    void lijstGewist(Journaalrecord::Reden reden);
+    // Declares draw `index` of this series void; its number stays drawn.
+    void vervallen(std::uint64_t index, const QString& reden);
+    // The normal close: the key revealed, the end of the run journaled. Once.
+    void sluit();
+
+    // False when the journal cannot be written: the window shows, quietly, that this series
+    // is not being recorded.
+    bool wordtBijgehouden() const { return m_journaal.werkt(); }
+    const Trekkingsjournaal& journaal() const { return m_journaal; }
+
+private:
+    void onthul();
+    void onthulAchtergelaten();
+
+    Trekkingsjournaal m_journaal;
+    Sleutelbestand m_sleutels;
+    std::optional<Trekkingsreeks> m_reeks;
+    qint64 m_nummer = 0;
+    bool m_gesloten = false;
+};

@@ -1,0 +1,162 @@
+#include "draw/trekkingsjournaal.h"
+
+#include "draw/journaallezer.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool schrijfAlles(int fd, const QByteArray& data) {
+    qsizetype gedaan = 0;
+    while (gedaan < data.size()) {
+        const ssize_t n =
+            ::write(fd, data.constData() + gedaan, static_cast<std::size_t>(data.size() - gedaan));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        gedaan += n;
+    }
+    return true;
+}
+
+// SHA-256 of `lengte` bytes of `bestand` from `begin`.
+QByteArray hashVan(QFile& bestand, qint64 begin, qint64 lengte) {
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    bestand.seek(begin);
+    for (qint64 over = lengte; over > 0;) {
+        const QByteArray stuk = bestand.read(std::min<qint64>(over, 1 << 20));
+        if (stuk.isEmpty())
+            break;
+        h.addData(stuk);
+        over -= stuk.size();
+    }
+    return h.result();
+}
+
+QString systeemFout() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+Trekkingsjournaal::Trekkingsjournaal(const QString& pad) : m_pad(pad) {
+    open();
+}
+
+Trekkingsjournaal::~Trekkingsjournaal() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void Trekkingsjournaal::stop(const QString& waarom) {
+    m_fout = waarom;
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+void Trekkingsjournaal::merk(const Journaalrecord& record) {
+    if (record.soort == Journaalrecord::Soort::Reeks) {
+        m_laatsteReeks = std::max(m_laatsteReeks, record.reeks);
+        m_toezeggingen.insert(record.reeks, record.toezegging);
+    } else if (record.soort == Journaalrecord::Soort::Sleutel) {
+        m_onthuld.insert(record.reeks);
+    }
+}
+
+void Trekkingsjournaal::open() {
+    m_fd =
+        ::open(QFile::encodeName(m_pad).constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (m_fd < 0) {
+        m_fout = systeemFout();
+        return;
+    }
+    struct stat info;
+    if (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        stop(QStringLiteral("not a regular file"));
+        return;
+    }
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        stop(QStringLiteral("in use by another program"));
+        return;
+    }
+    // One pass over the journal; only series starts and revealed keys are read closely.
+    QFile bestand(m_pad);
+    if (!bestand.open(QIODevice::ReadOnly)) {
+        stop(bestand.errorString());
+        return;
+    }
+    Journaallezer lezer(bestand, false, Journaallezer::kMaxRegel,
+                        std::numeric_limits<qint64>::max());
+    Journaallezer::Regel regel, laatste, voorlaatste;
+    while (lezer.volgende(regel) == Journaallezer::Stand::Regel) {
+        if (regel.tekst.startsWith("{\"soort\":\"reeks\",") ||
+            regel.tekst.startsWith("{\"soort\":\"sleutel\",")) {
+            if (const auto record = Journaalrecord::lees(regel.tekst))
+                merk(*record);
+        }
+        std::swap(voorlaatste, laatste);
+        std::swap(regel, laatste);
+    }
+    m_regels = laatste.nummer;
+    m_grootte = bestand.size();
+    // The hashes of the last two lines; a line longer than the reader holds is hashed again
+    // from the file.
+    const qint64 eindLaatste = m_grootte - (laatste.afgesloten ? 1 : 0);
+    const auto hashVanRegel = [&](const Journaallezer::Regel& r, qint64 einde) {
+        if (r.nummer == 0)
+            return QByteArray(32, '\0');
+        return r.teLang ? hashVan(bestand, einde - r.lengte, r.lengte)
+                        : Journaallezer::hash(r.tekst);
+    };
+    m_vorigeHash = hashVanRegel(laatste, eindLaatste);
+    if (m_regels > 0 && !laatste.afgesloten) {
+        m_gescheurd = laatste.nummer;
+        m_vorigeHeel = hashVanRegel(voorlaatste, eindLaatste - laatste.lengte - 1).toHex();
+        if (!schrijfAlles(m_fd, "\n") || ::fdatasync(m_fd) != 0) {
+            stop(systeemFout());
+            return;
+        }
+        ++m_grootte;
+    }
+}
+
+QByteArray Trekkingsjournaal::tijdNu() {
+    const QDateTime nu = QDateTime::currentDateTime();
+    return nu.toOffsetFromUtc(nu.offsetFromUtc()).toString(Qt::ISODateWithMs).toLatin1();
+}
+
+bool Trekkingsjournaal::schrijf(Journaalrecord record) {
+    if (m_fd < 0)
+        return false;
+    if (record.tijd.isEmpty())
+        record.tijd = tijdNu();
+    record.vorige = m_vorigeHash.toHex();
+    const QByteArray regel = record.regel();
+    if (regel.size() > Journaallezer::kMaxRegel ||
+        m_grootte + regel.size() + 1 > Journaallezer::kMaxBestand) {
+        stop(QStringLiteral("journal full"));
+        return false;
+    }
+    if (!schrijfAlles(m_fd, regel + '\n') || ::fdatasync(m_fd) != 0) {
+        stop(systeemFout());
+        return false;
+    }
+    m_vorigeHash = Journaallezer::hash(regel);
+    m_grootte += regel.size() + 1;
+    ++m_regels;
+    merk(record);
+    return true;
+}

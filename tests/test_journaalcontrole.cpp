@@ -1,0 +1,331 @@
+// The checker on honest and tampered journals, always side by side with the independent
+// checker tools/controleer.py: both must give the same verdict and name the same line. Then
+// the two commands of the program, --controleer and --rapport, as a user runs them.
+#include "draw/hervatting.h"
+#include "draw/journaalcontrole.h"
+#include "draw/trekkingsboek.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+QByteArray lees(const QString& pad) {
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schrijf(const QString& pad, const QByteArray& inhoud) {
+    QFile f(pad);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(inhoud), inhoud.size());
+}
+
+QByteArray hexHash(const QByteArray& regel) {
+    return QCryptographicHash::hash(regel, QCryptographicHash::Sha256).toHex();
+}
+
+QList<QByteArray> regelsVan(const QByteArray& inhoud) {
+    return inhoud.chopped(inhoud.endsWith('\n') ? 1 : 0).split('\n');
+}
+
+QByteArray samen(const QList<QByteArray>& regels) {
+    return regels.join('\n') + '\n';
+}
+
+// The chain made whole again from line `vanaf` (1-based) on, as a forger would.
+QList<QByteArray> herketen(QList<QByteArray> regels, int vanaf) {
+    for (int i = std::max(vanaf, 2) - 1; i < regels.size(); ++i) {
+        auto r = Journaalrecord::lees(regels[i]);
+        if (!r)
+            continue;
+        r->vorige = hexHash(regels[i - 1]);
+        if (r->gescheurd > 0)
+            r->vorigeHeel = i >= 2 ? hexHash(regels[i - 2]) : QByteArray(64, '0');
+        regels[i] = r->regel();
+    }
+    return regels;
+}
+
+// The verdict of both checkers: "goed", "nog-niet-controleerbaar" or "fout", and the line.
+struct Oordeel {
+    QString oordeel;
+    qint64 regel = 0;
+    bool operator==(const Oordeel& o) const { return oordeel == o.oordeel && regel == o.regel; }
+};
+
+char* toString(const Oordeel& o) {
+    return QTest::toString(QStringLiteral("%1 @ %2").arg(o.oordeel).arg(o.regel));
+}
+
+Oordeel cpp(const QString& pad) {
+    const Controleuitslag u = Journaalcontrole::controleer(pad);
+    static const char* namen[] = {"goed", "nog-niet-controleerbaar", "fout"};
+    return {QString::fromLatin1(namen[static_cast<int>(u.oordeel)]), u.regel};
+}
+
+Oordeel python(const QString& pad) {
+    QProcess p;
+    p.start(QStringLiteral(QUINTARO_PYTHON),
+            {QStringLiteral(QUINTARO_SOURCE_DIR "/tools/controleer.py"), QStringLiteral("--json"),
+             pad});
+    if (!p.waitForFinished(60000))
+        return {QStringLiteral("python hangs"), -1};
+    const QJsonObject o = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    const int verwacht = o.value(QStringLiteral("oordeel")).toString() == QStringLiteral("goed") ? 0
+                         : o.value(QStringLiteral("oordeel")).toString().startsWith(u'n')        ? 3
+                                                                                          : 1;
+    if (p.exitCode() != verwacht)
+        return {QStringLiteral("python exit %1").arg(p.exitCode()), -1};
+    return {o.value(QStringLiteral("oordeel")).toString(),
+            qint64(o.value(QStringLiteral("regel")).toDouble())};
+}
+
+// Both checkers on `inhoud`; fails unless they agree and find `verwacht`.
+void beide(const QByteArray& inhoud, const Oordeel& verwacht) {
+    QTemporaryDir dir;
+    const QString pad = dir.filePath(QStringLiteral("j.jsonl"));
+    schrijf(pad, inhoud);
+    QCOMPARE(cpp(pad), verwacht);
+    QCOMPARE(python(pad), verwacht);
+}
+
+const Oordeel kGoed{QStringLiteral("goed"), 0};
+Oordeel fout(qint64 regel) {
+    return {QStringLiteral("fout"), regel};
+}
+
+// An evening: exhaustion, public input, a range change, a void draw, picture rollers, a
+// crash in the middle of writing a line and a restart with --hervat.
+QByteArray avond(const QTemporaryDir& dir, bool sluit = true) {
+    const QString j = dir.filePath(QStringLiteral("avond.jsonl"));
+    const QString s = dir.filePath(QStringLiteral("avond.sleutel"));
+    qint32 teller = 0;
+    {
+        Trekkingsboek boek(j, s);
+        boek.begin(1, 6, 0);
+        boek.zetPubliekeInvoer(QStringLiteral("Tafel 3: \"negen\" ☺"));
+        for (int i = 0; i < 8; ++i) {
+            if (!boek.volgende()) {
+                boek.lijstGewist(Journaalrecord::Reden::Uitgeput);
+                boek.begin(1, 6, 0, {}, teller);
+            }
+            boek.legVast(++teller);
+        }
+        boek.zetBereik(-2, 6);
+        boek.legVast(++teller);
+        boek.vervallen(1, QStringLiteral("niet afgehaald"));
+        boek.lijstGewist(Journaalrecord::Reden::RolSoort);
+        boek.begin(1, 9999, 1);
+        boek.legVast(1, 5, 5);
+        boek.legVast(2, 0, 5);
+    }
+    QFile f(j);
+    f.open(QIODevice::Append);
+    f.write("{\"soort\":\"trekking\",\"ti");
+    f.close();
+    Hervatting h = Hervatting::lees(j, s);
+    Trekkingsboek boek(j, s);
+    boek.hervat(std::move(*h.reeks), h.reeksNummer, h.teller, h.score);
+    boek.legVast(3, 10, 15);
+    if (sluit)
+        boek.sluit();
+    return lees(j);
+}
+
+} // namespace
+
+class TestJournaalcontrole : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QByteArray m_avond;
+
+private Q_SLOTS:
+    void initTestCase() { m_avond = avond(m_dir); }
+
+    void eerlijkeAvond() {
+        beide(m_avond, kGoed);
+        QTemporaryDir dir;
+        beide(avond(dir, false), {QStringLiteral("nog-niet-controleerbaar"), 0});
+        const Controleuitslag u = Journaalcontrole::controleer(m_dir.filePath("avond.jsonl"), true);
+        QCOMPARE(u.aantalReeksen, qint64{3});
+        QCOMPARE(u.nagerekend, qint64{12});
+        QCOMPARE(u.reeksen[1].bereiken.size(), std::size_t{1});
+        QVERIFY(u.reeksen[1].trekkingen[1].vervalt);
+        QVERIFY(u.reeksen[0].invoer->contains("negen"));
+        QCOMPARE(u.reeksen[2].trekkingen[2].score, 15);
+    }
+
+    // Any character changed in a line that another line follows: both name that line.
+    void elkeRegelGewijzigd() {
+        const QList<QByteArray> regels = regelsVan(m_avond);
+        for (int i = 0; i + 1 < regels.size(); ++i) {
+            QList<QByteArray> tijd = regels, vorige = regels;
+            const qsizetype plek = tijd[i].indexOf(":0");
+            if (plek > 0 && Journaalrecord::lees(regels[i])) { // not the torn line
+                tijd[i][plek + 1] = '1';
+                beide(samen(tijd), fout(i + 1));
+            }
+            const qsizetype v = vorige[i].lastIndexOf("\"vorige\":\"") + 10;
+            if (v > 10) {
+                vorige[i][v] = vorige[i][v] == 'a' ? 'b' : 'a';
+                beide(samen(vorige), fout(i + 1));
+            }
+        }
+    }
+
+    // A changed number is found with its chain intact or made whole again; so is a line
+    // taken out or put in.
+    void nummersEnRegelsGewijzigd() {
+        const QList<QByteArray> regels = regelsVan(m_avond);
+        for (int i = 0; i < regels.size(); ++i) {
+            const auto r = Journaalrecord::lees(regels[i]);
+            if (!r || r->soort != Journaalrecord::Soort::Trekking)
+                continue;
+            QList<QByteArray> anders = regels;
+            Journaalrecord g = *r;
+            g.nummer = r->nummer == 1 ? 2 : 1;
+            anders[i] = g.regel();
+            beide(samen(anders), fout(i + 1));
+            g.nummer = r->nummer + 7000; // out of any range here but picture mode's
+            anders[i] = g.regel();
+            beide(samen(herketen(anders, i + 2)), fout(i + 1));
+        }
+        QList<QByteArray> weg = regels;
+        weg.removeAt(4);
+        beide(samen(weg), fout(4));
+        beide(samen(herketen(weg, 5)), fout(5)); // the index no longer follows
+        QList<QByteArray> erbij = regels;
+        erbij.insert(6, regels[5]);
+        beide(samen(erbij), fout(6)); // the line before the copy
+    }
+
+    void afgekaptOfGeenJournaal() {
+        const QList<QByteArray> regels = regelsVan(m_avond);
+        for (qsizetype lengte : {m_avond.size() / 3, m_avond.size() / 2, m_avond.size() - 5}) {
+            QByteArray kort = m_avond.left(lengte);
+            if (kort.endsWith('\n'))
+                kort.chop(1);
+            beide(kort, fout(kort.count('\n') + 1));
+        }
+        beide(samen(regels.mid(0, 12)), {QStringLiteral("nog-niet-controleerbaar"), 0});
+        beide({}, fout(0));
+        beide("hallo\n", fout(1));
+        beide(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), fout(1));
+        beide("[1,2,3]\n", fout(1));
+        beide("{\"soort\":\"start\"}\n", fout(1));
+        beide(regels[0] + '\n' + QByteArray(5 << 20, 'x') + '\n', fout(2));
+        QList<QByteArray> anderBegin = regels;
+        anderBegin[0].replace("\"versie\"", "\"versie\":\"2\",\"x\"");
+        beide(samen(anderBegin), fout(1));
+        // Only the line right before a start may be torn.
+        QList<QByteArray> gescheurd = regels;
+        gescheurd.insert(3, "{\"soort\":\"tre");
+        beide(samen(gescheurd), fout(4));
+
+        // A file beyond the size limit stops at the line that reaches past it.
+        QBuffer groot;
+        groot.setData(m_avond);
+        groot.open(QIODevice::ReadOnly);
+        const Controleuitslag u = Journaalcontrole::controleer(groot, false, 1 << 20, 1000);
+        QCOMPARE(u.oordeel, Controleuitslag::Oordeel::Fout);
+        QCOMPARE(u.regel, m_avond.left(1000).count('\n') + 1);
+    }
+
+    // Records in a place the rules do not allow, each with the chain made whole after the
+    // change: each must be found at its own line.
+    void regelsVanDeAvond() {
+        const QList<QByteArray> origineel = regelsVan(m_avond);
+        const auto geval = [&](int regel, const std::function<void(QList<QByteArray>&)>& wijzig) {
+            QList<QByteArray> regels = origineel;
+            wijzig(regels);
+            beide(samen(herketen(regels, regel)), fout(regel));
+        };
+        const auto vervang = [](QByteArray& regel, const char* wat, const char* door) {
+            QVERIFY2(regel.contains(wat), regel.constData());
+            regel.replace(wat, door);
+        };
+        const auto zet = [](QByteArray& regel, const std::function<void(Journaalrecord&)>& f) {
+            auto r = Journaalrecord::lees(regel);
+            QVERIFY(r);
+            f(*r);
+            regel = r->regel();
+        };
+        const qint32 vijfde = Journaalrecord::lees(origineel[4])->nummer;
+        geval(6, [&](auto& r) { zet(r[5], [&](auto& t) { t.nummer = vijfde; }); }); // twice
+        geval(2, [&](auto& r) { vervang(r[1], "\"reeks\":1,", "\"reeks\":2,"); });
+        geval(11, [&](auto& r) {
+            zet(r[10], [](auto& t) { t.sleutel[63] = t.sleutel[63] == '0' ? '1' : '0'; });
+        });
+        geval(9, [&](auto& r) { r.swapItemsAt(8, 9); }); // cleared with a number still free
+        geval(4, [&](auto& r) { r.insert(3, r[2]); });   // the public input twice
+        geval(13, [&](auto& r) { vervang(r[12], "\"reeks\":2,", "\"reeks\":1,"); });
+        geval(25, [&](auto& r) { vervang(r[24], "\"index\":2,", "\"index\":3,"); });
+        geval(23, [&](auto& r) { vervang(r[23], "\"gescheurd\":23", "\"gescheurd\":22"); });
+        geval(4, [&](auto& r) { vervang(r[3], "\"teller\":1,", "\"teller\":1.0,"); });
+        geval(4, [&](auto& r) { vervang(r[3], "\"teller\":1,", "\"teller\":1,\"teller\":1,"); });
+        geval(4, [&](auto& r) { vervang(r[3], "\"teller\":1,", "\"teller\":1,\"extra\":1,"); });
+        geval(3, [&](auto& r) { vervang(r[2], "Tafel", "\\ud800Tafel"); });
+        geval(29, [&](auto& r) { r.append(r[27]); }); // a second end
+    }
+
+    // The commands, as a user runs them: the summary and the exit status, and the report.
+    void opdrachten() {
+        const QString programma =
+            QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
+        const QString goed = m_dir.filePath(QStringLiteral("avond.jsonl"));
+        const QString kapot = m_dir.filePath(QStringLiteral("kapot.jsonl"));
+        QList<QByteArray> regels = regelsVan(m_avond);
+        regels[4].replace("\"teller\":2", "\"teller\":3");
+        schrijf(kapot, samen(regels));
+        const QString open = m_dir.filePath(QStringLiteral("open.jsonl"));
+        schrijf(open, samen(regelsVan(m_avond).mid(0, 12)));
+        const auto draai = [&](const QStringList& argumenten, QByteArray* uit = nullptr) {
+            QProcess p;
+            p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+            p.start(programma, argumenten);
+            p.waitForFinished(60000);
+            if (uit)
+                *uit = p.readAllStandardOutput();
+            return p.exitCode();
+        };
+        QByteArray uit;
+        QCOMPARE(draai({QStringLiteral("--controleer"), goed}, &uit), 0);
+        QVERIFY(uit.contains("Alles klopt"));
+        QCOMPARE(draai({QStringLiteral("--controleer"), kapot}, &uit), 1);
+        QVERIFY2(uit.contains("FOUT op regel 5"), uit.constData());
+        QCOMPARE(draai({QStringLiteral("--controleer"), open}, &uit), 3);
+        QVERIFY(uit.contains("reeks 2"));
+        QCOMPARE(draai({QStringLiteral("--lang"), QStringLiteral("en"),
+                        QStringLiteral("--controleer"), kapot},
+                       &uit),
+                 1);
+        QVERIFY2(uit.contains("ERROR in line 5"), uit.constData());
+        QCOMPARE(draai({QStringLiteral("--controleer"), m_dir.filePath(QStringLiteral("geen"))}),
+                 1);
+
+        const QString pdf = m_dir.filePath(QStringLiteral("avond.pdf"));
+        QCOMPARE(draai({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--rapport"),
+                        goed, pdf},
+                       &uit),
+                 0);
+        QVERIFY2(uit.contains("Report written"), uit.constData());
+        QVERIFY(lees(pdf).startsWith("%PDF") && lees(pdf).size() > 2000);
+        QCOMPARE(draai({QStringLiteral("--rapport"), goed}), 1); // no PDF named
+        QCOMPARE(
+            draai({QStringLiteral("--rapport"), goed, m_dir.filePath(QStringLiteral("x/y.pdf"))}),
+            1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJournaalcontrole)
+#include "test_journaalcontrole.moc"

@@ -1,0 +1,244 @@
+"""The lines, records and derivation of a Quintaro draw journal, as docs/verification.md
+describes them: the reading half of tools/controleer.py. Python standard library only."""
+
+import bisect
+import hashlib
+import hmac
+import json
+
+MAX_REGEL = 4 << 20  # bytes in a line, without its line feed
+MAX_BESTAND = 1 << 30  # bytes in the file
+DOMEIN = b"Quintaro-1"
+NUL_HASH = "0" * 64
+INT32 = (-(2**31), 2**31 - 1)
+INT64 = (-(2**63), 2**63 - 1)
+REDENEN = ("uitgeput", "bereik", "rolsoort")
+
+
+# Lines
+
+
+class Regel:
+    def __init__(self, nummer):
+        self.nummer = nummer
+        self.tekst = b""  # None when longer than MAX_REGEL
+        self.lengte = 0
+        self.afgesloten = True
+        self.hash = None
+
+
+def regels(bestand):
+    """Yields ("regel", Regel), then ("einde", None) or ("tegroot", line number)."""
+    buffer = b""
+    begin_buffer = 0  # file offset of buffer[0]
+    nummer = 0
+    einde = False
+    while True:
+        nummer += 1
+        regel = Regel(nummer)
+        begin = begin_buffer
+        h = hashlib.sha256()
+        while True:
+            lf = buffer.find(b"\n")
+            stuk = buffer if lf < 0 else buffer[:lf]
+            regel.lengte += len(stuk)
+            h.update(stuk)
+            if regel.tekst is not None:
+                if len(regel.tekst) + len(stuk) > MAX_REGEL:
+                    regel.tekst = None
+                else:
+                    regel.tekst += stuk
+            if lf >= 0:
+                buffer = buffer[lf + 1 :]
+                begin_buffer += lf + 1
+                break
+            begin_buffer += len(buffer)
+            buffer = b""
+            if begin + regel.lengte > MAX_BESTAND:
+                yield ("tegroot", nummer)
+                return
+            if not einde:
+                buffer = bestand.read(1 << 20)
+                einde = not buffer
+            if not buffer:
+                if regel.lengte == 0:
+                    yield ("einde", None)
+                    return
+                regel.afgesloten = False
+                break
+        regel.hash = h.digest()
+        if begin + regel.lengte + (1 if regel.afgesloten else 0) > MAX_BESTAND:
+            yield ("tegroot", nummer)
+            return
+        yield ("regel", regel)
+
+
+# Records
+
+
+def strikt_json(tekst):
+    """The JSON object on a line, or None: strict UTF-8, no duplicate keys, values only
+    integers (64 bits), strings or arrays of integers."""
+    try:
+        s = tekst.decode("utf-8")
+    except UnicodeDecodeError:
+        return None
+
+    def paren(lijst):
+        d = {}
+        for k, v in lijst:
+            if k in d:
+                raise ValueError("dubbele sleutel")
+            d[k] = v
+        return d
+
+    def weiger(_):
+        raise ValueError("geen geheel getal")
+
+    try:
+        obj = json.loads(s, object_pairs_hook=paren, parse_float=weiger, parse_constant=weiger)
+    except (ValueError, RecursionError):
+        return None
+    if type(obj) is not dict:
+        return None
+
+    def geheel(x):
+        return type(x) is int and INT64[0] <= x <= INT64[1]
+
+    def tekst_ok(x):
+        try:
+            x.encode("utf-8")
+            return True
+        except UnicodeEncodeError:
+            return False
+
+    for k, v in obj.items():
+        if not tekst_ok(k):
+            return None
+        if type(v) is str:
+            if not tekst_ok(v):
+                return None
+        elif type(v) is list:
+            if not all(geheel(x) for x in v):
+                return None
+        elif not geheel(v):
+            return None
+    return obj
+
+
+# The fields of each kind besides soort, tijd and vorige; a trailing "?" marks an optional one.
+VELDEN = {
+    "start": {"versie": "tekst", "formaat": "formaat", "gescheurd?": "positief", "vorigeHeel?": "hex"},
+    "reeks": {"reeks": "positief", "laagste": "int32", "hoogste": "int32", "rolsoort": "rolsoort",
+              "toezegging": "hex", "versie": "tekst", "overgenomen": "lijst32", "teller": "int32",
+              "score": "int32"},
+    "hervat": {"reeks": "positief", "index": "index", "teller": "int32", "score": "int32"},
+    "invoer": {"reeks": "positief", "tekst": "tekst"},
+    "trekking": {"reeks": "positief", "index": "index", "nummer": "int32", "teller": "int32",
+                 "punten?": "int32", "score?": "int32"},
+    "bereik": {"reeks": "positief", "laagste": "int32", "hoogste": "int32"},
+    "gewist": {"reeks": "positief", "reden": "reden"},
+    "sleutel": {"reeks": "positief", "sleutel": "hex"},
+    "vervallen": {"reeks": "positief", "index": "index", "nummer": "int32", "reden": "tekst"},
+    "einde": {},
+}
+
+
+def is_hex64(x):
+    return type(x) is str and len(x) == 64 and all(c in "0123456789abcdef" for c in x)
+
+
+GRENZEN = {"int32": INT32, "positief": (1, INT32[1]), "index": (0, INT32[1]), "formaat": (1, 1),
+           "rolsoort": (0, 1)}
+
+
+def waarde_ok(soort, x):
+    if soort == "tekst":
+        return type(x) is str
+    if soort == "hex":
+        return is_hex64(x)
+    if soort == "reden":
+        return x in REDENEN
+    if soort == "lijst32":
+        return type(x) is list and all(INT32[0] <= n <= INT32[1] for n in x)
+    laag, hoog = GRENZEN[soort]
+    return type(x) is int and laag <= x <= hoog
+
+
+def record(tekst):
+    """The record on a line as a dict, or raises ValueError with the reason."""
+    obj = strikt_json(tekst)
+    if obj is None:
+        raise ValueError("geen geldig JSON-object")
+    soort = obj.get("soort")
+    if type(soort) is not str:
+        raise ValueError("het veld soort ontbreekt of is geen tekst")
+    if soort not in VELDEN:
+        raise ValueError("onbekende soort %r" % soort)
+    velden = {"tijd": "tekst", "vorige": "hex"}
+    velden.update(VELDEN[soort])
+    for naam, type_ in velden.items():
+        optioneel = naam.endswith("?")
+        naam = naam.rstrip("?")
+        if naam not in obj:
+            if not optioneel:
+                raise ValueError("het veld %s ontbreekt" % naam)
+            continue
+        if not waarde_ok(type_, obj[naam]):
+            raise ValueError("het veld %s heeft een ongeldige waarde" % naam)
+    if soort == "trekking" and (("punten" in obj) != ("score" in obj)):
+        raise ValueError("punten en score horen samen")
+    if soort == "start" and (("gescheurd" in obj) != ("vorigeHeel" in obj)):
+        raise ValueError("gescheurd en vorigeHeel horen samen")
+    bekend = {"soort"} | {n.rstrip("?") for n in velden}
+    for naam in obj:
+        if naam not in bekend:
+            raise ValueError("onbekend veld %r" % naam)
+    return obj
+
+
+# The derivation
+
+
+def plaats(sleutel, invoer_hash, index, aantal):
+    """The uniform place k in [0, aantal) for draw `index`."""
+    grens = (2**64 // aantal) * aantal
+    blok = 0
+    while True:
+        bericht = DOMEIN + b"\x00" + invoer_hash + index.to_bytes(8, "big") + blok.to_bytes(4, "big")
+        uit = hmac.new(sleutel, bericht, hashlib.sha256).digest()
+        for w in range(4):
+            woord = int.from_bytes(uit[8 * w : 8 * w + 8], "big")
+            if woord < grens:
+                return woord % aantal
+        blok += 1
+
+
+class Getrokken:
+    """The numbers drawn in a digit-mode series: the k-th free number of a range."""
+
+    def __init__(self, nummers):
+        self.set = set(nummers)
+        self.gesorteerd = sorted(self.set)
+
+    def voeg_toe(self, n):
+        if n not in self.set:
+            self.set.add(n)
+            bisect.insort(self.gesorteerd, n)
+
+    def vrij(self, onder, boven):
+        binnen = bisect.bisect_right(self.gesorteerd, boven) - bisect.bisect_left(self.gesorteerd, onder)
+        return boven - onder + 1 - binnen
+
+    def vrij_op_plaats(self, onder, boven, k):
+        d = self.gesorteerd
+        basis = bisect.bisect_left(d, onder)
+        laag, hoog = 0, bisect.bisect_right(d, boven) - basis
+        # The smallest j whose drawn number has more than k free numbers before it.
+        while laag < hoog:
+            j = (laag + hoog) // 2
+            if d[basis + j] - onder - j > k:
+                hoog = j
+            else:
+                laag = j + 1
+        return onder + k + laag

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks into build-bench/ (or $BENCH_BUILD_DIR) and prints one table of every
-# figure: the chooser, the settings file, the drawn-list file and the draw journal (Google
-# Benchmark), and the running program's start-up, a real-time draw and a 100-draw session
+# figure: the settings file, the drawn-list file and the draw journal with the series' draws
+# (Google Benchmark), and the running program's start-up, a real-time draw and a 100-draw session
 # (bench_window). The window figures are taken on an X server (Xvfb, 1920x1080) when xvfb-run
 # is installed, else on Qt's offscreen platform; the table says which.
 #   scripts/bench.sh [--runs N]     N start-ups for the start-up median (default 7)
@@ -11,7 +11,7 @@ BUILD_DIR=${BENCH_BUILD_DIR:-build-bench}
 
 scripts/deps.sh
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_BUILD_BENCH=ON >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)" --target quintaro bench_chooser bench_settings bench_journaal \
+cmake --build "$BUILD_DIR" -j"$(nproc)" --target quintaro bench_settings bench_journaal \
     bench_window \
     >/dev/null
 BIN="$BUILD_DIR/bin"
@@ -20,7 +20,7 @@ ruw=$(mktemp)
 trap 'rm -f "$ruw"' EXIT
 
 # Google Benchmark, as CSV: name, iterations, real_time, cpu_time, time_unit, ...
-for b in bench_chooser bench_settings bench_journaal; do
+for b in bench_settings bench_journaal; do
     "$BIN/$b" --benchmark_format=csv --benchmark_min_time=0.3 2>/dev/null |
         awk -F, -v groep="${b#bench_}" '
             NR > 1 && $1 != "" {
@@ -31,9 +31,9 @@ done
 
 if command -v xvfb-run >/dev/null 2>&1; then
     xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb \
-        "$BIN/bench_window" "$@" >>"$ruw" 2>/dev/null
+        "$BIN/bench_window" --zaal "$@" >>"$ruw" 2>/dev/null
 else
-    QT_QPA_PLATFORM=offscreen "$BIN/bench_window" "$@" >>"$ruw" 2>/dev/null
+    QT_QPA_PLATFORM=offscreen "$BIN/bench_window" --zaal "$@" >>"$ruw" 2>/dev/null
 fi
 
 echo "Quintaro $(git rev-parse --short HEAD 2>/dev/null || echo '?'), $(nproc) cores," \

@@ -1,17 +1,14 @@
-// Fairness of the draw: every number of the range comes with the same chance, in picture
-// mode (kiesVrij) and in digit mode (kiesNieuw, from an empty list, from a part-drawn list,
-// and as whole draws of a range in every order), and two starts of the program at the same
-// moment draw differently.
+// Fairness of the draw (Trekkingsreeks): every number of the range comes with the same chance,
+// in picture mode (draws within one series) and in digit mode (the first draw of fresh series,
+// from an empty list and with numbers carried over, and whole series of a range in every
+// order), and series with fresh keys made at once draw differently.
 //
 // Each frequency test is Pearson's chi-square against the uniform distribution, compared
-// with the critical value at a significance of 0.0001: a fair chooser fails one such test
-// once in ten thousand seeds. The seeds are fixed, so the suite is deterministic; a biased
-// chooser (a modulo bias, a lost end of the range, weak low or high bits, an order that is
+// with the critical value at a significance of 0.0001: a fair draw fails one such test
+// once in ten thousand keys. The keys are fixed, so the suite is deterministic; a biased
+// derivation (a modulo bias, a lost end of the range, weak low or high bits, an order that is
 // not a uniform shuffle) lands far above these values with the sample sizes used.
-#include "common/getrokkenlijst.h"
-#include "draw/nummerkiezer.h"
 #include "draw/trekkingsreeks.h"
-
 #include <QCryptographicHash>
 #include <QSet>
 #include <QTest>
@@ -89,7 +86,8 @@ class TestFairness : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void smallRangesPictureMode_data() {
+    // Picture mode within one series, and the first digit draw of fresh series.
+    void seriesSmallRanges_data() {
         QTest::addColumn<qint32>("laagste");
         QTest::addColumn<qint32>("hoogste");
         QTest::addColumn<quint64>("zaad");
@@ -99,172 +97,6 @@ private Q_SLOTS:
         QTest::newRow("1..37") << 1 << 37 << quint64(14);
         QTest::newRow("-3..-1") << -3 << -1 << quint64(15);
     }
-    void smallRangesPictureMode() {
-        QFETCH(qint32, laagste);
-        QFETCH(qint32, hoogste);
-        QFETCH(quint64, zaad);
-        NummerKiezer kiezer(zaad);
-        const auto cellen = static_cast<std::size_t>(hoogste - laagste + 1);
-        std::vector<std::int64_t> geteld(cellen);
-        for (std::size_t i = 0; i < cellen * 2000; ++i) {
-            const qint32 n = kiezer.kiesVrij(laagste, hoogste);
-            QVERIFY(n >= laagste && n <= hoogste);
-            ++geteld[static_cast<std::size_t>(n - laagste)];
-        }
-        gelijkVerdeeld(geteld, "kiesVrij");
-    }
-
-    // The first draw of a session (an empty list) for the same ranges, in digit mode.
-    void smallRangesFirstDrawFromAnEmptyList_data() { smallRangesPictureMode_data(); }
-    void smallRangesFirstDrawFromAnEmptyList() {
-        QFETCH(qint32, laagste);
-        QFETCH(qint32, hoogste);
-        QFETCH(quint64, zaad);
-        NummerKiezer kiezer(zaad + 100);
-        const GetrokkenLijst leeg;
-        const auto cellen = static_cast<std::size_t>(hoogste - laagste + 1);
-        std::vector<std::int64_t> geteld(cellen);
-        for (std::size_t i = 0; i < cellen * 2000; ++i) {
-            const auto n = kiezer.kiesNieuw(laagste, hoogste, leeg);
-            QVERIFY(n && *n >= laagste && *n <= hoogste);
-            ++geteld[static_cast<std::size_t>(*n - laagste)];
-        }
-        gelijkVerdeeld(geteld, "kiesNieuw");
-    }
-
-    // 1..9999 in 100 buckets of 99 or 100 numbers, and by last digit.
-    void rangeOneToTenThousand() {
-        NummerKiezer vrij(21);
-        NummerKiezer nieuw(22);
-        const GetrokkenLijst leeg;
-        std::vector<std::int64_t> vakVrij(100), vakNieuw(100), cijferVrij(10), cijferNieuw(10);
-        std::vector<double> breedte(100), cijferBreedte(10);
-        for (int n = 1; n <= 9999; ++n) {
-            breedte[static_cast<std::size_t>((n - 1) * 100 / 9999)] += 1;
-            cijferBreedte[static_cast<std::size_t>(n % 10)] += 1;
-        }
-        for (int i = 0; i < 200000; ++i) {
-            const qint32 a = vrij.kiesVrij(1, 9999);
-            const qint32 b = *nieuw.kiesNieuw(1, 9999, leeg);
-            QVERIFY(a >= 1 && a <= 9999 && b >= 1 && b <= 9999);
-            ++vakVrij[static_cast<std::size_t>((a - 1) * 100 / 9999)];
-            ++vakNieuw[static_cast<std::size_t>((b - 1) * 100 / 9999)];
-            ++cijferVrij[static_cast<std::size_t>(a % 10)];
-            ++cijferNieuw[static_cast<std::size_t>(b % 10)];
-        }
-        gelijkVerdeeld(vakVrij, "kiesVrij, 100 buckets", breedte);
-        gelijkVerdeeld(vakNieuw, "kiesNieuw, 100 buckets", breedte);
-        gelijkVerdeeld(cijferVrij, "kiesVrij, last digit", cijferBreedte);
-        gelijkVerdeeld(cijferNieuw, "kiesNieuw, last digit", cijferBreedte);
-    }
-
-    // The whole signed 32-bit range: 64 buckets by the top six bits, and 64 by the bottom
-    // six, so that neither end of the value is short of randomness.
-    void wholeThirtyTwoBitRange() {
-        NummerKiezer vrij(31);
-        NummerKiezer nieuw(32);
-        const GetrokkenLijst leeg;
-        std::vector<std::int64_t> hoogVrij(64), laagVrij(64), hoogNieuw(64), laagNieuw(64);
-        bool onderHelft = false, bovenHelft = false;
-        for (int i = 0; i < 128000; ++i) {
-            const auto a = static_cast<std::uint32_t>(vrij.kiesVrij(kMin, kMax)) ^ 0x80000000u;
-            const auto nieuwNummer = nieuw.kiesNieuw(kMin, kMax, leeg);
-            QVERIFY(nieuwNummer);
-            const auto b = static_cast<std::uint32_t>(*nieuwNummer) ^ 0x80000000u;
-            ++hoogVrij[a >> 26];
-            ++laagVrij[a & 63u];
-            ++hoogNieuw[b >> 26];
-            ++laagNieuw[b & 63u];
-            onderHelft |= *nieuwNummer < 0;
-            bovenHelft |= *nieuwNummer > 0;
-        }
-        QVERIFY(onderHelft && bovenHelft);
-        gelijkVerdeeld(hoogVrij, "kiesVrij, top bits");
-        gelijkVerdeeld(laagVrij, "kiesVrij, bottom bits");
-        gelijkVerdeeld(hoogNieuw, "kiesNieuw, top bits");
-        gelijkVerdeeld(laagNieuw, "kiesNieuw, bottom bits");
-    }
-
-    // With 3 and 7 of 1..10 listed, the eight others come equally often and the listed
-    // ones never.
-    void partlyDrawnListLeavesTheRestEqual() {
-        NummerKiezer kiezer(41);
-        GetrokkenLijst lijst;
-        lijst.voegToe(3);
-        lijst.voegToe(7);
-        lijst.voegToe(250); // outside the range: does not count
-        std::vector<std::int64_t> geteld(8);
-        const std::vector<qint32> over = {1, 2, 4, 5, 6, 8, 9, 10};
-        for (int i = 0; i < 16000; ++i) {
-            const auto n = kiezer.kiesNieuw(1, 10, lijst);
-            QVERIFY(n);
-            const auto plek = std::find(over.begin(), over.end(), *n);
-            QVERIFY2(plek != over.end(), qPrintable(QString::number(*n)));
-            ++geteld[static_cast<std::size_t>(plek - over.begin())];
-        }
-        gelijkVerdeeld(geteld, "kiesNieuw with 3 and 7 listed");
-    }
-
-    // Whole draws of 1..5 until the range is exhausted: each of the 120 orders equally
-    // often, and the number left for the last draw uniform too.
-    void everyOrderOfARangeEquallyLikely() {
-        NummerKiezer kiezer(51);
-        GetrokkenLijst lijst;
-        std::map<std::vector<qint32>, std::int64_t> volgorden;
-        std::vector<std::int64_t> laatste(5);
-        for (int ronde = 0; ronde < 120 * 250; ++ronde) {
-            lijst.maakLeeg();
-            while (const auto n = kiezer.kiesNieuw(1, 5, lijst))
-                lijst.voegToe(*n);
-            QCOMPARE(lijst.aantal(), 5);
-            ++volgorden[lijst.nummers()];
-            ++laatste[static_cast<std::size_t>(lijst.nummer(4) - 1)];
-        }
-        QCOMPARE(volgorden.size(), std::size_t(120));
-        std::vector<std::int64_t> geteld;
-        for (const auto& [volgorde, aantal] : volgorden) {
-            QCOMPARE(QSet<qint32>(volgorde.begin(), volgorde.end()).size(), 5);
-            geteld.push_back(aantal);
-        }
-        gelijkVerdeeld(geteld, "orders of 1..5");
-        gelijkVerdeeld(laatste, "last number of 1..5");
-    }
-
-    // Two starts of the program at the same clock time: choosers made one right after the
-    // other, without a seed, draw different sequences.
-    void choosersMadeAtOnceDrawDifferently() {
-        std::vector<std::vector<qint32>> reeksen;
-        {
-            std::vector<NummerKiezer> kiezers(16);
-            for (auto& kiezer : kiezers) {
-                std::vector<qint32> reeks;
-                for (int i = 0; i < 8; ++i)
-                    reeks.push_back(kiezer.kiesVrij(1, 1000000000));
-                reeksen.push_back(reeks);
-            }
-        }
-        QSet<qint32> eersten;
-        for (std::size_t i = 0; i < reeksen.size(); ++i) {
-            eersten.insert(reeksen[i][0]);
-            for (std::size_t j = i + 1; j < reeksen.size(); ++j)
-                QVERIFY2(reeksen[i] != reeksen[j],
-                         qPrintable(QStringLiteral("choosers %1 and %2").arg(i).arg(j)));
-        }
-        QCOMPARE(eersten.size(), 16); // even the first draws differ
-        // The same holds for the first draw of a session in digit mode.
-        const GetrokkenLijst leeg;
-        NummerKiezer a, b;
-        std::vector<qint32> ra, rb;
-        for (int i = 0; i < 8; ++i) {
-            ra.push_back(*a.kiesNieuw(1, 1000000000, leeg));
-            rb.push_back(*b.kiesNieuw(1, 1000000000, leeg));
-        }
-        QVERIFY(ra != rb);
-    }
-
-    // The same checks for the committed series that draws from a key (Trekkingsreeks):
-    // picture mode within one series, digit mode as the first draw of fresh series.
-    void seriesSmallRanges_data() { smallRangesPictureMode_data(); }
     void seriesSmallRanges() {
         QFETCH(qint32, laagste);
         QFETCH(qint32, hoogste);
@@ -283,9 +115,12 @@ private Q_SLOTS:
         gelijkVerdeeld(nieuw, "series, first digit draw");
     }
 
+    // 1..9999 in 100 buckets of 99 or 100 numbers and by last digit; the whole signed 32-bit
+    // range in 64 buckets by the top six bits and 64 by the bottom six, so that neither end of
+    // the value is short of randomness.
     void seriesRangeOneToTenThousandAndWholeRange() {
         Trekkingsreeks plaatjes(sleutel(61, -1), 1, 9999, 1);
-        std::vector<std::int64_t> vak(100), vakNieuw(100), cijfer(10);
+        std::vector<std::int64_t> vak(100), vakNieuw(100), cijfer(10), cijferNieuw(10);
         std::vector<double> breedte(100), cijferBreedte(10);
         for (int n = 1; n <= 9999; ++n) {
             breedte[static_cast<std::size_t>((n - 1) * 100 / 9999)] += 1;
@@ -296,11 +131,15 @@ private Q_SLOTS:
             ++vak[static_cast<std::size_t>((a - 1) * 100 / 9999)];
             ++cijfer[static_cast<std::size_t>(a % 10)];
         }
-        for (int i = 0; i < 40000; ++i)
-            ++vakNieuw[static_cast<std::size_t>((eersteVan(62, i, 1, 9999) - 1) * 100 / 9999)];
+        for (int i = 0; i < 40000; ++i) {
+            const qint32 b = eersteVan(62, i, 1, 9999);
+            ++vakNieuw[static_cast<std::size_t>((b - 1) * 100 / 9999)];
+            ++cijferNieuw[static_cast<std::size_t>(b % 10)];
+        }
         gelijkVerdeeld(vak, "series, picture mode, 100 buckets", breedte);
         gelijkVerdeeld(cijfer, "series, picture mode, last digit", cijferBreedte);
         gelijkVerdeeld(vakNieuw, "series, first digit draw, 100 buckets", breedte);
+        gelijkVerdeeld(cijferNieuw, "series, first digit draw, last digit", cijferBreedte);
 
         Trekkingsreeks heel(sleutel(63, -1), kMin, kMax, 1);
         std::vector<std::int64_t> hoog(64), laag(64), hoogNieuw(64), laagNieuw(64);
@@ -319,7 +158,7 @@ private Q_SLOTS:
     }
 
     // Numbers carried over into the list are never drawn; the others equally often. Whole
-    // series of 1..5: every order equally likely.
+    // series of 1..5: every order equally likely, and so the number left for the last draw.
     void seriesCarriedOverAndEveryOrder() {
         std::vector<std::int64_t> geteld(8);
         const std::vector<qint32> over = {1, 2, 4, 5, 6, 8, 9, 10};
@@ -332,20 +171,25 @@ private Q_SLOTS:
         gelijkVerdeeld(geteld, "series with 3 and 7 carried over");
 
         std::map<std::vector<qint32>, std::int64_t> volgorden;
+        std::vector<std::int64_t> laatste(5);
         for (int ronde = 0; ronde < 120 * 250; ++ronde) {
             Trekkingsreeks reeks(sleutel(72, ronde), 1, 5, 0);
             while (reeks.volgende())
                 reeks.legVast();
             QCOMPARE(QSet<qint32>(reeks.getrokken().begin(), reeks.getrokken().end()).size(), 5);
             ++volgorden[reeks.getrokken()];
+            ++laatste[static_cast<std::size_t>(reeks.getrokken().back() - 1)];
         }
         QCOMPARE(volgorden.size(), std::size_t(120));
         std::vector<std::int64_t> aantallen;
         for (const auto& [volgorde, aantal] : volgorden)
             aantallen.push_back(aantal);
         gelijkVerdeeld(aantallen, "series, orders of 1..5");
+        gelijkVerdeeld(laatste, "series, last number of 1..5");
 
-        // Fresh keys from the operating system: series made at once draw differently.
+        // Two starts of the program at the same clock time: series made one right after the
+        // other with fresh keys from the operating system draw differently, from the first
+        // draw on.
         QSet<qint32> eersten;
         for (int i = 0; i < 16; ++i)
             eersten.insert(*Trekkingsreeks::nieuw(1, 1000000000, 0).volgende());

@@ -1,6 +1,7 @@
 // The series and its derivation: the hash against Qt's, the worked example of
-// docs/verification.md, exact rejection, the digit and picture rules with range changes and
-// carried-over numbers, and the order-statistics set against a plain model.
+// docs/verification.md, exact rejection, the digit and picture rules over small, inverted and
+// edge ranges and the whole 32-bit range, range changes, carried-over numbers, and the
+// order-statistics set against a plain model.
 #include "draw/trekkingsreeks.h"
 #include "draw/vrijenummers.h"
 
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 #include <limits>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -194,36 +196,103 @@ private Q_SLOTS:
         QVERIFY(g.zetPubliekeInvoer(QString(Trekkingsreeks::kMaxInvoerBytes, u'x')));
     }
 
-    void cijfersTotUitgeputEnAfbeeldingenHerhalen() {
-        Trekkingsreeks cijfers(sleutel(3), 5, 7, 0);
-        std::vector<qint32> alle = trekAlles(cijfers);
-        std::sort(alle.begin(), alle.end());
-        QCOMPARE(alle, (std::vector<qint32>{5, 6, 7}));
-        QVERIFY(!cijfers.volgende());
-        QCOMPARE(cijfers.aantalKandidaten(), std::uint64_t{0});
+    // Digit mode: every number of the range once, then exhausted, under several keys. Carried-
+    // over numbers of the range count as drawn, also when listed twice; those outside do not.
+    void cijfersTotUitgeput_data() {
+        QTest::addColumn<qint32>("laagste");
+        QTest::addColumn<qint32>("hoogste");
+        QTest::addColumn<QList<qint32>>("overgenomen");
+        QTest::newRow("1..10") << 1 << 10 << QList<qint32>{};
+        QTest::newRow("-37..263") << -37 << 263 << QList<qint32>{};
+        QTest::newRow("one number") << 42 << 42 << QList<qint32>{};
+        QTest::newRow("inverted 10..1") << 10 << 1 << QList<qint32>{};
+        QTest::newRow("top edge") << kMax - 2 << kMax << QList<qint32>{};
+        QTest::newRow("bottom edge") << kMin << kMin + 2 << QList<qint32>{};
+        QTest::newRow("carried over, outside and twice")
+            << 1 << 6 << QList<qint32>{0, 3, 99, -4, 3, 5, 7, 5, kMin, kMax};
+    }
+    void cijfersTotUitgeput() {
+        QFETCH(qint32, laagste);
+        QFETCH(qint32, hoogste);
+        QFETCH(QList<qint32>, overgenomen);
+        const qint32 onder = std::min(laagste, hoogste), boven = std::max(laagste, hoogste);
+        std::vector<qint32> verwacht;
+        for (qint64 n = onder; n <= boven; ++n)
+            if (!overgenomen.contains(static_cast<qint32>(n)))
+                verwacht.push_back(static_cast<qint32>(n));
+        for (int zaad = 0; zaad < 8; ++zaad) {
+            Trekkingsreeks reeks(sleutel(100 + zaad), laagste, hoogste, 0,
+                                 std::vector<qint32>(overgenomen.begin(), overgenomen.end()));
+            QCOMPARE(reeks.aantalKandidaten(), std::uint64_t(verwacht.size()));
+            std::vector<qint32> alle = trekAlles(reeks, static_cast<int>(verwacht.size()) + 1);
+            QCOMPARE(reeks.getrokken().size(), std::size_t(overgenomen.size()) + alle.size());
+            std::sort(alle.begin(), alle.end());
+            QCOMPARE(alle, verwacht);
+            QVERIFY(!reeks.volgende());
+            QVERIFY(!reeks.volgende()); // asking again changes nothing
+            QCOMPARE(reeks.aantalKandidaten(), std::uint64_t{0});
+            reeks.zetBereik(onder, boven); // the same numbers in the usual order
+            QVERIFY(!reeks.volgende());
+        }
+    }
 
-        Trekkingsreeks een(sleutel(3), 42, 42, 0);
-        QCOMPARE(een.legVast(), 42);
-        QVERIFY(!een.volgende());
-
-        Trekkingsreeks plaatjes(sleutel(4), 1, 3, 1);
+    // Picture mode: repeats, every draw within the bounds, both bounds come up.
+    void afbeeldingenHerhalen_data() {
+        QTest::addColumn<qint32>("laagste");
+        QTest::addColumn<qint32>("hoogste");
+        QTest::newRow("1..3") << 1 << 3;
+        QTest::newRow("100..105") << 100 << 105;
+        QTest::newRow("one number") << -3 << -3;
+        QTest::newRow("inverted 7..5") << 7 << 5;
+        QTest::newRow("top edge") << kMax - 1 << kMax;
+        QTest::newRow("bottom edge") << kMin << kMin + 1;
+    }
+    void afbeeldingenHerhalen() {
+        QFETCH(qint32, laagste);
+        QFETCH(qint32, hoogste);
+        const qint32 onder = std::min(laagste, hoogste), boven = std::max(laagste, hoogste);
+        const auto cellen = static_cast<std::uint64_t>(qint64(boven) - onder + 1);
+        Trekkingsreeks plaatjes(sleutel(4), laagste, hoogste, 1);
         std::set<qint32> gezien;
         bool herhaald = false;
-        qint32 vorige = 0;
-        for (int i = 0; i < 60; ++i) {
+        std::optional<qint32> vorige;
+        for (std::uint64_t i = 0; i < 30 * cellen; ++i) {
             const qint32 n = plaatjes.legVast();
-            QVERIFY(n >= 1 && n <= 3);
+            QVERIFY2(n >= onder && n <= boven, qPrintable(QString::number(n)));
             herhaald |= n == vorige;
             vorige = n;
             gezien.insert(n);
         }
         QVERIFY(herhaald);
-        QCOMPARE(gezien.size(), std::size_t{3});
-        QCOMPARE(plaatjes.getrokken().size(), std::size_t{60});
+        QCOMPARE(gezien.size(), std::size_t(cellen));
+        QCOMPARE(*gezien.begin(), onder);
+        QCOMPARE(*gezien.rbegin(), boven);
+        QCOMPARE(plaatjes.getrokken().size(), std::size_t(30 * cellen));
+        QCOMPARE(plaatjes.aantalKandidaten(), cellen);
+    }
+
+    // The whole signed 32-bit range: in digit mode the carried-over numbers (both ends and 0)
+    // never come and no number twice, both halves come up; in picture mode 2^32 candidates.
+    void volledig32BitsBereik() {
+        Trekkingsreeks cijfers(sleutel(8), kMin, kMax, 0, {kMin, kMax, 0});
+        QCOMPARE(cijfers.aantalKandidaten(), (std::uint64_t{1} << 32) - 3);
+        const std::vector<qint32> getrokken = trekAlles(cijfers, 400);
+        QCOMPARE(getrokken.size(), std::size_t{400});
+        int negatief = 0;
+        for (qint32 n : getrokken) {
+            QVERIFY(n != kMin && n != kMax && n != 0);
+            negatief += n < 0 ? 1 : 0;
+        }
+        QVERIFY2(negatief > 120 && negatief < 280, qPrintable(QString::number(negatief)));
+        QCOMPARE(cijfers.aantalKandidaten(), (std::uint64_t{1} << 32) - 403);
+
+        Trekkingsreeks heel(sleutel(7), kMax, kMin, 1);
+        QVERIFY(heel.volgende().has_value());
+        QCOMPARE(heel.aantalKandidaten(), std::uint64_t{1} << 32);
     }
 
     // Only the lowest number changed: numbers outside the new range stop counting, and count
-    // again when a later range holds them. An inverted range draws between the bounds.
+    // again when a later range holds them.
     void bereikBinnenDeReeks() {
         Trekkingsreeks reeks(sleutel(5), 1, 10, 0, {3, 250});
         const std::vector<qint32> eerst = trekAlles(reeks, 4);
@@ -246,14 +315,6 @@ private Q_SLOTS:
         QCOMPARE(lijst.front(), 3);
         std::sort(lijst.begin(), lijst.end());
         QCOMPARE(lijst, (std::vector<qint32>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 250}));
-
-        Trekkingsreeks omgekeerd(sleutel(6), 10, 5, 0);
-        std::vector<qint32> o = trekAlles(omgekeerd);
-        std::sort(o.begin(), o.end());
-        QCOMPARE(o, (std::vector<qint32>{5, 6, 7, 8, 9, 10}));
-        Trekkingsreeks heel(sleutel(7), kMax, kMin, 1);
-        QVERIFY(heel.volgende().has_value());
-        QCOMPARE(heel.aantalKandidaten(), std::uint64_t{1} << 32);
     }
 
     // The set in both its forms (window and tree) against a plain sorted set, through range

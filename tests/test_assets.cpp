@@ -79,6 +79,8 @@ private Q_SLOTS:
     void iconen_data();
     void iconen();
     void pijlenWijzenNaarElkaar();
+    void variantenVoorGroteSchermen_data();
+    void variantenVoorGroteSchermen();
     void geluiden_data();
     void geluiden();
     void achtergronden();
@@ -228,6 +230,54 @@ void TestAssets::pijlenWijzenNaarElkaar() {
     const double rechts = zwaartepunt(":/images/arrow_right.png");
     QVERIFY2(links > 36, qPrintable(QString::number(links)));
     QVERIFY2(rechts > 0 && rechts < 36, qPrintable(QString::number(rechts)));
+}
+
+void TestAssets::variantenVoorGroteSchermen_data() {
+    QTest::addColumn<QString>("naam");
+    for (const char* n :
+         {"strip_digits", "strip_fruits", "prizetable", "knop_help", "knop_software", "sound_on",
+          "sound_off", "knop_settings", "exit", "arrow_left", "arrow_right"})
+        QTest::newRow(n) << QString::fromLatin1(n);
+}
+
+void TestAssets::variantenVoorGroteSchermen() {
+    // Every picture of the window at 2 and 3 times its size: the same drawing (brought back
+    // to the base size it matches the base) drawn anew (it has detail that the base blown up
+    // has not).
+    QFETCH(QString, naam);
+    const QImage basis =
+        QImage(":/images/" + naam + ".png").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QVERIFY(!basis.isNull());
+    for (const int n : {2, 3}) {
+        const QString pad = QStringLiteral(":/images/%1@%2x.png").arg(naam).arg(n);
+        const QImage variant = QImage(pad).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVERIFY2(!variant.isNull(), qPrintable(pad));
+        QCOMPARE(variant.size(), basis.size() * n);
+        QCOMPARE(QImage(pad).devicePixelRatio(), double(n)); // from the name, as Qt reads it
+        const QImage terug =
+            variant.scaled(basis.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage opgeblazen = basis.scaled(variant.size());
+        double terugVerschil = 0, opgeblazenVerschil = 0;
+        for (int y = 0; y < variant.height(); ++y) {
+            for (int x = 0; x < variant.width(); ++x) {
+                const QRgb a = variant.pixel(x, y), b = opgeblazen.pixel(x, y);
+                opgeblazenVerschil += std::abs(qRed(a) - qRed(b)) + std::abs(qAlpha(a) - qAlpha(b));
+                if (x < basis.width() && y < basis.height()) {
+                    const QRgb c = terug.pixel(x, y), d = basis.pixel(x, y);
+                    terugVerschil += std::abs(qRed(c) - qRed(d)) + std::abs(qAlpha(c) - qAlpha(d));
+                }
+            }
+        }
+        terugVerschil /= basis.width() * basis.height();
+        opgeblazenVerschil /= variant.width() * variant.height();
+        const QString cijfers = QStringLiteral("%1@%2x: %3 %4")
+                                    .arg(naam)
+                                    .arg(n)
+                                    .arg(terugVerschil)
+                                    .arg(opgeblazenVerschil);
+        QVERIFY2(terugVerschil < 3, qPrintable(cijfers));
+        QVERIFY2(opgeblazenVerschil > 2 * terugVerschil, qPrintable(cijfers));
+    }
 }
 
 void TestAssets::geluiden_data() {

@@ -159,7 +159,8 @@ private Q_SLOTS:
         QVERIFY(!o.fout);
         QCOMPARE(o.eindCode, 0);
         QVERIFY(o.uitvoer.startsWith("Gebruik: quintaro [opties]\n"));
-        for (const char* optie : {"--help", "--version", "--lang", "--dir", "--screenshot"})
+        for (const char* optie :
+             {"--help", "--version", "--lang", "--dir", "--screenshot", "--schaal"})
             QVERIFY2(o.uitvoer.contains(QLatin1String(optie)), optie);
         // The directory read from, then the one written to, then the user's.
         const qsizetype lezen = o.uitvoer.indexOf(
@@ -207,6 +208,38 @@ private Q_SLOTS:
         o = leesOpdrachtregel({"quintaro", "-platform", "offscreen", "--help"}, "/proc", "/data");
         QVERIFY(o.klaar && !o.fout);
         QVERIFY(o.uitvoer.startsWith("Gebruik:"));
+    }
+
+    void scaleFactorOption() {
+        Opdracht o = leesOpdrachtregel({"quintaro"}, "/proc", "/data");
+        QVERIFY(!o.schaal);
+        o = leesOpdrachtregel({"quintaro", "--schaal", "1,5"}, "/proc", "/data");
+        QVERIFY(!o.klaar);
+        QCOMPARE(o.schaal, std::optional<double>(1.5));
+        o = leesOpdrachtregel({"quintaro", "--schaal=2"}, "/proc", "/data");
+        QCOMPARE(o.schaal, std::optional<double>(2.0));
+
+        // A factor out of range is a mistake of the command line, in the chosen language.
+        o = leesOpdrachtregel({"quintaro", "--schaal", "12"}, "/proc", "/data");
+        QVERIFY(o.klaar && o.fout);
+        QCOMPARE(o.eindCode, 1);
+        QCOMPARE(
+            o.uitvoer,
+            QStringLiteral("quintaro: --schaal vraagt een getal van 0,5 tot 8, niet \"12\"\n"));
+        o = leesOpdrachtregel({"quintaro", "--lang", "en", "--schaal", "groot"}, "/proc", "/data");
+        QVERIFY(o.klaar && o.fout);
+        QCOMPARE(
+            o.uitvoer,
+            QStringLiteral("quintaro: --schaal needs a number from 0.5 to 8, not \"groot\"\n"));
+        Taal::kies(QStringLiteral("nl"));
+        o = leesOpdrachtregel({"quintaro", "--schaal"}, "/proc", "/data");
+        QVERIFY(o.klaar && o.fout);
+
+        // The help names the limits of the automatic choice.
+        o = leesOpdrachtregel({"quintaro", "--help"}, "/proc", "/data");
+        QVERIFY(o.uitvoer.simplified().contains(QLatin1String("(0,5 tot 8)")));
+        QVERIFY(o.uitvoer.simplified().contains(QLatin1String("tot 1200 pixels hoog")));
+        QVERIFY(o.uitvoer.simplified().contains(QLatin1String("gedeeld door 1080")));
     }
 
     void unknownLanguageIsRefusedAndChangesNothing() {

@@ -18,6 +18,7 @@ class PlaatjesKnop;
 class QLabel;
 class LijstVak;
 class RolVak;
+class SchaalVolger;
 class StartBediening;
 class Trekking;
 class Werkbalk;
@@ -81,6 +82,7 @@ private:
 
     Algemeen* m_algemeen = nullptr;
     Trekking* m_trekking = nullptr;
+    SchaalVolger* m_schaal = nullptr;
     StartBediening* m_start = nullptr;
     Werkbalk* m_werkbalk = nullptr;
     QLabel* m_logo1 = nullptr;

@@ -1,10 +1,12 @@
 #include "app/opdracht.h"
 
 #include "app/taal.h"
+#include "common/schaal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 
 namespace {
 
@@ -47,6 +49,11 @@ QString map(const QString& pad) {
     return QStringLiteral("    ") + QDir::toNativeSeparators(pad) + u'\n';
 }
 
+// A number as the chosen language writes it ("0,5" in Dutch).
+QString getal(double waarde) {
+    return QLocale(Taal::huidige()).toString(waarde);
+}
+
 } // namespace
 
 // The command line's texts, in a translation context of their own.
@@ -75,6 +82,15 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += optie(tr("--screenshot <bestand>"),
                    tr("Start, bewaart een PNG-afbeelding van het hele venster in <bestand> en "
                       "sluit weer."));
+    tekst += optie(tr("--schaal <factor>"),
+                   tr("Tekent het venster op elk scherm <factor> keer zo groot (%1 tot %2), voor "
+                      "een scherm dat zijn maat verkeerd doorgeeft. Zonder deze optie kiest het "
+                      "programma de factor zelf: 1 op schermen tot %3 pixels hoog, daarboven de "
+                      "hoogte gedeeld door %4 (2 op een 4K-scherm); vergroot het bureaublad al, "
+                      "dan blijft het daarbij.")
+                       .arg(getal(kKleinsteSchaal), getal(kGrootsteSchaal))
+                       .arg(kSchaalGrens)
+                       .arg(kOntwerpHoogte));
     tekst += u'\n' + tr("Bestanden:") + u'\n';
     tekst += alinea(tr("Geluiden, achtergronden en handleiding worden gelezen uit:"));
     tekst += map(QDir(paden.programmaMap).filePath(QStringLiteral("Sounds")));
@@ -102,7 +118,10 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     const QCommandLineOption dirOptie(QStringLiteral("dir"), QString(), QStringLiteral("map"));
     const QCommandLineOption schermafdrukOptie(QStringLiteral("screenshot"), QString(),
                                                QStringLiteral("bestand"));
-    parser.addOptions({hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie});
+    const QCommandLineOption schaalOptie(QStringLiteral("schaal"), QString(),
+                                         QStringLiteral("factor"));
+    parser.addOptions(
+        {hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie, schaalOptie});
     const bool gelezen = parser.parse(argumenten);
 
     Opdracht opdracht;
@@ -137,6 +156,15 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     }
     if (parser.isSet(dirOptie) && dir.isEmpty())
         return stop(1, tr("quintaro: --dir vraagt een map") + u'\n');
+    if (parser.isSet(schaalOptie)) {
+        opdracht.schaal = leesSchaal(parser.value(schaalOptie));
+        if (!opdracht.schaal) {
+            return stop(1, tr("quintaro: --schaal vraagt een getal van %1 tot %2, niet \"%3\"")
+                                   .arg(getal(kKleinsteSchaal), getal(kGrootsteSchaal),
+                                        parser.value(schaalOptie)) +
+                               u'\n');
+        }
+    }
     return opdracht;
 }
 

@@ -4,11 +4,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What the command line asks for.
 struct Opdracht {
     Paden paden;          // where the files are read and written
     QString schermafdruk; // --screenshot: the PNG file to save the window to; empty if not given
+    std::optional<double> schaal; // --schaal: the window's scale factor on every screen
     // The program ends before its window opens: help, version or a mistake on the command
     // line. `uitvoer` is then printed, to standard error when `fout`, and `eindCode` returned.
     bool klaar = false;

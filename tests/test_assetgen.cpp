@@ -377,16 +377,10 @@ void TestAssetgen::plaatjesEnIconenVanDeTekeningen() {
         QCOMPARE(img.size(), QSize(p.maat, p.maat));
         QVERIFY(lijktOp(img.pixel(p.maat / 2, p.maat / 2), Qt::gray));
         QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
-        // The window's pictures at 2 and 3 times the size as well, the window icons not.
-        for (int n = 2; n <= kGrootsteVariant; ++n) {
-            const QImage variant(uit.filePath("images/" + variantNaam(p.bestand, n)));
-            QCOMPARE(variant.isNull(), !p.inVenster);
-            if (p.inVenster)
-                QCOMPARE(variant.size(), QSize(p.maat * n, p.maat * n));
-        }
+        // At 3 times the size as well, but for the window icons.
+        QCOMPARE(QImage(uit.filePath("images/" + variantNaam(p.bestand, 3))).width(),
+                 p.inVenster ? 3 * p.maat : 0);
     }
-    QCOMPARE(QImage(uit.filePath("images/strip_fruits@3x.png")).size(), QSize(450, 7269));
-    QCOMPARE(QImage(uit.filePath("images/prizetable@2x.png")).size(), QSize(1072, 360));
     QCOMPARE(QImage(uit.filePath("doc/fruit_4.png")).pixel(48, 46) | 0xff000000, kleurVan(4).rgb());
 
     // The icon theme's sizes, named after the drawing.

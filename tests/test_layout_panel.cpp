@@ -1,5 +1,4 @@
 #include "app/indeling.h"
-#include "common/achtergrond.h"
 #include "common/knoppaneel.h"
 #include "draw/panel.h"
 #include "draw/rol.h"
@@ -124,21 +123,6 @@ private Q_SLOTS:
             for (int x = 0; x < groot.width(); ++x)
                 blokken = blokken && groot.pixel(x, y) == b.pixel(x / 2, y / 2);
         QVERIFY(blokken);
-    }
-
-    void backgroundStretchedAtTheScreensResolution() {
-        QImage beeld(64, 32, QImage::Format_RGB32);
-        beeld.fill(QColor(10, 200, 30));
-        beeld.setPixel(63, 31, qRgb(255, 0, 0));
-        const QPixmap een = uitgerekt(beeld, QSize(1024, 768), 1);
-        QCOMPARE(een.size(), QSize(1024, 768));
-        const QPixmap twee = uitgerekt(beeld, QSize(1920, 1080), 2);
-        QCOMPARE(twee.size(), QSize(3840, 2160));
-        QCOMPARE(twee.devicePixelRatio(), 2.0);
-        QCOMPARE(twee.deviceIndependentSize(), QSizeF(1920, 1080));
-        const QImage b = twee.toImage();
-        QCOMPARE(QColor(b.pixel(10, 10)), QColor(10, 200, 30));
-        QVERIFY(qRed(b.pixel(3839, 2159)) > 200);
     }
 };
 

@@ -1,7 +1,6 @@
 // The window on screens of several sizes, as a hall has them: a 1920 x 1080 screen, a
-// 3840 x 2160 projector and a 3840 x 2160 screen whose desktop already scales by 2. Each
-// gets its factor, the window on the projector is the 1920 x 1080 window at twice the pixels,
-// and moved between them it follows, showing the same draw.
+// 3840 x 2160 projector and a 3840 x 2160 screen whose desktop already scales by 2. Each gets
+// its factor; the window, moved between them, follows, showing the same draw.
 #include "app/schermschaal.h"
 #include "common/plaatjesknop.h"
 #include "common/schaal.h"
@@ -24,10 +23,6 @@ QScreen* scherm(const char* naam) {
     return nullptr;
 }
 
-QImage strook2() {
-    return laadOpSchaal(QStringLiteral(":/images/strip_digits.png"), 2);
-}
-
 // A window on `op`, shown and exposed.
 void toon(Venster& o, QScreen* op) {
     o.w->setScreen(op);
@@ -39,9 +34,9 @@ void toon(Venster& o, QScreen* op) {
 // Whether roller n shows, at ratio 2, the cell of digit `cijfer` of the sharp strip.
 bool rolToont(const Venster& o, int n, int cijfer) {
     const QImage rol = o.trekking().rolBeeld(n);
-    const int stop = stopPositie(cijfer, 0);
+    const QImage strook = laadOpSchaal(QStringLiteral(":/images/strip_digits.png"), 2);
     return rol.devicePixelRatio() == 2 &&
-           rol.copy(0, 0, 300, 404) == strook2().copy(0, 2 * stop, 300, 404);
+           rol.copy(0, 0, 300, 404) == strook.copy(0, 2 * stopPositie(cijfer, 0), 300, 404);
 }
 
 } // namespace
@@ -55,62 +50,23 @@ private Q_SLOTS:
     }
 
     void elkSchermZijnFactor() {
-        QCOMPARE(scherm("Zaal")->devicePixelRatio(), 1.0);
-        QCOMPARE(scherm("Zaal")->size(), QSize(1920, 1080));
-        // The projector: the 1920 x 1080 layout at twice the pixels.
-        QCOMPARE(scherm("Beamer")->devicePixelRatio(), 2.0);
-        QCOMPARE(scherm("Beamer")->size(), QSize(1920, 1080));
-        // The desktop's own 2 is not doubled.
-        QCOMPARE(scherm("Bureau")->devicePixelRatio(), 2.0);
-        QCOMPARE(scherm("Bureau")->size(), QSize(1920, 1080));
-
-        // --schaal forces its factor on every screen, over the desktop's as well; taken back,
-        // each screen has its own again.
+        // The projector is the 1920 x 1080 screen at twice the pixels; the desktop's own 2 is
+        // not doubled. --schaal forces its factor on every screen, over the desktop's as well;
+        // taken back, each screen has its own again.
+        const auto ratios = [] {
+            QList<double> r;
+            for (const char* naam : {"Zaal", "Beamer", "Bureau"})
+                r << (scherm(naam)->size() == QSize(1920, 1080) ? scherm(naam)->devicePixelRatio()
+                                                                : -1);
+            return r;
+        };
+        QCOMPARE(ratios(), QList<double>({1, 2, 2}));
         SchermSchaal geforceerd(1.5);
         for (const char* naam : {"Zaal", "Beamer", "Bureau"})
             QCOMPARE(scherm(naam)->devicePixelRatio(), 1.5);
-        QCOMPARE(scherm("Zaal")->size(), QSize(1280, 720));
         for (QScreen* s : QGuiApplication::screens())
             m_schaal->pasToe(s);
-        QCOMPARE(scherm("Zaal")->devicePixelRatio(), 1.0);
-        QCOMPARE(scherm("Beamer")->devicePixelRatio(), 2.0);
-        QCOMPARE(scherm("Bureau")->devicePixelRatio(), 2.0);
-    }
-
-    void vensterOpDeBeamer() {
-        Venster o({}, scherm("Beamer")->size());
-        toon(o, scherm("Beamer"));
-        QCOMPARE(o.w->devicePixelRatioF(), 2.0);
-        // Laid out as on a 1920 x 1080 screen.
-        QCOMPARE(o.kind("Pic1")->geometry(), QRect(620, 220, 150, 207));
-        QCOMPARE(o.kind("NummerPic")->geometry(), QRect(692, 460, 536, 180));
-
-        const QImage beeld = o.w->grab().toImage();
-        QCOMPARE(beeld.size(), QSize(3840, 2160));
-        // The rollers at twice their place and size, showing the sharp strip pixel for pixel.
-        const QImage strook = strook2();
-        for (const QPoint p : {QPoint(4, 4), QPoint(150, 200), QPoint(299, 413)})
-            QCOMPARE(beeld.pixel(1240 + p.x(), 440 + p.y()), strook.pixel(p));
-        // Their frames: 3 black, then 3 white pixels wide at 1920 x 1080, twice that here.
-        QCOMPARE(QColor(beeld.pixel(1240 - 1, 600)), QColor(Qt::black));
-        QCOMPARE(QColor(beeld.pixel(1240 - 6, 600)), QColor(Qt::black));
-        QCOMPARE(QColor(beeld.pixel(1240 - 7, 600)), QColor(Qt::white));
-        QCOMPARE(QColor(beeld.pixel(1240 - 12, 600)), QColor(Qt::white));
-        QCOMPARE(QColor(beeld.pixel(1240 + 300 + 5, 600)), QColor(Qt::black));
-        // The result panel: its frame, its white line and a dot of two by two.
-        QCOMPARE(QColor(beeld.pixel(1384, 920)), QColor(Qt::black));
-        QCOMPARE(QColor(beeld.pixel(1384 + 19, 1000)), QColor(Qt::black));
-        QCOMPARE(QColor(beeld.pixel(1384 + 6, 1000)), QColor(250, 250, 250));
-        QCOMPARE(QColor(beeld.pixel(1384 + 1071, 920 + 359)), QColor(Qt::black));
-        QCOMPARE(QColor(beeld.pixel(1384 + 31, 920 + 31)), QColor(150, 150, 150));
-        QCOMPARE(QColor(beeld.pixel(1384 + 32, 920 + 30)), QColor(80, 80, 80));
-        // The bottom bar: its dots two pixels square.
-        QCOMPARE(QColor(beeld.pixel(601, 2021)), QColor(20, 20, 50));
-        QCOMPARE(QColor(beeld.pixel(602, 2020)), QColor(80, 80, 100));
-        // The buttons drew their sharp pictures.
-        const QPixmap pijl = o.kind<PlaatjesKnop>("ArrowLeft")->plaatje();
-        QCOMPARE(pijl.size(), QSize(144, 144));
-        QCOMPARE(pijl.devicePixelRatio(), 2.0);
+        QCOMPARE(ratios(), QList<double>({1, 2, 2}));
     }
 
     void dialoogOpHetSchermVanHetVenster() {
@@ -158,8 +114,7 @@ private Q_SLOTS:
             for (int x = 0; x < paneel.width(); ++x)
                 verschil += qAbs(qGray(terug.pixel(x, y)) - qGray(paneel.pixel(x, y)));
         QVERIFY2(verschil < paneel.width() * paneel.height() * 4, qPrintable(nummer));
-        const QImage beeld = o.w->grab().toImage();
-        QCOMPARE(beeld.size(), QSize(3840, 2160));
+        QCOMPARE(o.w->grab().size(), QSize(3840, 2160));
         QCOMPARE(o.kind<PlaatjesKnop>("Knop2")->plaatje().devicePixelRatio(), 2.0);
 
         // And back: exactly the pictures it had.

@@ -377,6 +377,9 @@ void TestAssetgen::plaatjesEnIconenVanDeTekeningen() {
         QCOMPARE(img.size(), QSize(p.maat, p.maat));
         QVERIFY(lijktOp(img.pixel(p.maat / 2, p.maat / 2), Qt::gray));
         QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
+        // At 3 times the size as well, but for the window icons.
+        QCOMPARE(QImage(uit.filePath("images/" + variantNaam(p.bestand, 3))).width(),
+                 p.inVenster ? 3 * p.maat : 0);
     }
     QCOMPARE(QImage(uit.filePath("doc/fruit_4.png")).pixel(48, 46) | 0xff000000, kleurVan(4).rgb());
 

@@ -79,6 +79,8 @@ private Q_SLOTS:
     void iconen_data();
     void iconen();
     void pijlenWijzenNaarElkaar();
+    void variantenVoorGroteSchermen_data();
+    void variantenVoorGroteSchermen();
     void geluiden_data();
     void geluiden();
     void achtergronden();
@@ -228,6 +230,38 @@ void TestAssets::pijlenWijzenNaarElkaar() {
     const double rechts = zwaartepunt(":/images/arrow_right.png");
     QVERIFY2(links > 36, qPrintable(QString::number(links)));
     QVERIFY2(rechts > 0 && rechts < 36, qPrintable(QString::number(rechts)));
+}
+
+void TestAssets::variantenVoorGroteSchermen_data() {
+    QTest::addColumn<QString>("naam");
+    for (const char* n :
+         {"strip_digits", "strip_fruits", "prizetable", "knop_help", "knop_software", "sound_on",
+          "sound_off", "knop_settings", "exit", "arrow_left", "arrow_right"})
+        QTest::newRow(n) << QString::fromLatin1(n);
+}
+
+void TestAssets::variantenVoorGroteSchermen() {
+    // At 2 and 3 times the size, the same drawing (brought back to the base size it matches the
+    // base) drawn anew (it differs more from the base blown up than that).
+    QFETCH(QString, naam);
+    const QImage basis(":/images/" + naam + ".png");
+    for (const int n : {2, 3}) {
+        const QImage variant(QStringLiteral(":/images/%1@%2x.png").arg(naam).arg(n));
+        QCOMPARE(variant.size(), basis.size() * n);
+        const auto verschil = [](const QImage& a, const QImage& b) {
+            double som = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x)
+                    som += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) +
+                           std::abs(qAlpha(a.pixel(x, y)) - qAlpha(b.pixel(x, y)));
+            return som / (a.width() * a.height());
+        };
+        const double terug = verschil(
+            variant.scaled(basis.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), basis);
+        const double opgeblazen = verschil(variant, basis.scaled(variant.size()));
+        QVERIFY2(terug < 3 && opgeblazen > 2 * terug,
+                 qPrintable(QStringLiteral("@%1x: %2 %3").arg(n).arg(terug).arg(opgeblazen)));
+    }
 }
 
 void TestAssets::geluiden_data() {

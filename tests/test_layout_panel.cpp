@@ -113,6 +113,16 @@ private Q_SLOTS:
         QCOMPARE(b.pixel(569, 65), qRgb(170, 170, 170));
         QCOMPARE(b.pixel(400, 40), qRgb(20, 20, 40));
         QCOMPARE(b.pixel(571, 41), qRgb(80, 80, 100));
+
+        // At factor 2 every pixel of it is a block of four: dots and outline grow with it.
+        const QImage groot = KnopPaneel::tekening(1024, 80, berekenPaneel(1024).lijstKader, 2);
+        QCOMPARE(groot.size(), QSize(2048, 160));
+        QCOMPARE(groot.devicePixelRatio(), 2.0);
+        bool blokken = true;
+        for (int y = 0; y < groot.height(); ++y)
+            for (int x = 0; x < groot.width(); ++x)
+                blokken = blokken && groot.pixel(x, y) == b.pixel(x / 2, y / 2);
+        QVERIFY(blokken);
     }
 };
 

@@ -162,7 +162,8 @@ private Q_SLOTS:
         QCOMPARE(o.eindCode, 0);
         QVERIFY(o.uitvoer.startsWith("Gebruik: quintaro [opties]\n"));
         for (const char* optie :
-             {"--help", "--version", "--lang", "--dir", "--screenshot", "--stem", "--bord"})
+             {"--help", "--version", "--lang", "--dir", "--screenshot", "--stem", "--bord",
+              "--schaal"})
             QVERIFY2(o.uitvoer.contains(QLatin1String(optie)), optie);
         // The directory read from, then the one written to, then the user's.
         const qsizetype lezen = o.uitvoer.indexOf(
@@ -235,6 +236,24 @@ private Q_SLOTS:
         o = leesOpdrachtregel({"quintaro", "-platform", "offscreen", "--help"}, "/proc", "/data");
         QVERIFY(o.klaar && !o.fout);
         QVERIFY(o.uitvoer.startsWith("Gebruik:"));
+    }
+
+    void scaleFactorOption() {
+        QVERIFY(!leesOpdrachtregel({"quintaro"}, "/proc", "/data").schaal);
+        QCOMPARE(leesOpdrachtregel({"quintaro", "--schaal", "1,5"}, "/proc", "/data").schaal, 1.5);
+        QCOMPARE(leesOpdrachtregel({"quintaro", "--schaal=2"}, "/proc", "/data").schaal, 2.0);
+        // Out of 0.5 to 8, or no number: a mistake of the command line, in the chosen language.
+        for (const char* fout : {"0.49", "8.01", "nan", "2x", ""}) {
+            const Opdracht o = leesOpdrachtregel({"quintaro", "--schaal", fout}, "/proc", "/data");
+            QVERIFY2(o.klaar && o.fout && o.eindCode == 1, fout);
+            QCOMPARE(o.uitvoer, QStringLiteral("quintaro: --schaal vraagt een getal van 0,5 tot 8, "
+                                               "niet \"%1\"\n")
+                                    .arg(fout));
+        }
+        const Opdracht o =
+            leesOpdrachtregel({"quintaro", "--lang", "en", "--schaal", "9"}, "/proc", "/data");
+        QCOMPARE(o.uitvoer, QStringLiteral("quintaro: --schaal needs a number from 0.5 to 8, not "
+                                           "\"9\"\n"));
     }
 
     void unknownLanguageIsRefusedAndChangesNothing() {

@@ -14,8 +14,9 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "lupdate failed (${rc}):\n${out}\n${err}")
 endif()
 file(READ ${copy} ts)
-# One entry per message; `;` would split the list, so it is masked first.
-string(REPLACE ";" "&#59;" ts "${ts}")
+# One entry per message; `;` would split the list, so it is masked first (by a mark without
+# one: the entities &lt; &gt; &quot; &apos; end in one as well).
+string(REPLACE ";" "#puntkomma#" ts "${ts}")
 string(REPLACE "<message" ";<message" messages "${ts}")
 set(bad)
 set(count 0)

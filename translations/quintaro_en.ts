@@ -544,6 +544,18 @@ the list will now be cleared!</translation>
         <source>quintaro: --rapport vraagt een journaal en een PDF-bestand</source>
         <translation>quintaro: --rapport needs a journal and a PDF file</translation>
     </message>
+    <message>
+        <source>--schaal &lt;factor&gt;</source>
+        <translation>--schaal &lt;factor&gt;</translation>
+    </message>
+    <message>
+        <source>Tekent het venster op elk scherm &lt;factor&gt; keer zo groot (%1 tot %2), voor een scherm dat zijn maat verkeerd doorgeeft. Zonder deze optie kiest het programma de factor zelf: 1 op schermen tot %3 pixels hoog, daarboven de hoogte gedeeld door %4 (2 op een 4K-scherm); vergroot het bureaublad al, dan blijft het daarbij.</source>
+        <translation>Draws the window &lt;factor&gt; times as large on every screen (%1 to %2), for a screen that reports its size wrongly. Without this option the program chooses the factor itself: 1 on screens up to %3 pixels high, above that the height divided by %4 (2 on a 4K screen); when the desktop already scales, it keeps to that.</translation>
+    </message>
+    <message>
+        <source>quintaro: --schaal vraagt een getal van %1 tot %2, niet &quot;%3&quot;</source>
+        <translation>quintaro: --schaal needs a number from %1 to %2, not &quot;%3&quot;</translation>
+    </message>
 </context>
 <context>
     <name>RolVak</name>

@@ -1,5 +1,6 @@
 #include "app/hoofdvenster.h"
 
+#include "app/schaalvolger.h"
 #include "app/titel.h"
 #include "app/zaal.h"
 
@@ -10,6 +11,7 @@
 #include "common/knoppaneel.h"
 #include "common/lijstvak.h"
 #include "common/plaatjesknop.h"
+#include "common/schaal.h"
 #include "common/werkbalk.h"
 #include "config/config.h"
 #include "draw/bordinhoud.h"
@@ -66,9 +68,7 @@ Hoofdvenster::~Hoofdvenster() = default;
 void Hoofdvenster::maakOnderdelen() {
     m_algemeen = new Algemeen(this);
     m_trekking = new Trekking(m_inst, m_pauze, m_paden, this);
-    m_trekking->zetPlaatjes(QImage(QStringLiteral(":/images/strip_digits.png")),
-                            QImage(QStringLiteral(":/images/strip_fruits.png")),
-                            QImage(QStringLiteral(":/images/prizetable.png")));
+    m_schaal = new SchaalVolger(*this, *m_trekking);
     m_titel = new Titel(this, m_scherm.width() * kTwipsPerPixel);
     for (int n = 0; n < 4; ++n) {
         auto* rol = new RolVak(*m_trekking, n, this);
@@ -84,7 +84,7 @@ void Hoofdvenster::maakOnderdelen() {
     m_werkbalk = new Werkbalk(m_knopPaneel, *m_algemeen, m_pauze, m_paden.geluid("klik.wav"));
     m_exitKnop = new PlaatjesKnop(m_knopPaneel);
     m_exitKnop->setObjectName(QStringLiteral("ExitKnop"));
-    m_exitKnop->zetPlaatje(QPixmap(QStringLiteral(":/images/exit.png")));
+    m_exitKnop->zetPlaatje(QStringLiteral(":/images/exit.png"));
     m_exitKnop->zetUitleg(tr(" Exit "),
                           tr("Bewaart de instellingen en de lijst en sluit het programma."));
     m_exitKnop->resize(48, 48);
@@ -115,6 +115,8 @@ void Hoofdvenster::verbind() {
     });
     connect(m_werkbalk, &Werkbalk::instellingenGevraagd, this, &Hoofdvenster::openConfig);
     connect(m_exitKnop, &PlaatjesKnop::geklikt, this, &Hoofdvenster::exitGeklikt);
+    connect(m_schaal, &SchaalVolger::schaalGewijzigd, this,
+            [this] { laadAchtergrond(m_inst.record().AchtergrondBestand); });
 }
 
 void Hoofdvenster::laadVolgorde() {
@@ -161,7 +163,7 @@ void Hoofdvenster::laadVolgorde() {
 
 void Hoofdvenster::laadAchtergrond(const QString& pad) {
     // An unreadable picture keeps the one shown before.
-    const QImage beeld = ::laadAchtergrond(pad, m_scherm);
+    const QImage beeld = ::laadAchtergrond(pad, opSchaal(m_scherm, devicePixelRatioF()));
     if (beeld.isNull())
         return;
     m_achtergrond = beeld;
@@ -173,9 +175,8 @@ void Hoofdvenster::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor(30, 30, 50));
     if (!m_achtergrond.isNull()) {
-        if (m_achtergrondGeschaald.size() != size())
-            m_achtergrondGeschaald = QPixmap::fromImage(
-                m_achtergrond.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        if (m_achtergrondGeschaald.size() != opSchaal(size(), devicePixelRatioF()))
+            m_achtergrondGeschaald = uitgerekt(m_achtergrond, size(), devicePixelRatioF());
         p.drawPixmap(0, 0, m_achtergrondGeschaald);
     }
     // The rollers' frames; the borders grow inwards and the rollers lie on top of them.

@@ -18,6 +18,7 @@ class PlaatjesKnop;
 class QLabel;
 class LijstVak;
 class RolVak;
+class SchaalVolger;
 class StartBediening;
 class Trekking;
 class Titel;
@@ -85,6 +86,7 @@ private:
 
     Algemeen* m_algemeen = nullptr;
     Trekking* m_trekking = nullptr;
+    SchaalVolger* m_schaal = nullptr;
     StartBediening* m_start = nullptr;
     Werkbalk* m_werkbalk = nullptr;
     Titel* m_titel = nullptr;

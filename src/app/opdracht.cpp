@@ -2,10 +2,12 @@
 
 #include "app/taal.h"
 #include "common/toetsenoverzicht.h"
+#include "common/schaal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 
 namespace {
 
@@ -46,6 +48,11 @@ QString alinea(const QString& tekst) {
 
 QString map(const QString& pad) {
     return QStringLiteral("    ") + QDir::toNativeSeparators(pad) + u'\n';
+}
+
+// A number as the chosen language writes it ("0,5" in Dutch).
+QString getal(double waarde) {
+    return QLocale(Taal::huidige()).toString(waarde);
 }
 
 } // namespace
@@ -97,6 +104,15 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                    tr("Schrijft zonder venster een afdrukbaar verslag van het journaal als "
                       "PDF: per reeks het bereik, de toezegging, de publieke invoer, de sleutel, "
                       "elke trekking met haar tijd en de uitkomst van de controle."));
+    tekst += optie(tr("--schaal <factor>"),
+                   tr("Tekent het venster op elk scherm <factor> keer zo groot (%1 tot %2), voor "
+                      "een scherm dat zijn maat verkeerd doorgeeft. Zonder deze optie kiest het "
+                      "programma de factor zelf: 1 op schermen tot %3 pixels hoog, daarboven de "
+                      "hoogte gedeeld door %4 (2 op een 4K-scherm); vergroot het bureaublad al, "
+                      "dan blijft het daarbij.")
+                       .arg(getal(kKleinsteSchaal), getal(kGrootsteSchaal))
+                       .arg(kSchaalGrens)
+                       .arg(kOntwerpHoogte));
     tekst += u'\n' + tr("Toetsen:") + u'\n';
     for (const ToetsenOverzicht::Regel& regel : ToetsenOverzicht::regels())
         tekst += optie(regel.toets, regel.uitleg);
@@ -138,8 +154,10 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
                                              QStringLiteral("journaal"));
     const QCommandLineOption rapportOptie(QStringLiteral("rapport"), QString(),
                                           QStringLiteral("journaal"));
+    const QCommandLineOption schaalOptie(QStringLiteral("schaal"), QString(),
+                                         QStringLiteral("factor"));
     parser.addOptions({hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie, stemOptie,
-                       bordOptie, hervatOptie, controleerOptie, rapportOptie});
+                       bordOptie, hervatOptie, controleerOptie, rapportOptie, schaalOptie});
     parser.addPositionalArgument(QStringLiteral("pdf"), QString());
     const bool gelezen = parser.parse(argumenten);
 
@@ -177,6 +195,15 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     }
     if (parser.isSet(dirOptie) && dir.isEmpty())
         return stop(1, tr("quintaro: --dir vraagt een map") + u'\n');
+    if (parser.isSet(schaalOptie)) {
+        opdracht.schaal = leesSchaal(parser.value(schaalOptie));
+        if (!opdracht.schaal) {
+            return stop(1, tr("quintaro: --schaal vraagt een getal van %1 tot %2, niet \"%3\"")
+                                   .arg(getal(kKleinsteSchaal), getal(kGrootsteSchaal),
+                                        parser.value(schaalOptie)) +
+                               u'\n');
+        }
+    }
     opdracht.hervat = parser.isSet(hervatOptie);
     opdracht.controleer = parser.value(controleerOptie);
     if (parser.isSet(controleerOptie) && opdracht.controleer.isEmpty())

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What the command line asks for.
 struct Opdracht {
@@ -17,6 +18,7 @@ struct Opdracht {
     // --rapport FILE OUT.pdf: write the report of the journal FILE to OUT.pdf and end.
     QString rapportJournaal;
     QString rapportPdf;
+    std::optional<double> schaal; // --schaal: the window's scale factor on every screen
     // The program ends before its window opens: help, version or a mistake on the command
     // line. `uitvoer` is then printed, to standard error when `fout`, and `eindCode` returned.
     bool klaar = false;

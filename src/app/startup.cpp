@@ -2,6 +2,7 @@
 
 #include "app/hoofdvenster.h"
 #include "app/opdracht.h"
+#include "app/schermschaal.h"
 #include "app/signaalwachter.h"
 #include "app/zaal.h"
 #include "draw/journaalopdracht.h"
@@ -110,6 +111,9 @@ int quintaroStart(int argc, char** argv) {
     // Watched from before the window exists: a signal that comes early waits on the loop.
     SignaalWachter signalen;
 
+    // Every screen gets its scale factor before the window is made, so the window is laid
+    // out in the screen's logical pixels (a 3840 x 2160 screen at factor 2 has 1920 x 1080).
+    SchermSchaal schermSchaal(opdracht.schaal);
     QScreen* scherm = QGuiApplication::primaryScreen();
     const QSize schermPixels = scherm ? scherm->size() : QSize(1024, 768);
     Hoofdvenster venster(opdracht.paden, schermPixels, opdracht.hervat);

@@ -1,5 +1,7 @@
 #include "common/achtergrond.h"
 
+#include "common/schaal.h"
+
 #include <QFile>
 #include <QImageReader>
 
@@ -60,4 +62,11 @@ QImage laadAchtergrond(const QString& pad, const QSize& scherm) {
     if (beeld.isNull() || bestand.afgekapt(formaat))
         return {};
     return beeld;
+}
+
+QPixmap uitgerekt(const QImage& beeld, const QSize& maat, double schaal) {
+    QImage uit =
+        beeld.scaled(opSchaal(maat, schaal), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    uit.setDevicePixelRatio(schaal);
+    return QPixmap::fromImage(uit);
 }

@@ -14,8 +14,9 @@ public:
     void teken(const QRect& lijstKader);
 
     // The bar's own drawing: a dot every 3 pixels in (20, 20, 50) on rows 10 to 79, and the
-    // list's frame filled (20, 20, 40) and outlined (170, 170, 170).
-    static QImage tekening(int breedte, int hoogte, const QRect& lijstKader);
+    // list's frame filled (20, 20, 40) and outlined (170, 170, 170); at `schaal` device pixels
+    // per pixel (a dot and the outline are then that many pixels wide).
+    static QImage tekening(int breedte, int hoogte, const QRect& lijstKader, double schaal = 1);
 
 Q_SIGNALS:
     void geklikt();
@@ -26,4 +27,5 @@ protected:
 
 private:
     QImage m_tekening;
+    QRect m_lijstKader;
 };

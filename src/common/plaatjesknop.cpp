@@ -1,6 +1,7 @@
 #include "common/plaatjesknop.h"
 
 #include "common/pauze.h"
+#include "common/schaal.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -42,7 +43,14 @@ PlaatjesKnop::PlaatjesKnop(QWidget* parent) : QWidget(parent) {
 }
 
 void PlaatjesKnop::zetPlaatje(const QPixmap& plaatje) {
+    m_bron.clear();
     m_plaatje = plaatje;
+    update();
+}
+
+void PlaatjesKnop::zetPlaatje(const QString& bron) {
+    m_bron = bron;
+    m_plaatje = QPixmap::fromImage(laadOpSchaal(bron, devicePixelRatioF()));
     update();
 }
 
@@ -61,6 +69,8 @@ bool PlaatjesKnop::drukIn(Pauze& pauze, QPoint verschuiving) {
 }
 
 void PlaatjesKnop::paintEvent(QPaintEvent*) {
+    if (!m_bron.isEmpty() && m_plaatje.devicePixelRatio() != devicePixelRatioF())
+        m_plaatje = QPixmap::fromImage(laadOpSchaal(m_bron, devicePixelRatioF()));
     QPainter p(this);
     p.drawPixmap(0, 0, m_plaatje);
 }

@@ -13,6 +13,9 @@ public:
     explicit PlaatjesKnop(QWidget* parent = nullptr);
 
     void zetPlaatje(const QPixmap& plaatje);
+    // The picture of the program's resources named `bron`, at the device pixel ratio of the
+    // screen the button is on; drawn again when the window goes to a screen of another ratio.
+    void zetPlaatje(const QString& bron);
     const QPixmap& plaatje() const { return m_plaatje; }
     // The tooltip; the same text without its blanks is its accessible name, and the
     // description says what it does.
@@ -33,5 +36,6 @@ protected:
 
 private:
     QPixmap m_plaatje;
+    QString m_bron; // empty for a picture given as such
     bool m_ingedrukt = false;
 };

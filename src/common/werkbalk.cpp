@@ -7,8 +7,8 @@
 Werkbalk::Werkbalk(QWidget* paneel, Algemeen& algemeen, Pauze& pauze, const QString& klikGeluid)
     : QObject(paneel), m_algemeen(algemeen), m_pauze(pauze), m_klik(klikGeluid) {
     setObjectName(QStringLiteral("Werkbalk"));
-    m_geluidAan = QPixmap(QStringLiteral(":/images/sound_on.png"));
-    m_geluidUit = QPixmap(QStringLiteral(":/images/sound_off.png"));
+    m_geluidAan = QStringLiteral(":/images/sound_on.png");
+    m_geluidUit = QStringLiteral(":/images/sound_off.png");
     const std::array<const char*, 4> plaatjes{":/images/knop_help.png",
                                               ":/images/knop_software.png", ":/images/sound_on.png",
                                               ":/images/knop_settings.png"};
@@ -22,7 +22,7 @@ Werkbalk::Werkbalk(QWidget* paneel, Algemeen& algemeen, Pauze& pauze, const QStr
     for (std::size_t i = 0; i < 4; ++i) {
         auto* knop = new PlaatjesKnop(paneel);
         knop->setObjectName(QStringLiteral("Knop%1").arg(i));
-        knop->zetPlaatje(QPixmap(QLatin1String(plaatjes[i])));
+        knop->zetPlaatje(QString::fromLatin1(plaatjes[i]));
         knop->zetUitleg(tr(tips[i]), tr(beschrijvingen[i]));
         knop->resize(48, 48);
         connect(knop, &PlaatjesKnop::geklikt, this, [this, i] { geklikt(static_cast<int>(i)); });

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QPixmap>
+#include <QString>
 #include <array>
 
 class Algemeen;
@@ -33,6 +33,6 @@ private:
     Algemeen& m_algemeen;
     Pauze& m_pauze;
     QString m_klik;
-    QPixmap m_geluidAan, m_geluidUit;
+    QString m_geluidAan, m_geluidUit;
     std::array<PlaatjesKnop*, 4> m_knop{};
 };

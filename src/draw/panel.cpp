@@ -1,41 +1,46 @@
 #include "draw/panel.h"
 
 #include "common/eenheden.h"
+#include "common/schaal.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
 
-QImage nieuwNummerPaneel() {
-    QImage paneel(kPaneelBreedte, kPaneelHoogteNummer, QImage::Format_RGB32);
+QImage nieuwNummerPaneel(double schaal) {
+    QImage paneel(opSchaal(QSize(kPaneelBreedte, kPaneelHoogteNummer), schaal),
+                  QImage::Format_RGB32);
+    paneel.setDevicePixelRatio(schaal);
     paneel.fill(QColor(80, 80, 80));
     return paneel;
 }
 
 void tekenKader(QImage& paneel) {
-    const int w = paneel.width();
-    const int h = paneel.height();
+    // In whole panel pixels: 536 at 4/3 are 715 device pixels, a little more than 536.
+    const QSizeF maat = paneel.deviceIndependentSize().toSize();
     QPainter p(&paneel);
-    p.setBrush(Qt::NoBrush);
-    auto omlijn = [&](int i, const QColor& kleur) {
-        p.setPen(QPen(kleur, 0));
-        // Outline through the corner pixels (i, i) and (w - i - 1, h - i - 1); a stroked
-        // rectangle covers one pixel more than its size.
-        p.drawRect(QRect(i, i, w - 2 * i - 1, h - 2 * i - 1));
+    // The ring between the insets `van` and `tot`, in whole panel pixels.
+    auto ring = [&](int van, int tot, const QColor& kleur) {
+        const QRectF buiten(QPointF(van, van), maat - QSizeF(2 * van, 2 * van));
+        const qreal dikte = tot - van;
+        p.fillRect(QRectF(buiten.left(), buiten.top(), buiten.width(), dikte), kleur);
+        p.fillRect(QRectF(buiten.left(), buiten.bottom() - dikte, buiten.width(), dikte), kleur);
+        p.fillRect(QRectF(buiten.left(), buiten.top(), dikte, buiten.height()), kleur);
+        p.fillRect(QRectF(buiten.right() - dikte, buiten.top(), dikte, buiten.height()), kleur);
     };
-    for (int i = 0; i <= 9; ++i)
-        omlijn(i, QColor(0, 0, 0));
-    for (int i = 3; i <= 5; ++i)
-        omlijn(i, QColor(250, 250, 250));
+    ring(0, 10, QColor(0, 0, 0));
+    ring(3, 6, QColor(250, 250, 250));
 }
 
 void MaakNummerSchoon(QImage& paneel) {
     paneel.fill(QColor(80, 80, 80));
-    const QRgb stip = qRgb(150, 150, 150);
-    for (int x = 3; x <= 523; x += 12) {
-        for (int y = 3; y <= 169; y += 12) {
-            if (paneel.valid(x, y))
-                paneel.setPixel(x, y, stip);
+    {
+        // One panel pixel each: a square of device pixels on a larger ratio.
+        QPainter p(&paneel);
+        const QColor stip(150, 150, 150);
+        for (int x = 3; x <= 523; x += 12) {
+            for (int y = 3; y <= 169; y += 12)
+                p.fillRect(QRectF(x, y, 1, 1), stip);
         }
     }
     tekenKader(paneel);

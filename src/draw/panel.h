@@ -10,15 +10,18 @@
 // The start arrows beside the result panel: 72 x 72 pixels.
 inline constexpr QSize kPijlGrootte{72, 72};
 
-// The result panel: 536 x 180 pixels, background (80, 80, 80).
+// The result panel: 536 x 180 pixels, background (80, 80, 80). The picture may have more
+// pixels for a screen of a larger device pixel ratio (its own ratio says how many); every
+// size below is in the panel's logical pixels.
 inline constexpr int kPaneelBreedte = 536;
 inline constexpr int kPaneelHoogteNummer = 180;
 
-QImage nieuwNummerPaneel();
+// At `schaal` device pixels per pixel.
+QImage nieuwNummerPaneel(double schaal = 1);
 
 // The digit look: plain background, a grey dot every 12 pixels, the frame.
 void MaakNummerSchoon(QImage& paneel);
-// The picture look: the prize table with the frame over it.
+// The picture look: the prize table (of the panel's ratio) with the frame over it.
 void MaakFruitScherm(QImage& paneel, const QImage& prijsTabel);
 // A black border 10 pixels wide with a near-white line 3 pixels wide inside it.
 void tekenKader(QImage& paneel);

@@ -5,8 +5,6 @@
 #include "draw/panel.h"
 #include "draw/trekking.h"
 
-#include <QPixmap>
-
 StartBediening::StartBediening(QWidget* venster, Trekking& trekking, Pauze& pauze)
     : QObject(venster), m_trekking(trekking), m_pauze(pauze) {
     setObjectName(QStringLiteral("StartBediening"));
@@ -14,8 +12,8 @@ StartBediening::StartBediening(QWidget* venster, Trekking& trekking, Pauze& pauz
     m_rechts = new PlaatjesKnop(venster);
     m_links->setObjectName(QStringLiteral("ArrowLeft"));
     m_rechts->setObjectName(QStringLiteral("ArrowRight"));
-    m_links->zetPlaatje(QPixmap(QStringLiteral(":/images/arrow_left.png")));
-    m_rechts->zetPlaatje(QPixmap(QStringLiteral(":/images/arrow_right.png")));
+    m_links->zetPlaatje(QStringLiteral(":/images/arrow_left.png"));
+    m_rechts->zetPlaatje(QStringLiteral(":/images/arrow_right.png"));
     for (auto* pijl : {m_links, m_rechts}) {
         pijl->zetUitleg(tr(" Startknop "), tr("Start een trekking."));
         // Both arrows carry the same tooltip; assistive technology tells them apart.

@@ -41,7 +41,15 @@ Trekking::~Trekking() = default;
 void Trekking::zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QImage& prijsTabel) {
     m_strook = {cijfers, fruit};
     m_prijsTabel = prijsTabel;
-    geefRollersStrook();
+    for (int n = 0; n < 4; ++n) {
+        m_rol[static_cast<std::size_t>(n)].vervangStrook(m_strook[m_inst.rolSoort() ? 1 : 0]);
+        toonRol(n);
+    }
+    if (m_nummerBeeld.devicePixelRatio() != cijfers.devicePixelRatio()) {
+        m_nummerBeeld = nieuwNummerPaneel(cijfers.devicePixelRatio());
+        tekenNummerBeeld();
+        Q_EMIT nummerBeeldGewijzigd();
+    }
 }
 
 int Trekking::rolSoort() const {
@@ -55,13 +63,25 @@ QString Trekking::tellerTekst() const {
 }
 
 void Trekking::MaakNummerSchoon() {
+    m_drukKleur = QColor();
     ::MaakNummerSchoon(m_nummerBeeld);
     Q_EMIT nummerBeeldGewijzigd();
 }
 
 void Trekking::MaakFruitScherm() {
+    m_drukKleur = QColor();
     ::MaakFruitScherm(m_nummerBeeld, m_prijsTabel);
     Q_EMIT nummerBeeldGewijzigd();
+}
+
+void Trekking::tekenNummerBeeld() {
+    if (m_inst.rolSoort() != 0) {
+        ::MaakFruitScherm(m_nummerBeeld, m_prijsTabel);
+        return;
+    }
+    ::MaakNummerSchoon(m_nummerBeeld);
+    if (m_drukKleur.isValid())
+        drukNummer(m_nummerBeeld, m_nummerTekst, m_tekstX, m_drukKleur);
 }
 
 void Trekking::geefRollersStrook() {
@@ -284,6 +304,7 @@ void Trekking::StopRollers() {
         ::MaakNummerSchoon(m_nummerBeeld);
         m_tekstX = tekstX(m_nummerLengte, m_tekstX);
         drukNummer(m_nummerBeeld, m_nummerTekst, m_tekstX, titelKleur(m_inst.record()));
+        m_drukKleur = titelKleur(m_inst.record());
         Q_EMIT nummerBeeldGewijzigd();
     }
     m_lijst.voegToe(m_getrokkenNummer);

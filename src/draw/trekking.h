@@ -30,7 +30,9 @@ public:
              QObject* parent = nullptr);
     ~Trekking() override;
 
-    // The digit strip, the fruit strip and the prize table.
+    // The digit strip, the fruit strip and the prize table, at the device pixel ratio of the
+    // screen (the pictures carry it). Given again at another ratio, the rollers and the result
+    // panel are drawn again at it and show what they showed.
     void zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QImage& prijsTabel);
 
     const QImage& rolBeeld(int n) const { return m_rol[static_cast<std::size_t>(n)].beeld(); }
@@ -95,6 +97,9 @@ private:
     void StopRollers();
     void PlaatsScore();
     void geefRollersStrook();
+    // The result panel's picture in its current look: the prize table, or the digit look
+    // with the printed result when there is one.
+    void tekenNummerBeeld();
     void rolTik(int n);
     void toonRollers();
     void toonRol(int n);
@@ -130,4 +135,5 @@ private:
     std::array<int, 4> m_rolPositie{};
     int m_stopPositie = 0;
     int m_tekstX = 0;
+    QColor m_drukKleur; // the colour of the printed result; invalid when none is printed
 };

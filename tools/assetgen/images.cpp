@@ -22,12 +22,14 @@ int fruitIndex(int cijfer) {
     return ((cijfer % 10) + 10) % 10;
 }
 
-// A strip cell: the background, a thin seam at the top and the bottom edge, the symbol.
-template <typename Teken> QImage cel(const QColor& achtergrond, Teken teken) {
-    QImage img(kStripBreedte, kCelHoogte, QImage::Format_RGB32);
+// A strip cell: the background, a thin seam at the top and the bottom edge, the symbol; at
+// `schaal` times the size, the painter scaled to it.
+template <typename Teken> QImage cel(const QColor& achtergrond, int schaal, Teken teken) {
+    QImage img(kStripBreedte * schaal, kCelHoogte * schaal, QImage::Format_RGB32);
     img.fill(achtergrond);
     QPainter p(&img);
     zetKwaliteit(p);
+    p.scale(schaal, schaal);
     p.setPen(Qt::NoPen);
     p.fillRect(QRect(0, 0, kStripBreedte, 1), achtergrond.darker(112));
     p.fillRect(QRect(0, kCelHoogte - 1, kStripBreedte, 1), achtergrond.lighter(106));
@@ -35,22 +37,23 @@ template <typename Teken> QImage cel(const QColor& achtergrond, Teken teken) {
     return img;
 }
 
-QImage strip(const QImage (&cellen)[10]) {
-    QImage img(kStripBreedte, kStripHoogte, QImage::Format_RGB32);
+QImage strip(const QImage (&cellen)[10], int schaal) {
+    QImage img(kStripBreedte * schaal, kStripHoogte * schaal, QImage::Format_RGB32);
     QPainter p(&img);
     for (int k = 0; k < kCellen; ++k)
-        p.drawImage(0, k * kCelHoogte, cellen[k % 10]);
+        p.drawImage(0, k * kCelHoogte * schaal, cellen[k % 10]);
     return img;
 }
 
-void tekenCijfer(QPainter& p, int cijfer) {
+void tekenCijfer(QPainter& p, int cijfer, int schaal) {
     QPainterPath pad;
     pad.addText(0, 0, vetLettertype(208), QString::number(cijfer));
     const QRectF r = pad.boundingRect();
     pad.translate(kStripBreedte / 2.0 - r.center().x(), kCelHoogte / 2.0 - r.center().y());
     const QRectF kader = pad.boundingRect();
 
-    zachteSchaduw(p, pad, QPointF(5, 6), 5, 150);
+    // The shadow is blurred in device pixels: its blur grows with the picture.
+    zachteSchaduw(p, pad, QPointF(5, 6), 5 * schaal, 150);
     // Hard dark shadow right under the digit for contrast on the lavender.
     QPainterPath harde = pad.translated(3, 3);
     p.fillPath(harde, QColor(60, 0, 10));
@@ -73,11 +76,18 @@ void tekenCijfer(QPainter& p, int cijfer) {
 
 } // namespace
 
-QImage cijferStrip() {
+QImage cijferStrip(int schaal) {
     QImage cellen[10];
     for (int c = 0; c < 10; ++c)
-        cellen[c] = cel(kLavendel, [c](QPainter& p) { tekenCijfer(p, c); });
-    return strip(cellen);
+        cellen[c] = cel(kLavendel, schaal, [c, schaal](QPainter& p) { tekenCijfer(p, c, schaal); });
+    return strip(cellen, schaal);
+}
+
+QString variantNaam(const QString& bestand, int schaal) {
+    if (schaal == 1)
+        return bestand;
+    const qsizetype punt = bestand.lastIndexOf(u'.');
+    return bestand.left(punt) + QStringLiteral("@%1x").arg(schaal) + bestand.mid(punt);
 }
 
 QString fruitTekening(int cijfer) {
@@ -98,8 +108,8 @@ QList<Plaatje> lossePlaatjes() {
         {"exit.svg", "exit.png", 48},
         {"arrow_left.svg", "arrow_left.png", 72},
         {"arrow_right.svg", "arrow_right.png", 72},
-        {"quintaro.svg", "icon32.png", 32},
-        {"quintaro.svg", "icon256.png", 256},
+        {"quintaro.svg", "icon32.png", 32, false},
+        {"quintaro.svg", "icon256.png", 256, false},
     };
 }
 
@@ -113,21 +123,22 @@ QStringList tekeningen() {
     return namen;
 }
 
-QImage fruitStrip(const QString& kunst) {
+QImage fruitStrip(const QString& kunst, int schaal) {
     QImage cellen[10];
     for (int c = 0; c < 10; ++c) {
         const QString tekening = kunst + "/" + fruitTekening(c);
-        cellen[c] =
-            cel(kMunt, [&](QPainter& p) { tekenSvg(p, tekening, QRectF(8, 33, 134, 134)); });
+        cellen[c] = cel(kMunt, schaal,
+                        [&](QPainter& p) { tekenSvg(p, tekening, QRectF(8, 33, 134, 134)); });
     }
-    return strip(cellen);
+    return strip(cellen, schaal);
 }
 
-QImage prijzenTabel(const QString& kunst) {
-    QImage img(536, 180, QImage::Format_RGB32);
+QImage prijzenTabel(const QString& kunst, int schaal) {
+    QImage img(536 * schaal, 180 * schaal, QImage::Format_RGB32);
     img.fill(kTabelGrijs);
     QPainter p(&img);
     zetKwaliteit(p);
+    p.scale(schaal, schaal);
     // The outer 10 pixels are covered by the panel's frame; everything sits inside.
     const QRectF binnen(10, 10, 516, 160);
     QLinearGradient bg(binnen.topLeft(), binnen.bottomLeft());
@@ -192,12 +203,20 @@ bool maakPlaatjes(const QString& kunst, const QString& map, const QString& docMa
         p.end();
         bewaar(fruit, QStringLiteral("%1/fruit_%2.png").arg(docMap).arg(c));
     }
-    bewaar(cijferStrip(), map + "/strip_digits.png");
-    bewaar(fruitStrip(kunst), map + "/strip_fruits.png");
-    bewaar(prijzenTabel(kunst), map + "/prizetable.png");
-    for (const Plaatje& pl : lossePlaatjes())
-        bewaar(svgPlaatje(kunst + "/" + pl.tekening, QSize(pl.maat, pl.maat)),
-               map + "/" + pl.bestand);
+    for (int schaal = 1; schaal <= kGrootsteVariant; ++schaal) {
+        const auto pad = [&](const char* bestand) {
+            return map + "/" + variantNaam(QLatin1String(bestand), schaal);
+        };
+        bewaar(cijferStrip(schaal), pad("strip_digits.png"));
+        bewaar(fruitStrip(kunst, schaal), pad("strip_fruits.png"));
+        bewaar(prijzenTabel(kunst, schaal), pad("prizetable.png"));
+        for (const Plaatje& pl : lossePlaatjes()) {
+            if (schaal == 1 || pl.inVenster)
+                bewaar(svgPlaatje(kunst + "/" + pl.tekening,
+                                  QSize(pl.maat * schaal, pl.maat * schaal)),
+                       map + "/" + variantNaam(pl.bestand, schaal));
+        }
+    }
     return true;
 }
 

@@ -12,8 +12,8 @@
 //   bench_window [--runs N] [--no-draw] [--no-session] [--zaal]
 //   --zaal: a second draw with the board and the voice on, beside the first with both off
 #include "app/hoofdvenster.h"
-#include "app/zaal.h"
 #include "app/startup.h"
+#include "app/zaal.h"
 #include "common/instellingen.h"
 #include "common/plaatjesknop.h"
 #include "draw/startbediening.h"

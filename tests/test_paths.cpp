@@ -161,9 +161,8 @@ private Q_SLOTS:
         QVERIFY(!o.fout);
         QCOMPARE(o.eindCode, 0);
         QVERIFY(o.uitvoer.startsWith("Gebruik: quintaro [opties]\n"));
-        for (const char* optie :
-             {"--help", "--version", "--lang", "--dir", "--screenshot", "--stem", "--bord",
-              "--schaal"})
+        for (const char* optie : {"--help", "--version", "--lang", "--dir", "--screenshot",
+                                  "--stem", "--bord", "--schaal"})
             QVERIFY2(o.uitvoer.contains(QLatin1String(optie)), optie);
         // The directory read from, then the one written to, then the user's.
         const qsizetype lezen = o.uitvoer.indexOf(

@@ -1,8 +1,8 @@
 #include "app/opdracht.h"
 
 #include "app/taal.h"
-#include "common/toetsenoverzicht.h"
 #include "common/schaal.h"
+#include "common/toetsenoverzicht.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

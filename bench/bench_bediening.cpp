@@ -5,8 +5,8 @@
 //                          of alternating draws, and their difference;
 //   ticks                  the roller ticks per second the timers delivered with the
 //                          operator's window shown (10 ms timers: 100/s), the slowest roller;
-//   preview                the preview's paintings per second of a draw, and the time one
-//                          painting takes (median).
+//   preview                the preview's paintings per second of a draw and between draws,
+//                          and the time one painting of the whole window takes (median).
 // Prints one figure per line: name, value and unit separated by tabs.
 //
 //   bench_bediening [--draws N] [--interval MS]
@@ -176,7 +176,11 @@ int main(int argc, char** argv) {
            *std::min_element(rollen.begin(), rollen.end()), "ticks/s", 1);
     figuur("operator window: preview paintings per second of a draw, median",
            mediaan(beeldenPerSeconde), "/s", 1);
-    figuur("operator window: one preview painting, median",
+    const int stil = bediening.voorvertoning().aantalBeelden();
+    wacht(3000);
+    figuur("operator window: preview paintings per second between draws",
+           (bediening.voorvertoning().aantalBeelden() - stil) / 3.0, "/s", 1);
+    figuur("operator window: one preview painting of the whole window, median",
            beeldTijdMs(w, bediening.voorvertoning().beeld().size()), "ms", 3);
     std::printf("#\tpreview %dx%d, interval %d ms\n", bediening.voorvertoning().beeld().width(),
                 bediening.voorvertoning().beeld().height(), bediening.voorvertoning().interval());

@@ -11,9 +11,12 @@ Vensterplaatsing::Vensterplaatsing(QWidget& publiek, QWidget* bediening, QObject
 }
 
 void Vensterplaatsing::toon(QScreen* publiekScherm, QScreen* bedieningScherm) {
-    plaatsPubliek(publiekScherm ? publiekScherm : QGuiApplication::primaryScreen());
-    if (!m_bediening)
+    // The audience's window alone (one screen): shown as it always was.
+    if (!m_bediening) {
+        m_publiek.showFullScreen();
         return;
+    }
+    plaatsPubliek(publiekScherm ? publiekScherm : QGuiApplication::primaryScreen());
     QScreen* scherm = bedieningScherm ? bedieningScherm : QGuiApplication::primaryScreen();
     // On one screen the operator's window stays above the full-screen one.
     if (scherm == m_publiek.screen()) {

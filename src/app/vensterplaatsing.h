@@ -18,7 +18,8 @@ public:
 
     // Shows the audience's window full screen on `publiekScherm` and then the operator's
     // window on `bedieningScherm`, on top of the audience's when both share a screen. A null
-    // screen is the primary one.
+    // screen is the primary one. Without an operator's window the audience's is shown full
+    // screen where it stands, as it always was.
     void toon(QScreen* publiekScherm, QScreen* bedieningScherm);
 
 private:

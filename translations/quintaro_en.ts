@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="nl_NL">
 <context>
+    <name>Bedieningslijst</name>
+    <message numerus="yes">
+        <source>%n punt(en)</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>vervallen</source>
+        <translation>void</translation>
+    </message>
+    <message>
+        <source>Vervallen: %1</source>
+        <translation>Void: %1</translation>
+    </message>
+    <message>
+        <source>vervallen: %1</source>
+        <translation>void: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Bedieningsvenster</name>
+    <message>
+        <source>Quintaro - bediening</source>
+        <extracomment>The operator&apos;s window&apos;s title.</extracomment>
+        <translation>Quintaro - operator</translation>
+    </message>
+    <message>
+        <source>Wat het publiek ziet:</source>
+        <translation>What the audience sees:</translation>
+    </message>
+    <message>
+        <source>Wat het publiek ziet</source>
+        <translation>What the audience sees</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Start een trekking (spatiebalk).</source>
+        <translation>Starts a draw (space bar).</translation>
+    </message>
+    <message>
+        <source>Getrokken nummers:</source>
+        <translation>Numbers drawn:</translation>
+    </message>
+    <message>
+        <source>Getrokken nummers met hun tijd</source>
+        <translation>Numbers drawn with their times</translation>
+    </message>
+    <message>
+        <source>&amp;Reden om het laatste nummer te laten vervallen:</source>
+        <translation>&amp;Reason to void the last number:</translation>
+    </message>
+    <message>
+        <source>bijvoorbeeld: winnaar niet aanwezig</source>
+        <translation>for example: winner not present</translation>
+    </message>
+    <message>
+        <source>Geluid</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Stem (V)</source>
+        <translation>Voice (V)</translation>
+    </message>
+    <message>
+        <source>Bord (B)</source>
+        <translation>Board (B)</translation>
+    </message>
+    <message>
+        <source>Instellingen...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Score: %1</translation>
+    </message>
+    <message>
+        <source>Teller: %1</source>
+        <translation>Counter: %1</translation>
+    </message>
+    <message>
+        <source>Geen reeks</source>
+        <translation>No series</translation>
+    </message>
+    <message>
+        <source>Toezegging van de reeks: %1</source>
+        <translation>Commitment of the series: %1</translation>
+    </message>
+    <message>
+        <source>Het journaal legt deze reeks vast.</source>
+        <translation>The journal records this series.</translation>
+    </message>
+    <message>
+        <source>Let op: het journaal kan niet worden geschreven; deze reeks wordt niet vastgelegd.</source>
+        <translation>Note: the journal cannot be written; this series is not recorded.</translation>
+    </message>
+    <message>
+        <source>Nummer %1 laten vervallen</source>
+        <translation>Void number %1</translation>
+    </message>
+    <message>
+        <source>Laatste nummer laten vervallen</source>
+        <translation>Void the last number</translation>
+    </message>
+</context>
+<context>
     <name>Bord</name>
     <message>
         <source>Bord</source>
@@ -157,6 +267,12 @@
 de lijst wordt nu leeg gemaakt!</source>
         <translation>All numbers have been drawn,
 the list will now be cleared!</translation>
+    </message>
+    <message>
+        <source>quintaro: scherm %1 bestaat niet; er zijn %2 schermen
+</source>
+        <translation>quintaro: there is no screen %1; there are %2 screens
+</translation>
     </message>
 </context>
 <context>
@@ -465,10 +581,6 @@ the list will now be cleared!</translation>
         <translation>--screenshot &lt;file&gt;</translation>
     </message>
     <message>
-        <source>Start, bewaart een PNG-afbeelding van het hele venster in &lt;bestand&gt; en sluit weer.</source>
-        <translation>Starts, saves a PNG picture of the whole window to &lt;file&gt; and closes again.</translation>
-    </message>
-    <message>
         <source>Bestanden:</source>
         <translation>Files:</translation>
     </message>
@@ -555,6 +667,26 @@ the list will now be cleared!</translation>
     <message>
         <source>quintaro: --schaal vraagt een getal van %1 tot %2, niet &quot;%3&quot;</source>
         <translation>quintaro: --schaal needs a number from %1 to %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>Start, bewaart een PNG-afbeelding van het hele venster in &lt;bestand&gt; en sluit weer. Het venster van de bediening, als dat er is, komt in &lt;bestand&gt; met -bediening voor de extensie.</source>
+        <translation>Starts, saves a PNG picture of the whole window to &lt;file&gt; and closes again. The operator&apos;s window, if there is one, goes to &lt;file&gt; with -bediening before the extension.</translation>
+    </message>
+    <message>
+        <source>Opent ook met een enkel scherm het venster van de bediening: startknop, getrokken nummers met hun tijd, teller, toezegging, geluid, stem, bord, instellingen, het vervallen van het laatste nummer en een beeld van wat het publiek ziet. Met twee of meer schermen opent het vanzelf, op het eerste scherm; het publiek krijgt het tweede.</source>
+        <translation>Opens the operator&apos;s window also with a single screen: start button, numbers drawn with their times, counter, commitment, sound, voice, board, settings, voiding the last number and a picture of what the audience sees. With two or more screens it opens by itself, on the first screen; the audience gets the second.</translation>
+    </message>
+    <message>
+        <source>--scherm &lt;n&gt;</source>
+        <translation>--scherm &lt;n&gt;</translation>
+    </message>
+    <message>
+        <source>Zet het venster van het publiek op scherm &lt;n&gt; (vanaf 1) in plaats van op het tweede; de bediening komt op het eerste andere scherm.</source>
+        <translation>Puts the audience&apos;s window on screen &lt;n&gt; (counting from 1) instead of the second; the operator&apos;s window goes to the first other screen.</translation>
+    </message>
+    <message>
+        <source>quintaro: --scherm vraagt een schermnummer vanaf 1</source>
+        <translation>quintaro: --scherm needs a screen number from 1</translation>
     </message>
 </context>
 <context>

@@ -204,8 +204,12 @@ void Hoofdvenster::zetTeller(const QString& tekst) {
 void Hoofdvenster::meldUitgeput() {
     QMessageBox bericht(QMessageBox::NoIcon, tr(" Nieuw"),
                         tr("Alle getallen zijn getrokken,\nde lijst wordt nu leeg gemaakt!"),
-                        QMessageBox::Ok, this);
+                        QMessageBox::Ok, dialoogOuder());
     bericht.exec();
+}
+
+QWidget* Hoofdvenster::toetsBron() const {
+    return m_nummerVak;
 }
 
 void Hoofdvenster::focusNaarNummer() {
@@ -285,7 +289,7 @@ void Hoofdvenster::closeEvent(QCloseEvent* e) {
 }
 
 void Hoofdvenster::openConfig() {
-    Config dialoog(m_inst, m_paden, this);
+    Config dialoog(m_inst, m_paden, dialoogOuder());
     dialoog.exec();
     focusNaarNummer();
 }

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -45,8 +46,14 @@ public:
     Zaal& zaal() { return *m_zaal; }
     bool instellingenGelezen() const { return m_gelezen; }
 
-    // Opens the settings dialog modally.
+    // Opens the settings dialog modally, over dialoogOuder().
     void openConfig();
+    // The window the dialogs and messages open over: the operator's window once it says so
+    // (the audience never sees them), else this one.
+    void zetDialoogOuder(QWidget* venster) { m_dialoogOuder = venster; }
+    QWidget* dialoogOuder() { return m_dialoogOuder ? m_dialoogOuder.data() : this; }
+    // The part whose released keys the window answers (the result panel).
+    QWidget* toetsBron() const;
 
 Q_SIGNALS:
     // The closing sequence has written both files; the program ends now.
@@ -83,6 +90,7 @@ private:
     bool m_sluitKlaar = false;
     QImage m_achtergrond;
     QPixmap m_achtergrondGeschaald;
+    QPointer<QWidget> m_dialoogOuder;
 
     Algemeen* m_algemeen = nullptr;
     Trekking* m_trekking = nullptr;

@@ -82,7 +82,8 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                       "worden er gelezen, Quintaro.ini en Lijstnummers.txt geschreven."));
     tekst += optie(tr("--screenshot <bestand>"),
                    tr("Start, bewaart een PNG-afbeelding van het hele venster in <bestand> en "
-                      "sluit weer."));
+                      "sluit weer. Het venster van de bediening, als dat er is, komt in "
+                      "<bestand> met -bediening voor de extensie."));
     tekst += optie(QStringLiteral("--stem"),
                    tr("Leest elk getrokken nummer voor in de taal van het programma; bij rollers "
                       "met afbeeldingen de gewonnen punten. Zwijgt als het geluid uit staat. Aan "
@@ -95,6 +96,15 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                    tr("Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: "
                       "dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma "
                       "nooit gesloten was. Geen nummer komt over de herstart heen terug."));
+    tekst += optie(QStringLiteral("--operator"),
+                   tr("Opent ook met een enkel scherm het venster van de bediening: startknop, "
+                      "getrokken nummers met hun tijd, teller, toezegging, geluid, stem, bord, "
+                      "instellingen, het vervallen van het laatste nummer en een beeld van wat "
+                      "het publiek ziet. Met twee of meer schermen opent het vanzelf, op het "
+                      "eerste scherm; het publiek krijgt het tweede."));
+    tekst += optie(tr("--scherm <n>"),
+                   tr("Zet het venster van het publiek op scherm <n> (vanaf 1) in plaats van op "
+                      "het tweede; de bediening komt op het eerste andere scherm."));
     tekst += optie(tr("--controleer <journaal>"),
                    tr("Controleert een trekkingsjournaal zonder venster: de hashketen, elke "
                       "onthulde sleutel en elk getrokken nummer. Eindcode 0: alles klopt; 3: "
@@ -150,6 +160,8 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     const QCommandLineOption stemOptie(QStringLiteral("stem"));
     const QCommandLineOption bordOptie(QStringLiteral("bord"));
     const QCommandLineOption hervatOptie(QStringLiteral("hervat"));
+    const QCommandLineOption bedieningOptie(QStringLiteral("operator"));
+    const QCommandLineOption schermOptie(QStringLiteral("scherm"), QString(), QStringLiteral("n"));
     const QCommandLineOption controleerOptie(QStringLiteral("controleer"), QString(),
                                              QStringLiteral("journaal"));
     const QCommandLineOption rapportOptie(QStringLiteral("rapport"), QString(),
@@ -157,7 +169,8 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     const QCommandLineOption schaalOptie(QStringLiteral("schaal"), QString(),
                                          QStringLiteral("factor"));
     parser.addOptions({hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie, stemOptie,
-                       bordOptie, hervatOptie, controleerOptie, rapportOptie, schaalOptie});
+                       bordOptie, hervatOptie, bedieningOptie, schermOptie, controleerOptie,
+                       rapportOptie, schaalOptie});
     parser.addPositionalArgument(QStringLiteral("pdf"), QString());
     const bool gelezen = parser.parse(argumenten);
 
@@ -205,6 +218,13 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
         }
     }
     opdracht.hervat = parser.isSet(hervatOptie);
+    opdracht.bediening = parser.isSet(bedieningOptie);
+    if (parser.isSet(schermOptie)) {
+        bool getal = false;
+        opdracht.scherm = parser.value(schermOptie).toInt(&getal);
+        if (!getal || opdracht.scherm < 1)
+            return stop(1, tr("quintaro: --scherm vraagt een schermnummer vanaf 1") + u'\n');
+    }
     opdracht.controleer = parser.value(controleerOptie);
     if (parser.isSet(controleerOptie) && opdracht.controleer.isEmpty())
         return stop(1, tr("quintaro: --controleer vraagt een journaal") + u'\n');

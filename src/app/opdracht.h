@@ -13,6 +13,10 @@ struct Opdracht {
     bool stem = false;    // --stem: the voice reads every listed number out from the start
     bool bord = false;    // --bord: the board of drawn numbers is shown from the start
     bool hervat = false;  // --hervat: go on with the last unfinished series of the journal
+    // --operator: the operator's own window, also with one screen.
+    bool bediening = false;
+    // --scherm N: the screen of the audience's window, counted from 1; 0 if not given.
+    int scherm = 0;
     // --controleer FILE: check the journal FILE and end (no window); empty if not given.
     QString controleer;
     // --rapport FILE OUT.pdf: write the report of the journal FILE to OUT.pdf and end.

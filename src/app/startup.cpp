@@ -1,15 +1,19 @@
 #include "app/startup.h"
 
+#include "app/bedieningsvenster.h"
 #include "app/hoofdvenster.h"
 #include "app/opdracht.h"
+#include "app/schermkeuze.h"
 #include "app/schermschaal.h"
 #include "app/signaalwachter.h"
+#include "app/vensterplaatsing.h"
 #include "app/zaal.h"
 #include "draw/journaalopdracht.h"
 #include "draw/startbediening.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSessionManager>
 #include <QStandardPaths>
@@ -114,9 +118,22 @@ int quintaroStart(int argc, char** argv) {
     // Every screen gets its scale factor before the window is made, so the window is laid
     // out in the screen's logical pixels (a 3840 x 2160 screen at factor 2 has 1920 x 1080).
     SchermSchaal schermSchaal(opdracht.schaal);
-    QScreen* scherm = QGuiApplication::primaryScreen();
+    // The audience's screen, and the operator's when there are two or more, or when asked.
+    const QList<QScreen*> schermen = QGuiApplication::screens();
+    const Schermkeuze keuze =
+        Schermkeuze::kies(static_cast<int>(schermen.size()), opdracht.bediening, opdracht.scherm);
+    if (keuze.gevraagdOnbekend)
+        std::fputs(qPrintable(Hoofdvenster::tr("quintaro: scherm %1 bestaat niet; er zijn %2 "
+                                               "schermen\n")
+                                  .arg(opdracht.scherm)
+                                  .arg(schermen.size())),
+                   stderr);
+    QScreen* scherm = schermen.value(keuze.publiek, QGuiApplication::primaryScreen());
     const QSize schermPixels = scherm ? scherm->size() : QSize(1024, 768);
     Hoofdvenster venster(opdracht.paden, schermPixels, opdracht.hervat);
+    std::unique_ptr<Bedieningsvenster> bediening;
+    if (keuze.bediening >= 0)
+        bediening = std::make_unique<Bedieningsvenster>(venster);
     if (schaalGelezen && tijdSchaal > 0)
         venster.pauze().setTijdSchaal(tijdSchaal);
     QObject::connect(&venster, &Hoofdvenster::afgesloten, &app, &QCoreApplication::quit,
@@ -139,7 +156,8 @@ int quintaroStart(int argc, char** argv) {
     if (qEnvironmentVariableIntValue("QUINTARO_ROLSOORT") == 1)
         venster.instellingen().kiesRolSoort(1);
 
-    venster.showFullScreen();
+    Vensterplaatsing plaatsing(venster, bediening.get());
+    plaatsing.toon(scherm, schermen.value(keuze.bediening));
 
     if (autoTrekkingen > 0) {
         QTimer::singleShot(0, &venster, [&venster, autoTrekkingen] {
@@ -151,12 +169,19 @@ int quintaroStart(int argc, char** argv) {
 
     if (!opdracht.schermafdruk.isEmpty()) {
         const QString bestand = opdracht.schermafdruk;
-        QTimer::singleShot(800, &venster, [&venster, bestand] {
-            const QPixmap beeld = venster.grab();
-            if (!beeld.save(bestand, "PNG"))
-                std::fputs(qPrintable(Hoofdvenster::tr("quintaro: kan %1 niet schrijven\n")
-                                          .arg(QDir::toNativeSeparators(bestand))),
-                           stderr);
+        QTimer::singleShot(800, &venster, [&venster, &bediening, bestand] {
+            const auto bewaar = [](QWidget& w, const QString& pad) {
+                if (!w.grab().save(pad, "PNG"))
+                    std::fputs(qPrintable(Hoofdvenster::tr("quintaro: kan %1 niet schrijven\n")
+                                              .arg(QDir::toNativeSeparators(pad))),
+                               stderr);
+            };
+            bewaar(venster, bestand);
+            if (bediening) {
+                const QFileInfo info(bestand);
+                bewaar(*bediening, info.dir().filePath(info.completeBaseName() +
+                                                       QStringLiteral("-bediening.png")));
+            }
             venster.close();
         });
     }

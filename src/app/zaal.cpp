@@ -109,10 +109,10 @@ void Zaal::vraagPubliekeInvoer() {
     if (!m_trekking.kanPubliekeInvoer())
         return;
     bool ok = false;
-    const QString tekst =
-        QInputDialog::getText(m_bord->parentWidget(), tr("Publieke invoer"),
-                              tr("Tekst uit de zaal, meegenomen in elke trekking van deze reeks:"),
-                              QLineEdit::Normal, QString(), &ok);
+    const QString tekst = QInputDialog::getText(
+        m_dialoogOuder ? m_dialoogOuder.data() : m_bord->parentWidget(), tr("Publieke invoer"),
+        tr("Tekst uit de zaal, meegenomen in elke trekking van deze reeks:"), QLineEdit::Normal,
+        QString(), &ok);
     if (ok && !tekst.trimmed().isEmpty() && m_trekking.zetPubliekeInvoer(tekst.trimmed())) {
         // Shown with the commitment, so the hall sees what went in.
         m_toezegging->setText(m_toezegging->text() + u'\n' +

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
+#include <QWidget>
 #include <memory>
 
 class Algemeen;
 class Bord;
 class Instellingenhouder;
 class QLabel;
-class QWidget;
 class Spreker;
 class Stem;
 class ToetsenOverzicht;
@@ -40,6 +41,9 @@ public:
     void zetSpreker(Spreker* spreker);
     // Asks for the audience's text (P): a small input; Escape leaves it empty.
     void vraagPubliekeInvoer();
+    // The window the input opens over: the operator's window when there is one; without it,
+    // the audience's.
+    void zetDialoogOuder(QWidget* venster) { m_dialoogOuder = venster; }
 
 Q_SIGNALS:
     void bordAanGewijzigd(bool aan);
@@ -59,4 +63,5 @@ private:
     Bord* m_bord = nullptr;
     QLabel* m_toezegging = nullptr;
     ToetsenOverzicht* m_overzicht = nullptr;
+    QPointer<QWidget> m_dialoogOuder;
 };

@@ -197,6 +197,21 @@ void Trekking::sluitJournaal() {
     m_boek->sluit();
 }
 
+bool Trekking::kanVervallen() const {
+    return !m_bezig && !m_laatsteVervallen && m_boek->heeftReeks() && m_boek->reeks().index() > 0 &&
+           m_lijst.aantal() > 0;
+}
+
+bool Trekking::vervalLaatste(const QString& reden) {
+    const QString tekst = reden.trimmed();
+    if (tekst.isEmpty() || !kanVervallen())
+        return false;
+    m_boek->vervallen(m_boek->reeks().index() - 1, tekst);
+    m_laatsteVervallen = true;
+    Q_EMIT laatsteVervallen(m_lijst.nummer(m_lijst.aantal() - 1), tekst);
+    return true;
+}
+
 void Trekking::bewaarLijst() {
     BewaarLijst(m_paden.lijst(), m_lijst.nummers());
 }
@@ -308,6 +323,7 @@ void Trekking::StopRollers() {
         Q_EMIT nummerBeeldGewijzigd();
     }
     m_lijst.voegToe(m_getrokkenNummer);
+    m_laatsteVervallen = false;
     // The draw's record is on the disk as its number is listed.
     m_boek->legVast(m_aantalTrekkingen,
                     m_inst.rolSoort() != 0 ? std::optional<qint32>(punten) : std::nullopt,

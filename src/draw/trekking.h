@@ -65,6 +65,13 @@ public:
     bool zetPubliekeInvoer(const QString& tekst);
     // The normal close: the series' key revealed, the end of the run journaled.
     void sluitJournaal();
+    // Whether the last listed number can be declared void: it belongs to the current series,
+    // no draw is running and it was not declared void yet.
+    bool kanVervallen() const;
+    // Declares the last listed number void (its winner is absent) for the operator's reason,
+    // which must not be empty: the journal records it, the number stays drawn and listed.
+    // Returns whether it was done.
+    bool vervalLaatste(const QString& reden);
 
     // One whole draw; returns when it is over, or when the program closes during it.
     void StartRollers();
@@ -90,6 +97,8 @@ Q_SIGNALS:
     // operator has closed its message; the list is cleared afterwards.
     void uitgeput();
     void lijstGeleegd();
+    // The last listed number was declared void.
+    void laatsteVervallen(qint32 nummer, const QString& reden);
     // A series began: its commitment, and whether the journal records it.
     void reeksBegonnen(const QString& toezegging, bool vastgelegd);
 
@@ -125,6 +134,7 @@ private:
     bool m_reeksOpenstaand = false; // the list was cleared for a new range still to come
     bool m_stil = false;            // taking over a journal: the settings' echoes are ours
     bool m_bezig = false;
+    bool m_laatsteVervallen = false; // the last number of the series was declared void
     qint32 m_aantalTrekkingen = 0;
     qint32 m_totaalScore = 0;
     // The draw in progress.

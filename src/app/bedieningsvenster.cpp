@@ -1,0 +1,257 @@
+#include "app/bedieningsvenster.h"
+
+#include "app/bedieningslijst.h"
+#include "app/hoofdvenster.h"
+#include "app/voorvertoning.h"
+#include "app/zaal.h"
+#include "common/algemeen.h"
+#include "draw/startbediening.h"
+#include "draw/trekking.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTime>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The window's controls take no keyboard focus (the reason field aside): the keys go to the
+// window, so a space starts a draw and never presses the button that was clicked last.
+template <typename T> T* maak(QWidget* ouder, const char* naam) {
+    auto* w = new T(ouder);
+    w->setObjectName(QLatin1String(naam));
+    w->setFocusPolicy(Qt::NoFocus);
+    return w;
+}
+
+QFont grootte(QFont font, qreal punten, bool vet = false) {
+    font.setPointSizeF(punten);
+    font.setBold(vet);
+    return font;
+}
+
+} // namespace
+
+Bedieningsvenster::Bedieningsvenster(Hoofdvenster& publiek, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_publiek(publiek) {
+    setObjectName(QStringLiteral("Bediening"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
+    setFocusPolicy(Qt::StrongFocus);
+    maakOnderdelen();
+    verbind();
+    vertaal();
+    // The settings, the messages and the audience's text open here, not over the rollers.
+    m_publiek.zetDialoogOuder(this);
+    m_publiek.zaal().zetDialoogOuder(this);
+    zetTeller(m_publiek.trekking().tellerTekst());
+    zetToezegging(m_publiek.trekking().toezegging(), m_publiek.trekking().wordtVastgelegd());
+    // Numbers listed before this window came (a resumed series): their times are unknown.
+    const GetrokkenLijst& eerder = m_publiek.trekking().lijst();
+    for (qsizetype i = 0; i < eerder.aantal(); ++i)
+        m_lijstModel->voegToe(eerder.nummer(i), QTime());
+    werkVervallenBij();
+    setFocus(Qt::OtherFocusReason);
+}
+
+Bedieningsvenster::~Bedieningsvenster() = default;
+
+void Bedieningsvenster::maakOnderdelen() {
+    m_lijstModel = new Bedieningslijst(this);
+    m_voorvertoning = new Voorvertoning(&m_publiek, this);
+    m_voorvertoningKop = maak<QLabel>(this, "VoorvertoningKop");
+    m_teller = maak<QLabel>(this, "Teller");
+    m_teller->setFont(grootte(font(), 20, true));
+    m_toezegging = maak<QLabel>(this, "Toezegging");
+    m_toezegging->setFont(grootte(font(), 13));
+    m_toezegging->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_journaal = maak<QLabel>(this, "JournaalStaat");
+
+    m_startKnop = maak<QPushButton>(this, "StartKnop");
+    m_startKnop->setFont(grootte(font(), 26, true));
+    m_startKnop->setMinimumHeight(110);
+    m_lijstKop = maak<QLabel>(this, "LijstKop");
+    m_lijstVak = maak<QListView>(this, "Bedieningslijst");
+    m_lijstVak->setModel(m_lijstModel);
+    m_lijstVak->setFont(grootte(font(), 13));
+    m_lijstVak->setSelectionMode(QAbstractItemView::NoSelection);
+    m_lijstVak->setUniformItemSizes(true);
+    m_redenKop = maak<QLabel>(this, "RedenKop");
+    m_reden = new QLineEdit(this);
+    m_reden->setObjectName(QStringLiteral("VervalReden"));
+    m_reden->setMaxLength(200);
+    // Only a click (or Alt+R) puts the cursor in it: the window keeps the keys at the start.
+    m_reden->setFocusPolicy(Qt::ClickFocus);
+    m_redenKop->setBuddy(m_reden);
+    m_vervalKnop = maak<QPushButton>(this, "VervalKnop");
+    m_geluid = maak<QCheckBox>(this, "GeluidSchakelaar");
+    m_stem = maak<QCheckBox>(this, "StemSchakelaar");
+    m_bord = maak<QCheckBox>(this, "BordSchakelaar");
+    m_instellingenKnop = maak<QPushButton>(this, "InstellingenKnop");
+
+    auto* links = new QVBoxLayout;
+    links->addWidget(m_voorvertoningKop);
+    links->addWidget(m_voorvertoning, 1);
+    links->addWidget(m_teller);
+    links->addWidget(m_toezegging);
+    links->addWidget(m_journaal);
+    auto* schakelaars = new QHBoxLayout;
+    schakelaars->addWidget(m_geluid);
+    schakelaars->addWidget(m_stem);
+    schakelaars->addWidget(m_bord);
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(m_startKnop);
+    rechts->addWidget(m_lijstKop);
+    rechts->addWidget(m_lijstVak, 1);
+    rechts->addWidget(m_redenKop);
+    rechts->addWidget(m_reden);
+    rechts->addWidget(m_vervalKnop);
+    rechts->addLayout(schakelaars);
+    rechts->addWidget(m_instellingenKnop);
+    auto* geheel = new QHBoxLayout(this);
+    geheel->addLayout(links, 3);
+    geheel->addLayout(rechts, 1);
+}
+
+void Bedieningsvenster::verbind() {
+    Trekking& trekking = m_publiek.trekking();
+    StartBediening& start = m_publiek.startBediening();
+    connect(m_startKnop, &QPushButton::clicked, &start, &StartBediening::spatieStart);
+    connect(&start, &StartBediening::bezigGewijzigd, this, [this](bool bezig) {
+        m_startKnop->setEnabled(!bezig);
+        m_instellingenKnop->setEnabled(!bezig);
+        werkVervallenBij();
+    });
+    connect(&trekking, &Trekking::nummerGetrokken, this, [this](qint32 nummer, int punten) {
+        if (m_publiek.trekking().rolSoort() != 0)
+            m_lijstModel->voegToeMetPunten(nummer, punten, QTime::currentTime());
+        else
+            m_lijstModel->voegToe(nummer, QTime::currentTime());
+        m_lijstVak->scrollToBottom();
+        werkVervallenBij();
+    });
+    connect(&trekking, &Trekking::trekkingBegonnen, this, &Bedieningsvenster::werkVervallenBij);
+    connect(&trekking, &Trekking::lijstGeleegd, this, [this] {
+        m_lijstModel->maakLeeg();
+        werkVervallenBij();
+    });
+    connect(&trekking, &Trekking::laatsteVervallen, this, [this](qint32, const QString& reden) {
+        m_lijstModel->vervalLaatste(reden);
+        werkVervallenBij();
+    });
+    connect(&trekking, &Trekking::tellerGewijzigd, this, &Bedieningsvenster::zetTeller);
+    connect(&trekking, &Trekking::reeksBegonnen, this, &Bedieningsvenster::zetToezegging);
+    connect(m_reden, &QLineEdit::textChanged, this, &Bedieningsvenster::werkVervallenBij);
+    connect(m_reden, &QLineEdit::returnPressed, this, &Bedieningsvenster::laatVervallen);
+    connect(m_vervalKnop, &QPushButton::clicked, this, &Bedieningsvenster::laatVervallen);
+
+    Algemeen& algemeen = m_publiek.algemeen();
+    Zaal& zaal = m_publiek.zaal();
+    m_geluid->setChecked(algemeen.geluidAan());
+    m_stem->setChecked(zaal.stemAan());
+    m_bord->setChecked(zaal.bordAan());
+    connect(m_geluid, &QCheckBox::toggled, &algemeen, &Algemeen::zetGeluidAan);
+    connect(&algemeen, &Algemeen::geluidAanGewijzigd, m_geluid, &QCheckBox::setChecked);
+    connect(m_stem, &QCheckBox::toggled, &zaal, &Zaal::zetStemAan);
+    connect(&zaal, &Zaal::stemAanGewijzigd, m_stem, &QCheckBox::setChecked);
+    connect(m_bord, &QCheckBox::toggled, &zaal, &Zaal::zetBordAan);
+    connect(&zaal, &Zaal::bordAanGewijzigd, m_bord, &QCheckBox::setChecked);
+    connect(m_instellingenKnop, &QPushButton::clicked, this, [this] {
+        m_publiek.openConfig();
+        setFocus(Qt::OtherFocusReason);
+    });
+
+    connect(&m_publiek, &Hoofdvenster::afgesloten, this, [this] {
+        m_klaar = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+    });
+}
+
+void Bedieningsvenster::vertaal() {
+    //: The operator's window's title.
+    setWindowTitle(tr("Quintaro - bediening"));
+    m_voorvertoningKop->setText(tr("Wat het publiek ziet:"));
+    m_voorvertoning->setAccessibleName(tr("Wat het publiek ziet"));
+    m_startKnop->setText(tr("Start"));
+    m_startKnop->setToolTip(tr("Start een trekking (spatiebalk)."));
+    m_lijstKop->setText(tr("Getrokken nummers:"));
+    m_lijstVak->setAccessibleName(tr("Getrokken nummers met hun tijd"));
+    m_redenKop->setText(tr("&Reden om het laatste nummer te laten vervallen:"));
+    m_reden->setPlaceholderText(tr("bijvoorbeeld: winnaar niet aanwezig"));
+    m_geluid->setText(tr("Geluid"));
+    m_stem->setText(tr("Stem (V)"));
+    m_bord->setText(tr("Bord (B)"));
+    m_instellingenKnop->setText(tr("Instellingen..."));
+    zetTeller(m_tellerTekst);
+    zetToezegging(m_toezeggingTekst, m_vastgelegd);
+    werkVervallenBij();
+}
+
+void Bedieningsvenster::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange)
+        vertaal();
+    QWidget::changeEvent(e);
+}
+
+void Bedieningsvenster::zetTeller(const QString& tekst) {
+    m_tellerTekst = tekst;
+    m_teller->setText(m_publiek.trekking().rolSoort() != 0 ? tr("Score: %1").arg(tekst)
+                                                           : tr("Teller: %1").arg(tekst));
+}
+
+void Bedieningsvenster::zetToezegging(const QString& toezegging, bool vastgelegd) {
+    m_toezeggingTekst = toezegging;
+    m_vastgelegd = vastgelegd;
+    m_toezegging->setText(toezegging.isEmpty() ? tr("Geen reeks")
+                                               : tr("Toezegging van de reeks: %1").arg(toezegging));
+    m_journaal->setText(vastgelegd ? tr("Het journaal legt deze reeks vast.")
+                                   : tr("Let op: het journaal kan niet worden geschreven; deze "
+                                        "reeks wordt niet vastgelegd."));
+    m_journaal->setStyleSheet(vastgelegd ? QString()
+                                         : QStringLiteral("QLabel { color: rgb(180, 0, 0); }"));
+}
+
+void Bedieningsvenster::werkVervallenBij() {
+    const Trekking& trekking = m_publiek.trekking();
+    const bool kan = trekking.kanVervallen();
+    m_vervalKnop->setEnabled(kan && !m_reden->text().trimmed().isEmpty());
+    const GetrokkenLijst& lijst = trekking.lijst();
+    m_vervalKnop->setText(
+        kan ? tr("Nummer %1 laten vervallen").arg(lijst.nummer(lijst.aantal() - 1))
+            : tr("Laatste nummer laten vervallen"));
+}
+
+void Bedieningsvenster::laatVervallen() {
+    if (!m_publiek.trekking().vervalLaatste(m_reden->text()))
+        return;
+    m_reden->clear();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void Bedieningsvenster::keyReleaseEvent(QKeyEvent* e) {
+    // What is typed into the reason is text; Escape leaves the field.
+    if (m_reden->hasFocus()) {
+        if (e->key() == Qt::Key_Escape)
+            setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // The same handlers as the keys released on the audience's result panel.
+    QKeyEvent kopie(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(),
+                    static_cast<quint16>(e->count()));
+    QCoreApplication::sendEvent(m_publiek.toetsBron(), &kopie);
+}
+
+void Bedieningsvenster::closeEvent(QCloseEvent* e) {
+    // The audience's window runs the closing sequence (both files written) and says when it
+    // is done; one under way already is waited for.
+    if (!m_klaar)
+        m_publiek.close();
+    e->setAccepted(m_klaar);
+}

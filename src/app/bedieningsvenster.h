@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+
+class Bedieningslijst;
+class Hoofdvenster;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class Voorvertoning;
+
+// The operator's own window, beside the audience's full-screen one (on the first screen when
+// the audience's is on a projector): a large start button, the evening's drawn numbers with
+// their times, the counter or score, the current series' commitment and whether the journal
+// records it, the switches for sound, voice and board, the settings, a scaled live picture
+// of what the audience sees, and the void of the last number with a reason typed in.
+//
+// It starts draws through the same start controls as the arrows and the space bar; the keys
+// released in it (space, B, V, H, P, Escape) reach the same handlers as in the audience's
+// window, except while the reason is being typed. Closing it runs the audience's window's
+// closing sequence, which ends the program; it closes itself when that sequence is done.
+class Bedieningsvenster : public QWidget {
+    Q_OBJECT
+public:
+    explicit Bedieningsvenster(Hoofdvenster& publiek, QWidget* parent = nullptr);
+    ~Bedieningsvenster() override;
+
+    Bedieningslijst& lijst() { return *m_lijstModel; }
+    Voorvertoning& voorvertoning() { return *m_voorvertoning; }
+
+protected:
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void maakOnderdelen();
+    void verbind();
+    void vertaal();
+    void zetTeller(const QString& tekst);
+    void zetToezegging(const QString& toezegging, bool vastgelegd);
+    void laatVervallen();
+    void werkVervallenBij();
+
+    Hoofdvenster& m_publiek;
+    bool m_klaar = false; // the closing sequence is done
+    bool m_vastgelegd = true;
+    QString m_toezeggingTekst;
+    QString m_tellerTekst;
+
+    Bedieningslijst* m_lijstModel = nullptr;
+    Voorvertoning* m_voorvertoning = nullptr;
+    QLabel* m_voorvertoningKop = nullptr;
+    QLabel* m_teller = nullptr;
+    QLabel* m_toezegging = nullptr;
+    QLabel* m_journaal = nullptr;
+    QPushButton* m_startKnop = nullptr;
+    QLabel* m_lijstKop = nullptr;
+    QListView* m_lijstVak = nullptr;
+    QLabel* m_redenKop = nullptr;
+    QLineEdit* m_reden = nullptr;
+    QPushButton* m_vervalKnop = nullptr;
+    QCheckBox* m_geluid = nullptr;
+    QCheckBox* m_stem = nullptr;
+    QCheckBox* m_bord = nullptr;
+    QPushButton* m_instellingenKnop = nullptr;
+};

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QAudioDevice>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QLocale>
+#include <QMediaDevices>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -76,6 +78,7 @@ private Q_SLOTS:
     void knoppenInRust();
     void geluidKnopSchakelt();
     void geluidUitAndereKnoppenZonderKlik();
+    void geluidVolgtDeUitgangen();
     void helpEnSoftware();
     void drukAnimatieEnTerugNaarRust();
     void klikTijdensDePauzeVanEenAndereKnop();
@@ -138,6 +141,18 @@ void TestToolbarClock::geluidKnopSchakelt() {
     QTest::mouseClick(knop(o, 2), Qt::LeftButton);
     QVERIFY(!o.algemeen().geluidAan());
     QCOMPARE(o.algemeen().gespeeld(), (QStringList{klik(o), klik(o)}));
+}
+
+// A speaker plugged in or pulled out after the start is followed: when the system reports its
+// audio outputs changed, the sound plays to what it has now.
+void TestToolbarClock::geluidVolgtDeUitgangen() {
+    Venster o;
+    auto* apparaten = o.algemeen().findChild<QMediaDevices*>();
+    QVERIFY(apparaten);
+    const bool heeftUitgang = !QMediaDevices::audioOutputs().isEmpty();
+    o.algemeen().zetGeluidsuitvoer(!heeftUitgang);
+    Q_EMIT apparaten->audioOutputsChanged();
+    QCOMPARE(o.algemeen().geluidsuitvoer(), heeftUitgang);
 }
 
 void TestToolbarClock::geluidUitAndereKnoppenZonderKlik() {

@@ -36,6 +36,8 @@ public:
     void zetOpener(std::function<void(const QUrl&)> opener) { m_opener = std::move(opener); }
     // Keeps the sounds from reaching a device (tests).
     void zetGeluidsuitvoer(bool aan) { m_uitvoer = aan; }
+    // Whether there is a device to play to; follows the system's audio outputs as they change.
+    bool geluidsuitvoer() const { return m_uitvoer; }
 
 Q_SIGNALS:
     void geluidAanGewijzigd(bool aan);

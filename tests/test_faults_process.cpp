@@ -269,12 +269,22 @@ private Q_SLOTS:
         QProcess kind;
         zetOp(kind, map.path(), 0.01, 2,
               {QStringLiteral("--screenshot"), QStringLiteral("/dev/null")});
-        // Root writes anywhere: the program then runs as an ordinary user.
+        // Root writes anywhere: the program then runs as an ordinary user, from a copy that
+        // user can reach wherever the build lies.
+        QTemporaryDir kopieMap;
         if (::geteuid() == 0) {
+            const QString kopie = kopieMap.filePath(QStringLiteral("quintaro"));
+            QVERIFY(QFile::copy(programma(), kopie));
+            const auto iedereen = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                  QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                  QFileDevice::ExeOther;
+            QVERIFY(QFile::setPermissions(kopieMap.path(), iedereen));
+            QVERIFY(QFile::setPermissions(kopie, iedereen));
             const QStringList argumenten = kind.arguments();
             kind.setArguments(QStringList{QStringLiteral("--reuid=65534"),
                                           QStringLiteral("--regid=65534"),
-                                          QStringLiteral("--clear-groups"), programma()} +
+                                          QStringLiteral("--clear-groups"), kopie} +
                               argumenten);
             kind.setProgram(QStringLiteral("setpriv"));
         }

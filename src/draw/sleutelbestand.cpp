@@ -1,6 +1,7 @@
 #include "draw/sleutelbestand.h"
 
 #include "draw/journaalrecord.h"
+#include "draw/trekkingsjournaal.h"
 #include "draw/trekkingsreeks.h"
 
 #include <QFile>
@@ -14,20 +15,6 @@
 namespace {
 
 constexpr char kKop[] = "quintaro-sleutel 1 ";
-
-bool schrijfAlles(int fd, const QByteArray& data) {
-    qsizetype gedaan = 0;
-    while (gedaan < data.size()) {
-        const ssize_t n =
-            ::write(fd, data.constData() + gedaan, static_cast<std::size_t>(data.size() - gedaan));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        gedaan += n;
-    }
-    return true;
-}
 
 void synchroniseerMap(const QString& pad) {
     const int map = ::open(QFile::encodeName(QFileInfo(pad).absolutePath()).constData(),

@@ -17,20 +17,6 @@
 
 namespace {
 
-bool schrijfAlles(int fd, const QByteArray& data) {
-    qsizetype gedaan = 0;
-    while (gedaan < data.size()) {
-        const ssize_t n =
-            ::write(fd, data.constData() + gedaan, static_cast<std::size_t>(data.size() - gedaan));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        gedaan += n;
-    }
-    return true;
-}
-
 // SHA-256 of `lengte` bytes of `bestand` from `begin`.
 QByteArray hashVan(QFile& bestand, qint64 begin, qint64 lengte) {
     QCryptographicHash h(QCryptographicHash::Sha256);
@@ -50,6 +36,20 @@ QString systeemFout() {
 }
 
 } // namespace
+
+bool schrijfAlles(int fd, const QByteArray& data) {
+    qsizetype gedaan = 0;
+    while (gedaan < data.size()) {
+        const ssize_t n =
+            ::write(fd, data.constData() + gedaan, static_cast<std::size_t>(data.size() - gedaan));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        gedaan += n;
+    }
+    return true;
+}
 
 Trekkingsjournaal::Trekkingsjournaal(const QString& pad) : m_pad(pad) {
     open();

@@ -21,6 +21,10 @@
 // Nothing here throws or blocks: a journal that cannot be opened, locked (another Quintaro
 // has it open) or written makes werkt() false from then on, and fout() says why; the draw
 // goes on without it.
+// Writes all of `data` to the file descriptor `fd`, going on after an interrupted or partial
+// write; false when the system refuses (a full disk, a closed descriptor).
+bool schrijfAlles(int fd, const QByteArray& data);
+
 class Trekkingsjournaal {
 public:
     explicit Trekkingsjournaal(const QString& pad);

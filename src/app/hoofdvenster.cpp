@@ -9,6 +9,7 @@
 #include "common/eenheden.h"
 #include "common/klok.h"
 #include "common/knoppaneel.h"
+#include "common/labels.h"
 #include "common/lijstvak.h"
 #include "common/plaatjesknop.h"
 #include "common/schaal.h"
@@ -28,24 +29,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-
-QLabel* maakLabel(QWidget* ouder, const char* naam, const QString& tekst, const QFont& font,
-                  const QColor& kleur) {
-    auto* label = new QLabel(tekst, ouder);
-    label->setObjectName(QLatin1String(naam));
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, kleur);
-    label->setPalette(pal);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->adjustSize();
-    return label;
-}
-
-} // namespace
 
 Hoofdvenster::Hoofdvenster(const Paden& paden, const QSize& schermPixels, bool hervat,
                            QWidget* parent)

@@ -2,6 +2,7 @@
 
 #include "app/indeling.h"
 #include "common/eenheden.h"
+#include "common/labels.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -29,18 +30,7 @@ QAccessibleInterface* schaduwToegang(const QString& klasse, QObject* object) {
 }
 
 QLabel* maakLogo(QWidget* ouder, const char* naam, const QColor& kleur) {
-    // Named before its text is set: assistive technology may look at it from that moment.
-    auto* label = new QLabel(ouder);
-    label->setObjectName(QLatin1String(naam));
-    label->setText(QStringLiteral("Quintaro"));
-    label->setFont(arial(60, true));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, kleur);
-    label->setPalette(pal);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->adjustSize();
-    return label;
+    return maakLabel(ouder, naam, QStringLiteral("Quintaro"), arial(60, true), kleur);
 }
 
 } // namespace

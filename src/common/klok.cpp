@@ -2,18 +2,13 @@
 
 #include "common/eenheden.h"
 #include "common/kloktekst.h"
+#include "common/labels.h"
 
 #include <algorithm>
 
 Klok::Klok(QWidget* parent) : QLabel(QStringLiteral("00:00:00"), parent) {
     setObjectName(QStringLiteral("KlokLabel"));
-    setFont(arial(9.75));
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    adjustSize();
+    kleedLabel(this, arial(9.75), Qt::white);
     m_timer.setParent(this);
     m_timer.setObjectName(QStringLiteral("KlokTimer"));
     m_timer.setInterval(60);

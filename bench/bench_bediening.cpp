@@ -16,6 +16,7 @@
 #include "common/instellingen.h"
 #include "draw/startbediening.h"
 #include "draw/trekking.h"
+#include "meting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,19 +41,6 @@ namespace {
 void figuur(const char* naam, double waarde, const char* eenheid, int decimalen = 2) {
     std::printf("%s\t%.*f\t%s\n", naam, decimalen, waarde, eenheid);
     std::fflush(stdout);
-}
-
-double mediaan(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t m = v.size() / 2;
-    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
-}
-
-double cpuSeconden() {
-    rusage gebruik{};
-    getrusage(RUSAGE_SELF, &gebruik);
-    auto sec = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return sec(gebruik.ru_utime) + sec(gebruik.ru_stime);
 }
 
 void wacht(int ms) {

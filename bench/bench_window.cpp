@@ -18,6 +18,7 @@
 #include "common/plaatjesknop.h"
 #include "draw/startbediening.h"
 #include "draw/trekking.h"
+#include "meting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,19 +61,6 @@ QByteArray standaardInstellingen() {
 bool schrijf(const QString& pad, const QByteArray& inhoud) {
     QFile f(pad);
     return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size();
-}
-
-double mediaan(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t m = v.size() / 2;
-    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
-}
-
-double cpuSeconden() {
-    rusage gebruik{};
-    getrusage(RUSAGE_SELF, &gebruik);
-    auto sec = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return sec(gebruik.ru_utime) + sec(gebruik.ru_stime);
 }
 
 long statusKb(qint64 pid, const char* veld) {

@@ -1,9 +1,9 @@
 // The draw journal's costs: one draw journaled and flushed to a local disk, the check of an
 // evening of 100,000 draws, the resume read of a journal whose unfinished series holds
 // 100,000 draws, and drawing a range of a million numbers until it is exhausted.
-#include "draw/hervatting.h"
-#include "draw/journaalcontrole.h"
-#include "draw/trekkingsboek.h"
+#include "journaal/hervatting.h"
+#include "journaal/journaalcontrole.h"
+#include "journaal/trekkingsboek.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,8 +3,8 @@
 // give the same answer twice and name a line that exists. Every line that reads as a JSON
 // object or as a record is written out and read back: the same fields, and writing again
 // changes nothing. Nothing may crash, leak or hit undefined behaviour on any input.
-#include "draw/journaalcontrole.h"
-#include "draw/journaalrecord.h"
+#include "journaal/journaalcontrole.h"
+#include "journaal/journaalrecord.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -8,7 +8,7 @@
 // once in ten thousand keys. The keys are fixed, so the suite is deterministic; a biased
 // derivation (a modulo bias, a lost end of the range, weak low or high bits, an order that is
 // not a uniform shuffle) lands far above these values with the sample sizes used.
-#include "draw/trekkingsreeks.h"
+#include "journaal/trekkingsreeks.h"
 #include <QCryptographicHash>
 #include <QSet>
 #include <QTest>

@@ -1,9 +1,9 @@
 // The checker on honest and tampered journals, always side by side with the independent
 // checker tools/controleer.py: both must give the same verdict and name the same line. Then
 // the two commands of the program, --controleer and --rapport, as a user runs them.
-#include "draw/hervatting.h"
-#include "draw/journaalcontrole.h"
-#include "draw/trekkingsboek.h"
+#include "journaal/hervatting.h"
+#include "journaal/journaalcontrole.h"
+#include "journaal/trekkingsboek.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

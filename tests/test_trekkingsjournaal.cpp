@@ -1,9 +1,9 @@
 // The journal on disk: a session's lines and their chain, the key file's permissions, a torn
 // last line after a crash, journals that cannot be written, and what a restart with --hervat
 // gets back. Every journal made here must pass the checker.
-#include "draw/hervatting.h"
-#include "draw/journaalcontrole.h"
-#include "draw/trekkingsboek.h"
+#include "journaal/hervatting.h"
+#include "journaal/journaalcontrole.h"
+#include "journaal/trekkingsboek.h"
 
 #include <QCryptographicHash>
 #include <QFile>

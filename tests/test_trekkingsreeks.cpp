@@ -2,8 +2,8 @@
 // docs/verification.md, exact rejection, the digit and picture rules over small, inverted and
 // edge ranges and the whole 32-bit range, range changes, carried-over numbers, and the
 // order-statistics set against a plain model.
-#include "draw/trekkingsreeks.h"
-#include "draw/vrijenummers.h"
+#include "journaal/trekkingsreeks.h"
+#include "journaal/vrijenummers.h"
 
 #include <QCryptographicHash>
 #include <QFile>

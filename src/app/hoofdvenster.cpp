@@ -16,7 +16,7 @@
 #include "common/werkbalk.h"
 #include "config/config.h"
 #include "draw/bordinhoud.h"
-#include "draw/hervatting.h"
+#include "journaal/hervatting.h"
 #include "draw/nummervak.h"
 #include "draw/rolvak.h"
 #include "draw/startbediening.h"

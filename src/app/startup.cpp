@@ -8,7 +8,7 @@
 #include "app/signaalwachter.h"
 #include "app/vensterplaatsing.h"
 #include "app/zaal.h"
-#include "draw/journaalopdracht.h"
+#include "journaal/journaalopdracht.h"
 #include "draw/startbediening.h"
 
 #include <QApplication>

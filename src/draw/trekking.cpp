@@ -3,10 +3,10 @@
 #include "common/instellingenhouder.h"
 #include "common/paden.h"
 #include "common/pauze.h"
-#include "draw/hervatting.h"
+#include "journaal/hervatting.h"
 #include "draw/panel.h"
 #include "draw/rollogica.h"
-#include "draw/trekkingsboek.h"
+#include "journaal/trekkingsboek.h"
 
 #include <algorithm>
 

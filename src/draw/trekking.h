@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/getrokkenlijst.h"
-#include "draw/journaalrecord.h"
+#include "journaal/journaalrecord.h"
 #include "draw/rol.h"
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "draw/journaalrecord.h"
+#include "journaal/journaalrecord.h"
 
 #include <array>
 #include <limits>

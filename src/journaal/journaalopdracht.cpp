@@ -1,7 +1,7 @@
-#include "draw/journaalopdracht.h"
+#include "journaal/journaalopdracht.h"
 
-#include "draw/journaalcontrole.h"
-#include "draw/journaalrapport.h"
+#include "journaal/journaalcontrole.h"
+#include "journaal/journaalrapport.h"
 
 #include <QDir>
 

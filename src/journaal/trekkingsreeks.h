@@ -1,7 +1,7 @@
 #pragma once
 
-#include "draw/sha256.h"
-#include "draw/vrijenummers.h"
+#include "journaal/sha256.h"
+#include "journaal/vrijenummers.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "draw/journaallezer.h"
+#include "journaal/journaallezer.h"
 
 #include <QIODevice>
 

@@ -1,4 +1,4 @@
-#include "draw/sha256.h"
+#include "journaal/sha256.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/jsonregel.h"
+#include "journaal/jsonregel.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/controleuitslag.h"
+#include "journaal/controleuitslag.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "draw/jsonregel.h"
+#include "journaal/jsonregel.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "draw/hervatting.h"
+#include "journaal/hervatting.h"
 
-#include "draw/journaallezer.h"
-#include "draw/journaalrecord.h"
-#include "draw/sleutelbestand.h"
+#include "journaal/journaallezer.h"
+#include "journaal/journaalrecord.h"
+#include "journaal/sleutelbestand.h"
 
 #include <QFile>
 

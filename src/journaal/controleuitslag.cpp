@@ -1,4 +1,4 @@
-#include "draw/controleuitslag.h"
+#include "journaal/controleuitslag.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "draw/sleutelbestand.h"
-#include "draw/trekkingsjournaal.h"
-#include "draw/trekkingsreeks.h"
+#include "journaal/sleutelbestand.h"
+#include "journaal/trekkingsjournaal.h"
+#include "journaal/trekkingsreeks.h"
 
 #include <QString>
 

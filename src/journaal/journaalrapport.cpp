@@ -1,6 +1,6 @@
-#include "draw/journaalrapport.h"
+#include "journaal/journaalrapport.h"
 
-#include "draw/journaalcontrole.h"
+#include "journaal/journaalcontrole.h"
 
 #include <QDateTime>
 #include <QDir>

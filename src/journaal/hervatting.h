@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/trekkingsreeks.h"
+#include "journaal/trekkingsreeks.h"
 
 #include <QString>
 

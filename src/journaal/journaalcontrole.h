@@ -1,7 +1,7 @@
 #pragma once
 
-#include "draw/controleuitslag.h"
-#include "draw/journaallezer.h"
+#include "journaal/controleuitslag.h"
+#include "journaal/journaallezer.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "draw/trekkingsboek.h"
+#include "journaal/trekkingsboek.h"
 
 namespace {
 

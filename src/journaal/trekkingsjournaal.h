@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/journaalrecord.h"
+#include "journaal/journaalrecord.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "draw/trekkingsreeks.h"
+#include "journaal/trekkingsreeks.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>

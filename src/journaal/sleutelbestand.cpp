@@ -1,8 +1,8 @@
-#include "draw/sleutelbestand.h"
+#include "journaal/sleutelbestand.h"
 
-#include "draw/journaalrecord.h"
-#include "draw/trekkingsjournaal.h"
-#include "draw/trekkingsreeks.h"
+#include "journaal/journaalrecord.h"
+#include "journaal/trekkingsjournaal.h"
+#include "journaal/trekkingsreeks.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "draw/vrijenummers.h"
+#include "journaal/vrijenummers.h"
 
 #include <ext/pb_ds/assoc_container.hpp>
 #include <ext/pb_ds/tree_policy.hpp>

@@ -1,7 +1,7 @@
-#include "draw/journaalcontrole.h"
+#include "journaal/journaalcontrole.h"
 
-#include "draw/journaalrecord.h"
-#include "draw/trekkingsreeks.h"
+#include "journaal/journaalrecord.h"
+#include "journaal/trekkingsreeks.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "draw/trekkingsjournaal.h"
+#include "journaal/trekkingsjournaal.h"
 
-#include "draw/journaallezer.h"
+#include "journaal/journaallezer.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

@@ -173,6 +173,8 @@ private Q_SLOTS:
         rij("out between two parts", "reeks;B;;1;5\nreeks;B;;10;15\nuit;B;4-11\n" + taart, 3,
             "hoort niet bij");
         rij("out without numbers", blauw + "uit;Blauw;;\n" + taart, 2, "uit vraagt");
+        rij("out with an end missing", blauw + "uit;Blauw;5-\n" + taart, 2,
+            "\"5-\" is geen lotnummer");
         rij("out reversed", blauw + "uit;Blauw;50-40\n" + taart, 2, "eerste nummer boven");
         rij("line after a quoted line break", "prijs;\"Taart\nmet room\"\nreeks;R;rose;1;5\n", 3,
             "onbekende kleur \"rose\"");

@@ -203,9 +203,12 @@ bool Lezing::leesUit(const CsvRecord& r) {
         qsizetype streep = veld.indexOf(u'-');
         if (streep < 0)
             streep = veld.indexOf(QChar(0x2013)); // an en dash, as a word processor makes it
+        // A range with an end missing ("-5", "5-") is reported as written.
+        const QString van = streep < 0 ? veld : veld.left(streep).trimmed();
+        const QString tot = streep < 0 ? veld : veld.mid(streep + 1).trimmed();
         Nummerbereik b;
-        if (!nummer(streep < 0 ? veld : veld.left(streep).trimmed(), r.regel, b.van) ||
-            !nummer(streep < 0 ? veld : veld.mid(streep + 1).trimmed(), r.regel, b.tot))
+        if (!nummer(van.isEmpty() || tot.isEmpty() ? veld : van, r.regel, b.van) ||
+            !nummer(tot, r.regel, b.tot))
             return false;
         if (b.van > b.tot)
             return faal(

@@ -2,12 +2,13 @@
 # Builds a fuzzer with clang into build-fuzz/ (or $FUZZ_BUILD_DIR) and runs it for the given
 # number of seconds (default 60) on one core.
 #   scripts/fuzz.sh [target] [seconds]
-# target: settings (the settings reader, the default) or journal (the draw journal's reader
-# and checker); `scripts/fuzz.sh 120` still fuzzes the settings reader for 120 seconds.
-# The seed corpus (fuzz/corpus for the settings, fuzz/corpus_journal for the journal) is only
+# target: settings (the settings reader, the default), journal (the draw journal's reader
+# and checker) or loterij (the raffle file's reader and its drum of tickets);
+# `scripts/fuzz.sh 120` still fuzzes the settings reader for 120 seconds.
+# The seed corpus (fuzz/corpus for the settings, fuzz/corpus_<target> for the others) is only
 # read; the growing corpus is kept in the build directory, crashing inputs land in
-# <build>/fuzz-artifacts[-journal]/. Turn every one of them into a test case
-# (tests/test_faults_settings.cpp, tests/test_journaalcontrole.cpp).
+# <build>/fuzz-artifacts[-<target>]/. Turn every one of them into a test case
+# (tests/test_faults_settings.cpp, tests/test_journaalcontrole.cpp, tests/test_loterij.cpp).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 TARGET=settings
@@ -20,8 +21,9 @@ BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
 case "$TARGET" in
 settings) SEEDS=fuzz/corpus DICT=fuzz/settings.dict MAX_LEN=4096 ;;
 journal) SEEDS=fuzz/corpus_journal DICT=fuzz/journal.dict MAX_LEN=16384 ;;
+loterij) SEEDS=fuzz/corpus_loterij DICT=fuzz/loterij.dict MAX_LEN=8192 ;;
 *)
-    echo "unknown fuzz target: $TARGET (settings or journal)" >&2
+    echo "unknown fuzz target: $TARGET (settings, journal or loterij)" >&2
     exit 2
     ;;
 esac

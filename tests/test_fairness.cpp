@@ -1,7 +1,8 @@
 // Fairness of the draw (Trekkingsreeks): every number of the range comes with the same chance,
 // in picture mode (draws within one series) and in digit mode (the first draw of fresh series,
 // from an empty list and with numbers carried over, and whole series of a range in every
-// order), and series with fresh keys made at once draw differently.
+// order), and series with fresh keys made at once draw differently; and a raffle's tickets
+// over its sets.
 //
 // Each frequency test is Pearson's chi-square against the uniform distribution, compared
 // with the critical value at a significance of 0.0001: a fair draw fails one such test
@@ -9,6 +10,7 @@
 // derivation (a modulo bias, a lost end of the range, weak low or high bits, an order that is
 // not a uniform shuffle) lands far above these values with the sample sizes used.
 #include "journaal/trekkingsreeks.h"
+#include "loterij/lotentrommel.h"
 #include <QCryptographicHash>
 #include <QSet>
 #include <QTest>
@@ -17,6 +19,7 @@
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -194,6 +197,51 @@ private Q_SLOTS:
         for (int i = 0; i < 16; ++i)
             eersten.insert(*Trekkingsreeks::nieuw(1, 1000000000, 0).volgende());
         QCOMPARE(eersten.size(), 16);
+    }
+
+    // A raffle of five sets of different sizes with tickets out of play, drawn with the k of
+    // the series' derivation: each set comes in proportion to its tickets in play, and within
+    // a set with gaps every ticket alike (by last digit). Ten draws from each of many fresh
+    // drums, so that the drawn tickets are skipped as they must be; none comes twice and none
+    // is out of play.
+    void raffleOverSets() {
+        Loterij loterij;
+        loterij.voegReeksToe({"Blauw", {}, {1, 100}, {{3, 3}, {10, 19}, {50, 59}, {100, 100}}, 0});
+        loterij.voegReeksToe({"Roze", {}, {1, 50}, {}, 0});
+        loterij.voegReeksToe({"", {}, {10000, 10299}, {{10100, 10199}}, 0});
+        loterij.voegReeksToe({"Geel", {}, {7, 7}, {}, 0});
+        loterij.voegReeksToe({"Groen", {}, {1, 500}, {{1, 300}}, 0});
+        const auto& reeksen = loterij.reeksen();
+        std::vector<double> reeksGewicht, cijferGewicht(10);
+        for (const Lotenreeks& r : reeksen)
+            reeksGewicht.push_back(static_cast<double>(r.aantalInSpel()));
+        for (qint32 n : {1, 2, 4, 5, 6, 7, 8, 9})
+            cijferGewicht[static_cast<std::size_t>(n)] += 1;
+        for (qint32 n = 20; n < 100; ++n)
+            cijferGewicht[static_cast<std::size_t>(n % 10)] += (n < 50 || n > 59) ? 1 : 0;
+        QCOMPARE(loterij.aantalLoten(), std::uint64_t(78 + 50 + 200 + 1 + 200));
+
+        std::vector<std::int64_t> perReeks(reeksen.size()), perCijfer(10);
+        const QByteArray invoer = Trekkingsreeks::invoerHash({});
+        for (int ronde = 0; ronde < 4000; ++ronde) {
+            const HmacSha256 mac(sleutel(81, ronde));
+            Lotentrommel trommel(loterij);
+            std::set<std::pair<int, qint32>> gezien;
+            for (std::uint64_t i = 0; i < 10; ++i) {
+                const Lot lot =
+                    trommel.neemUit(Trekkingsreeks::plaats(mac, invoer, i, trommel.aantal()));
+                QVERIFY(gezien.insert({lot.reeks, lot.nummer}).second);
+                const Lotenreeks& r = reeksen[static_cast<std::size_t>(lot.reeks)];
+                QVERIFY(lot.nummer >= r.nummers.van && lot.nummer <= r.nummers.tot);
+                for (const Nummerbereik& b : r.uit)
+                    QVERIFY(lot.nummer < b.van || lot.nummer > b.tot);
+                ++perReeks[static_cast<std::size_t>(lot.reeks)];
+                if (lot.reeks == 0)
+                    ++perCijfer[static_cast<std::size_t>(lot.nummer % 10)];
+            }
+        }
+        gelijkVerdeeld(perReeks, "raffle, sets", reeksGewicht);
+        gelijkVerdeeld(perCijfer, "raffle, last digit in a set with gaps", cijferGewicht);
     }
 };
 

@@ -520,6 +520,105 @@ the list will now be cleared!</translation>
     </message>
 </context>
 <context>
+    <name>LoterijLezer</name>
+    <message>
+        <source>een aanhalingsteken wordt niet gesloten</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is geen lotnummer: een lotnummer is een geheel getal van 0 tot en met %2</source>
+        <translation>&quot;%1&quot; is not a ticket number: a ticket number is a whole number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>%1 past niet in 32 bits: het hoogste lotnummer is %2</source>
+        <translation>%1 does not fit in 32 bits: the highest ticket number is %2</translation>
+    </message>
+    <message>
+        <source>onverwacht veld %1: &quot;%2&quot;</source>
+        <translation>unexpected field %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>onbekende soort regel &quot;%1&quot;: verwacht reeks, uit of prijs</source>
+        <translation>unknown kind of record &quot;%1&quot;: expected reeks (set), uit (out) or prijs (prize)</translation>
+    </message>
+    <message>
+        <source>een reeks vraagt een naam, een kleur, het laagste en het hoogste nummer: reeks;Roze;roze;1;500</source>
+        <translation>a set needs a name, a colour, the lowest and the highest number: set;Pink;pink;1;500</translation>
+    </message>
+    <message>
+        <source>onbekende kleur &quot;%1&quot;: bekend zijn %2 en #rrggbb</source>
+        <translation>unknown colour &quot;%1&quot;: known are %2 and #rrggbb</translation>
+    </message>
+    <message>
+        <source>het laagste nummer %1 ligt boven het hoogste %2</source>
+        <translation>the lowest number %1 is above the highest, %2</translation>
+    </message>
+    <message>
+        <source>de reeks &quot;%1&quot; deelt nummers met de reeks op regel %2</source>
+        <translation>the set &quot;%1&quot; shares numbers with the set on line %2</translation>
+    </message>
+    <message>
+        <source>in &quot;%1&quot; ligt het eerste nummer boven het laatste</source>
+        <translation>in &quot;%1&quot; the first number is above the last</translation>
+    </message>
+    <message>
+        <source>uit vraagt de naam van een reeks en een of meer nummers: uit;Roze;17;40-49</source>
+        <translation>out needs the name of a set and one or more numbers: out;Pink;17;40-49</translation>
+    </message>
+    <message>
+        <source>een prijs vraagt een omschrijving: prijs;Fruitmand;fruit.jpg</source>
+        <translation>a prize needs a description: prize;Fruit basket;fruit.jpg</translation>
+    </message>
+    <message>
+        <source>het plaatje &quot;%1&quot; is er niet (gezocht in %2)</source>
+        <translation>the picture &quot;%1&quot; is not there (looked for in %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is geen plaatje</source>
+        <translation>&quot;%1&quot; is not a picture</translation>
+    </message>
+    <message>
+        <source>het bestand noemt geen reeks loten</source>
+        <translation>the file names no set of tickets</translation>
+    </message>
+    <message>
+        <source>er is geen reeks &quot;%1&quot;</source>
+        <translation>there is no set &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 hoort niet bij de reeks &quot;%2&quot;</source>
+        <translation>%1 is not in the set &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>er is geen lot in het spel: alle nummers zijn uitgesloten</source>
+        <translation>no ticket is in play: every number is out of play</translation>
+    </message>
+    <message>
+        <source>het bestand noemt geen prijs</source>
+        <translation>the file names no prize</translation>
+    </message>
+    <message>
+        <source>voor deze prijs is geen lot meer: er zijn %1 loten in het spel</source>
+        <translation>no ticket is left for this prize: there are %1 tickets in play</translation>
+    </message>
+    <message>
+        <source>regel %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>het bestand is groter dan %1 MB</source>
+        <translation>the file is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>het bestand %1 kan niet worden gelezen: %2</source>
+        <translation>the file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>deze regel is geen UTF-8-tekst: bewaar het bestand als UTF-8 (in een rekenblad: CSV met tekenset Unicode (UTF-8))</source>
+        <translation>this line is not UTF-8 text: save the file as UTF-8 (in a spreadsheet: CSV with the character set Unicode (UTF-8))</translation>
+    </message>
+</context>
+<context>
     <name>NummerVak</name>
     <message>
         <source>Getrokken nummer</source>

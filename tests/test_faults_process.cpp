@@ -3,6 +3,7 @@
 // every listed number at every moment, and a close must write both files and end the
 // program without finishing the draw.
 #include "common/instellingen.h"
+#include "kindproces.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,20 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString programma() {
-    return QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
-}
-
-QByteArray lees(const QString& pad) {
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool schrijf(const QString& pad, const QByteArray& inhoud) {
-    QFile f(pad);
-    return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size();
-}
 
 QByteArray instellingen(qint32 laagste, qint32 hoogste) {
     Instellingen inst;
@@ -66,19 +53,6 @@ QList<qint32> leesLijst(const QByteArray& inhoud, qint32 laagste, qint32 hoogste
         nummers.append(n);
     }
     return nummers;
-}
-
-// A child running the program on `map`, headless, with the test hooks set.
-void zetOp(QProcess& kind, const QString& map, double tijdSchaal, int trekkingen,
-           const QStringList& extra = {}) {
-    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
-    omgeving.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    omgeving.insert(QStringLiteral("QUINTARO_TIJDSCHAAL"), QString::number(tijdSchaal));
-    omgeving.insert(QStringLiteral("QUINTARO_AUTODRAW"), QString::number(trekkingen));
-    kind.setProcessEnvironment(omgeving);
-    kind.setProgram(programma());
-    kind.setArguments(QStringList{QStringLiteral("--dir"), map} + extra);
-    kind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 }
 
 } // namespace

@@ -274,7 +274,8 @@ private Q_SLOTS:
         }
         const Hervatting h = Hervatting::lees(m.journaal(), m.sleutel());
         QCOMPARE(h.soort, Hervatting::Soort::NieuweReeks);
-        QVERIFY(!h.reeks && !h.sleutelOntbreekt);
+        QVERIFY(!h.reeks);
+        QCOMPARE(h.sleutelfout, Hervatting::Sleutelfout::Geen);
         QCOMPARE(h.lijst, voor);
         QCOMPARE(h.teller, 5);
         {
@@ -290,7 +291,7 @@ private Q_SLOTS:
         QFile::remove(m.sleutel()); // and the key is lost
         const Hervatting zonder = Hervatting::lees(m.journaal(), m.sleutel());
         QCOMPARE(zonder.soort, Hervatting::Soort::NieuweReeks);
-        QVERIFY(zonder.sleutelOntbreekt);
+        QCOMPARE(zonder.sleutelfout, Hervatting::Sleutelfout::Ontbreekt);
         QCOMPARE(zonder.lijst.size(), std::size_t{20});
         const Controleuitslag uit = m.controle();
         QCOMPARE(uit.oordeel, Controleuitslag::Oordeel::NogNietControleerbaar);

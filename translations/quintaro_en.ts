@@ -238,6 +238,41 @@
     </message>
 </context>
 <context>
+    <name>Hervatting</name>
+    <message>
+        <source>De sleutel van reeks %1 ontbreekt: %2 bestaat niet.</source>
+        <translation>The key of series %1 is missing: %2 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 is een symbolische koppeling; Quintaro leest daar geen sleutel uit.</source>
+        <translation>%1 is a symbolic link; Quintaro reads no key through it.</translation>
+    </message>
+    <message>
+        <source>%1 was leesbaar voor anderen, dus de sleutel van reeks %2 is niet meer geheim. Het bestand is nu alleen voor de eigenaar leesbaar.</source>
+        <translation>%1 was readable by others, so the key of series %2 is no longer secret. The file is now readable by its owner only.</translation>
+    </message>
+    <message>
+        <source>%1 is beschadigd of geen sleutelbestand.</source>
+        <translation>%1 is damaged or not a key file.</translation>
+    </message>
+    <message>
+        <source>%1 bevat de sleutel van reeks %2, niet die van reeks %3.</source>
+        <translation>%1 holds the key of series %2, not that of series %3.</translation>
+    </message>
+    <message>
+        <source>De sleutel in %1 past niet bij de toezegging van reeks %2 in het journaal.</source>
+        <translation>The key in %1 does not match the commitment of series %2 in the journal.</translation>
+    </message>
+    <message>
+        <source>De getrokken nummers van reeks %1 volgen niet uit de sleutel in %2.</source>
+        <translation>The numbers drawn in series %1 do not follow from the key in %2.</translation>
+    </message>
+    <message>
+        <source>Reeks %1 gaat daarom niet verder: er begint een nieuwe reeks, met de getrokken nummers op de lijst.</source>
+        <translation>Series %1 therefore does not go on: a new series begins, with the numbers drawn on the list.</translation>
+    </message>
+</context>
+<context>
     <name>Hoofdvenster</name>
     <message>
         <source>Form1</source>
@@ -273,6 +308,24 @@ the list will now be cleared!</translation>
 </source>
         <translation>quintaro: there is no screen %1; there are %2 screens
 </translation>
+    </message>
+    <message>
+        <source>quintaro: kan %1 niet openen (%2); een tweede Quintaro in deze map wordt niet tegengehouden
+</source>
+        <translation>quintaro: cannot open %1 (%2); a second Quintaro in this folder is not kept out
+</translation>
+    </message>
+    <message>
+        <source>Quintaro draait al in de map %1 (proces %2). Sluit dat eerst, of kies met --dir een andere map.</source>
+        <translation>Quintaro is already running in the folder %1 (process %2). Close it first, or choose another folder with --dir.</translation>
+    </message>
+    <message>
+        <source>Quintaro draait al in de map %1. Sluit dat eerst, of kies met --dir een andere map.</source>
+        <translation>Quintaro is already running in the folder %1. Close it first, or choose another folder with --dir.</translation>
+    </message>
+    <message>
+        <source>Trekkingsjournaal</source>
+        <translation>Draw journal</translation>
     </message>
 </context>
 <context>
@@ -720,10 +773,6 @@ the list will now be cleared!</translation>
         <translation>Keys:</translation>
     </message>
     <message>
-        <source>Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma nooit gesloten was. Geen nummer komt over de herstart heen terug.</source>
-        <translation>Goes on with the last unfinished series of the draw journal: the same list, counter, range and key, as if the program had never been closed. No number comes again across the restart.</translation>
-    </message>
-    <message>
         <source>--controleer &lt;journaal&gt;</source>
         <translation>--controleer &lt;journal&gt;</translation>
     </message>
@@ -786,6 +835,14 @@ the list will now be cleared!</translation>
     <message>
         <source>quintaro: --scherm vraagt een schermnummer vanaf 1</source>
         <translation>quintaro: --scherm needs a screen number from 1</translation>
+    </message>
+    <message>
+        <source>Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma nooit gesloten was. Geen nummer komt over de herstart heen terug. Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en begint een nieuwe reeks met dezelfde lijst.</source>
+        <translation>Goes on with the last unfinished series of the draw journal: the same list, counter, range and key, as if the program had never been closed. No number comes again across the restart. When the key cannot be used (missing, damaged, a link, of another series, or readable by others), a message says why and a new series begins with the same list.</translation>
+    </message>
+    <message>
+        <source>Zolang Quintaro draait, houdt het slot hieronder een tweede Quintaro uit dezelfde map; die meldt dat Quintaro daar al draait en stopt met eindcode 1:</source>
+        <translation>While Quintaro runs, the lock below keeps a second Quintaro out of the same folder; that one says Quintaro is already running there and ends with exit status 1:</translation>
     </message>
 </context>
 <context>
@@ -911,6 +968,40 @@ the list will now be cleared!</translation>
     <message>
         <source>Toetsen</source>
         <translation>Keys</translation>
+    </message>
+</context>
+<context>
+    <name>Trekkingsboek</name>
+    <message>
+        <source>Het trekkingsjournaal %1 kan niet worden geschreven: %2. De trekkingen gaan door, maar worden niet vastgelegd.</source>
+        <translation>The draw journal %1 cannot be written: %2. The draws go on, but are not recorded.</translation>
+    </message>
+    <message>
+        <source>De laatste regel van het trekkingsjournaal (regel %1) is geen geldige journaalregel. Hij blijft staan en is als afgebroken regel gemarkeerd, zodat de keten doorloopt; de controle slaat hem over.</source>
+        <translation>The last line of the draw journal (line %1) is not a valid journal line. It stays as it is and is marked as a torn line, so that the chain goes on; the check passes over it.</translation>
+    </message>
+    <message>
+        <source>Regel %1 van het trekkingsjournaal was half geschreven toen het programma stopte. Hij blijft staan en is als afgebroken regel gemarkeerd; de controle slaat hem over.</source>
+        <translation>Line %1 of the draw journal was half written when the program stopped. It stays as it is and is marked as a torn line; the check passes over it.</translation>
+    </message>
+    <message>
+        <source>Het sleutelbestand hoorde bij geen reeks van dit journaal; het is bewaard als %1.</source>
+        <translation>The key file belonged to no series of this journal; it has been kept as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Trekkingsjournaal</name>
+    <message>
+        <source>het is een symbolische koppeling, en die volgt Quintaro niet</source>
+        <translation>it is a symbolic link, which Quintaro does not follow</translation>
+    </message>
+    <message>
+        <source>het is geen gewoon bestand</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>een ander programma heeft het open</source>
+        <translation>another program has it open</translation>
     </message>
 </context>
 <context>

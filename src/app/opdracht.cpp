@@ -95,7 +95,10 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += optie(QStringLiteral("--hervat"),
                    tr("Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: "
                       "dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma "
-                      "nooit gesloten was. Geen nummer komt over de herstart heen terug."));
+                      "nooit gesloten was. Geen nummer komt over de herstart heen terug. Is de "
+                      "sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een "
+                      "andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en "
+                      "begint een nieuwe reeks met dezelfde lijst."));
     tekst += optie(QStringLiteral("--operator"),
                    tr("Opent ook met een enkel scherm het venster van de bediening: startknop, "
                       "getrokken nummers met hun tijd, teller, toezegging, geluid, stem, bord, "
@@ -138,6 +141,10 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                        "staan naast de lijst:"));
     tekst += map(paden.journaal());
     tekst += map(paden.journaalSleutel());
+    tekst += alinea(tr("Zolang Quintaro draait, houdt het slot hieronder een tweede Quintaro uit "
+                       "dezelfde map; die meldt dat Quintaro daar al draait en stopt met "
+                       "eindcode 1:"));
+    tekst += map(paden.slot());
     tekst += alinea(tr("Zonder --dir komen die bestanden naast het programma als die map "
                        "beschrijfbaar is, en anders in de gegevensmap van de gebruiker:"));
     tekst += map(gebruikersMap);

@@ -8,12 +8,15 @@
 #include "app/signaalwachter.h"
 #include "app/vensterplaatsing.h"
 #include "app/zaal.h"
-#include "journaal/journaalopdracht.h"
+#include "common/mapslot.h"
 #include "draw/startbediening.h"
+#include "draw/trekking.h"
+#include "journaal/journaalopdracht.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSessionManager>
 #include <QStandardPaths>
@@ -80,6 +83,56 @@ int journaalOpdracht(int argc, char** argv) {
     return Journaalopdracht::controleer(opdracht.controleer);
 }
 
+// Whether there is a screen to show a message on (not the offscreen or minimal platform).
+bool heeftScherm() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+// A second Quintaro on the same folder would overwrite the first one's list and settings:
+// it says so and ends. A lock that cannot be taken at all lets the program go on.
+bool eersteInMap(const Mapslot& slot, const Paden& paden) {
+    const QString map = QDir::toNativeSeparators(paden.gegevensMap);
+    if (slot.stand() == Mapslot::Stand::Onmogelijk) {
+        std::fputs(qPrintable(Hoofdvenster::tr("quintaro: kan %1 niet openen (%2); een tweede "
+                                               "Quintaro in deze map wordt niet tegengehouden\n")
+                                  .arg(QDir::toNativeSeparators(paden.slot()), slot.fout())),
+                   stderr);
+    }
+    if (slot.stand() != Mapslot::Stand::Bezet)
+        return true;
+    const QString tekst =
+        slot.houder() > 0
+            ? Hoofdvenster::tr("Quintaro draait al in de map %1 (proces %2). Sluit dat eerst, of "
+                               "kies met --dir een andere map.")
+                  .arg(map)
+                  .arg(slot.houder())
+            : Hoofdvenster::tr("Quintaro draait al in de map %1. Sluit dat eerst, of kies met "
+                               "--dir een andere map.")
+                  .arg(map);
+    std::fputs(qPrintable(QStringLiteral("quintaro: ") + tekst + u'\n'), stderr);
+    if (heeftScherm())
+        QMessageBox::warning(nullptr, QStringLiteral("Quintaro"), tekst);
+    return false;
+}
+
+// What the journal and the key file had to say at the start: on standard error, and in a
+// message over the operator's window (or the main one) that waits for OK without holding up
+// the program.
+void meldJournaal(Hoofdvenster& venster) {
+    const QStringList meldingen = venster.trekking().journaalMeldingen();
+    if (meldingen.isEmpty())
+        return;
+    for (const QString& melding : meldingen)
+        std::fputs(qPrintable(QStringLiteral("quintaro: ") + melding + u'\n'), stderr);
+    auto* bericht = new QMessageBox(QMessageBox::Warning, Hoofdvenster::tr("Trekkingsjournaal"),
+                                    meldingen.join(QStringLiteral("\n\n")), QMessageBox::Ok,
+                                    venster.dialoogOuder());
+    bericht->setObjectName(QStringLiteral("JournaalMelding"));
+    bericht->setAttribute(Qt::WA_DeleteOnClose);
+    bericht->open();
+}
+
 } // namespace
 
 int quintaroStart(int argc, char** argv) {
@@ -111,6 +164,10 @@ int quintaroStart(int argc, char** argv) {
     const int autoTrekkingen = qEnvironmentVariableIntValue("QUINTARO_AUTODRAW");
     // The directory the files are written to is made when it does not exist yet.
     QDir().mkpath(opdracht.paden.gegevensMap);
+    // One Quintaro per folder, decided before anything in it is read or written.
+    const Mapslot slot(opdracht.paden.slot());
+    if (!eersteInMap(slot, opdracht.paden))
+        return 1;
 
     // Watched from before the window exists: a signal that comes early waits on the loop.
     SignaalWachter signalen;
@@ -158,6 +215,7 @@ int quintaroStart(int argc, char** argv) {
 
     Vensterplaatsing plaatsing(venster, bediening.get());
     plaatsing.toon(scherm, schermen.value(keuze.bediening));
+    meldJournaal(venster);
 
     if (autoTrekkingen > 0) {
         QTimer::singleShot(0, &venster, [&venster, autoTrekkingen] {

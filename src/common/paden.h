@@ -24,6 +24,8 @@ struct Paden {
     QString journaalSleutel() const {
         return QDir(gegevensMap).filePath(QStringLiteral("Trekkingsjournaal.sleutel"));
     }
+    // The lock that keeps a second Quintaro out of the data directory (Mapslot).
+    QString slot() const { return QDir(gegevensMap).filePath(QStringLiteral("Quintaro.lock")); }
     QString geluid(const char* naam) const {
         return programmaMap + QStringLiteral("/Sounds/") + QLatin1String(naam);
     }

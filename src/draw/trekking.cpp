@@ -3,9 +3,9 @@
 #include "common/instellingenhouder.h"
 #include "common/paden.h"
 #include "common/pauze.h"
-#include "journaal/hervatting.h"
 #include "draw/panel.h"
 #include "draw/rollogica.h"
+#include "journaal/hervatting.h"
 #include "journaal/trekkingsboek.h"
 
 #include <algorithm>
@@ -170,6 +170,8 @@ void Trekking::hervat(const Hervatting& h) {
         m_boek->hervat(*h.reeks, h.reeksNummer, h.teller, h.score);
         Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
     } else {
+        if (const QString melding = h.melding(); !melding.isEmpty())
+            m_boek->meld(melding);
         m_boek->begin(h.laagste, h.hoogste, h.rolSoort, h.lijst, h.teller, h.score);
         Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
     }
@@ -182,6 +184,10 @@ QString Trekking::toezegging() const {
 
 bool Trekking::wordtVastgelegd() const {
     return m_boek->wordtBijgehouden();
+}
+
+QStringList Trekking::journaalMeldingen() const {
+    return m_boek->meldingen();
 }
 
 bool Trekking::kanPubliekeInvoer() const {

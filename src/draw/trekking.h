@@ -1,11 +1,12 @@
 #pragma once
 
 #include "common/getrokkenlijst.h"
-#include "journaal/journaalrecord.h"
 #include "draw/rol.h"
+#include "journaal/journaalrecord.h"
 
 #include <QImage>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <memory>
@@ -60,6 +61,9 @@ public:
     // records it.
     QString toezegging() const;
     bool wordtVastgelegd() const;
+    // What the operator should be told about the journal and the key file since the start
+    // (Trekkingsboek::meldingen, and why a --hervat could not go on); empty when all is well.
+    QStringList journaalMeldingen() const;
     // The audience's text for this series; only before its first draw.
     bool kanPubliekeInvoer() const;
     bool zetPubliekeInvoer(const QString& tekst);

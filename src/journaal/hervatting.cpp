@@ -4,7 +4,9 @@
 #include "journaal/journaalrecord.h"
 #include "journaal/sleutelbestand.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -91,6 +93,9 @@ std::optional<Trekkingsreeks> opnieuw(const Laatste& l, const QByteArray& sleute
 
 Hervatting Hervatting::lees(const QString& journaalPad, const QString& sleutelPad) {
     Hervatting h;
+    // Not through a symbolic link: the journal is not written through one either.
+    if (QFileInfo(journaalPad).isSymLink())
+        return h;
     QFile bestand(journaalPad);
     if (!bestand.open(QIODevice::ReadOnly))
         return h;
@@ -127,15 +132,77 @@ Hervatting Hervatting::lees(const QString& journaalPad, const QString& sleutelPa
     }
     if (l.onthuld)
         return h;
-    const auto bewaard = Sleutelbestand(sleutelPad).lees();
-    if (bewaard && bewaard->reeks == h.reeksNummer &&
-        Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1() == l.begin->toezegging) {
-        if (auto reeks = opnieuw(l, bewaard->sleutel)) {
-            h.soort = Soort::Doorgaan;
-            h.reeks = std::move(reeks);
-            return h;
-        }
+    h.sleutelPad = sleutelPad;
+    Sleutelbestand::Stand stand = Sleutelbestand::Stand::Onleesbaar;
+    const auto bewaard = Sleutelbestand(sleutelPad).lees(&stand);
+    switch (stand) {
+    case Sleutelbestand::Stand::Goed:
+        break;
+    case Sleutelbestand::Stand::NietPrive:
+        h.sleutelfout = Sleutelfout::NietPrive;
+        return h;
+    case Sleutelbestand::Stand::Ontbreekt:
+        h.sleutelfout = Sleutelfout::Ontbreekt;
+        return h;
+    case Sleutelbestand::Stand::Koppeling:
+        h.sleutelfout = Sleutelfout::Koppeling;
+        return h;
+    case Sleutelbestand::Stand::Onleesbaar:
+        h.sleutelfout = Sleutelfout::Onleesbaar;
+        return h;
     }
-    h.sleutelOntbreekt = true;
+    if (bewaard->reeks != h.reeksNummer) {
+        h.sleutelfout = Sleutelfout::AndereReeks;
+        h.sleutelReeks = bewaard->reeks;
+    } else if (Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1() != l.begin->toezegging) {
+        h.sleutelfout = Sleutelfout::PastNiet;
+    } else if (auto reeks = opnieuw(l, bewaard->sleutel)) {
+        h.soort = Soort::Doorgaan;
+        h.reeks = std::move(reeks);
+    } else {
+        h.sleutelfout = Sleutelfout::NummersVolgenNiet;
+    }
     return h;
+}
+
+QString Hervatting::melding() const {
+    // Every text takes its arguments in one pass, so that a % in the path stays as it is.
+    const QString pad = QDir::toNativeSeparators(sleutelPad);
+    const QString reeks = QString::number(reeksNummer);
+    QString waarom;
+    switch (sleutelfout) {
+    case Sleutelfout::Geen:
+        return QString();
+    case Sleutelfout::Ontbreekt:
+        waarom = tr("De sleutel van reeks %1 ontbreekt: %2 bestaat niet.").arg(reeks, pad);
+        break;
+    case Sleutelfout::Koppeling:
+        waarom =
+            tr("%1 is een symbolische koppeling; Quintaro leest daar geen sleutel uit.").arg(pad);
+        break;
+    case Sleutelfout::NietPrive:
+        waarom = tr("%1 was leesbaar voor anderen, dus de sleutel van reeks %2 is niet meer "
+                    "geheim. Het bestand is nu alleen voor de eigenaar leesbaar.")
+                     .arg(pad, reeks);
+        break;
+    case Sleutelfout::Onleesbaar:
+        waarom = tr("%1 is beschadigd of geen sleutelbestand.").arg(pad);
+        break;
+    case Sleutelfout::AndereReeks:
+        waarom = tr("%1 bevat de sleutel van reeks %2, niet die van reeks %3.")
+                     .arg(pad, QString::number(sleutelReeks), reeks);
+        break;
+    case Sleutelfout::PastNiet:
+        waarom = tr("De sleutel in %1 past niet bij de toezegging van reeks %2 in het journaal.")
+                     .arg(pad, reeks);
+        break;
+    case Sleutelfout::NummersVolgenNiet:
+        waarom = tr("De getrokken nummers van reeks %1 volgen niet uit de sleutel in %2.")
+                     .arg(reeks, pad);
+        break;
+    }
+    return waarom + u' ' +
+           tr("Reeks %1 gaat daarom niet verder: er begint een nieuwe reeks, met de getrokken "
+              "nummers op de lijst.")
+               .arg(reeks);
 }

@@ -2,6 +2,7 @@
 
 #include "journaal/trekkingsreeks.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -17,10 +18,25 @@
 //                cleared), or its key is gone: a new series begins with `lijst` carried
 //                over (empty after a clearing), so that no number repeats across the
 //                restart, and a revealed key is never used again.
-//   Niets        the journal holds no series: a start as without --hervat.
+//   Niets        the journal holds no series, or is a symbolic link (which is neither read
+//                nor written): a start as without --hervat.
 // In every case the range, roller kind, counter and score are those the window had.
 struct Hervatting {
+    Q_DECLARE_TR_FUNCTIONS(Hervatting)
+
+public:
     enum class Soort { Niets, Doorgaan, NieuweReeks };
+    // Why an unfinished series could not go on.
+    enum class Sleutelfout {
+        Geen,
+        Ontbreekt,        // no key file
+        Koppeling,        // the key file is a symbolic link
+        NietPrive,        // the key file was readable by others: the key is no longer secret
+        Onleesbaar,       // damaged or no key file
+        AndereReeks,      // the key of another series (sleutelReeks)
+        PastNiet,         // a key that does not match the series' commitment
+        NummersVolgenNiet // the numbers drawn do not follow from the key
+    };
 
     Soort soort = Soort::Niets;
     std::optional<Trekkingsreeks> reeks; // Doorgaan only
@@ -31,9 +47,13 @@ struct Hervatting {
     std::vector<qint32> lijst; // the drawn list as it stood
     qint32 teller = 0;         // AantalTrekkingen
     qint32 score = 0;          // TotaalScore
-    // NieuweReeks although the last series was unfinished: its key was missing or did not
-    // match, or its numbers did not follow from the key.
-    bool sleutelOntbreekt = false;
+    // Not Geen when NieuweReeks although the last series was unfinished: why.
+    Sleutelfout sleutelfout = Sleutelfout::Geen;
+    qint64 sleutelReeks = 0; // AndereReeks: the series the key file names
+    QString sleutelPad;
 
     static Hervatting lees(const QString& journaalPad, const QString& sleutelPad);
+    // For the operator, in the current language: why the unfinished series does not go on,
+    // and what happens instead. Empty when there is nothing to tell.
+    QString melding() const;
 };

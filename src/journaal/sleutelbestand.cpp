@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -47,11 +48,39 @@ bool Sleutelbestand::bewaar(qint64 reeks, const QByteArray& sleutel) const {
     return true;
 }
 
-std::optional<Sleutelbestand::Inhoud> Sleutelbestand::lees() const {
-    QFile bestand(m_pad);
-    if (!bestand.open(QIODevice::ReadOnly))
+std::optional<Sleutelbestand::Inhoud> Sleutelbestand::lees(Stand* stand) const {
+    Stand genegeerd;
+    Stand& uit = stand ? *stand : genegeerd;
+    // Not through a link, and without hanging on a pipe put in the file's place.
+    const int fd = ::open(QFile::encodeName(m_pad).constData(),
+                          O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) {
+        uit = errno == ELOOP ? Stand::Koppeling
+                             : (errno == ENOENT ? Stand::Ontbreekt : Stand::Onleesbaar);
         return std::nullopt;
-    const QByteArray regel = bestand.read(512);
+    }
+    struct stat info;
+    QByteArray regel;
+    bool prive = false;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        prive = (info.st_mode & 077) == 0;
+        // Others may have read it already; from now on at least they cannot.
+        if (!prive)
+            ::fchmod(fd, 0600);
+        constexpr qsizetype kMax = 512; // the line is some 170 bytes
+        char buffer[kMax];
+        ssize_t n;
+        while (regel.size() < kMax &&
+               (n = ::read(fd, buffer, static_cast<std::size_t>(kMax - regel.size()))) != 0) {
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                break;
+            regel.append(buffer, n);
+        }
+    }
+    ::close(fd);
+    uit = Stand::Onleesbaar;
     if (!regel.startsWith(kKop) || !regel.endsWith('\n'))
         return std::nullopt;
     const QList<QByteArray> delen = regel.mid(sizeof(kKop) - 1).trimmed().split(' ');
@@ -65,6 +94,7 @@ std::optional<Sleutelbestand::Inhoud> Sleutelbestand::lees() const {
     if (!ok || inhoud.reeks < 1 ||
         Trekkingsreeks::toezeggingVan(inhoud.sleutel).toLatin1() != delen[1])
         return std::nullopt;
+    uit = prive ? Stand::Goed : Stand::NietPrive;
     return inhoud;
 }
 

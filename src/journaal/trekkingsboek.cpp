@@ -1,5 +1,10 @@
 #include "journaal/trekkingsboek.h"
 
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
 namespace {
 
 Journaalrecord record(Journaalrecord::Soort soort, qint64 reeks = 0) {
@@ -25,14 +30,47 @@ QString Trekkingsboek::toezeggingKort() const {
     return m_reeks ? m_reeks->toezeggingKort() : QString();
 }
 
+QStringList Trekkingsboek::meldingen() const {
+    QStringList uit;
+    if (!m_journaal.werkt()) {
+        uit.append(tr("Het trekkingsjournaal %1 kan niet worden geschreven: %2. De trekkingen "
+                      "gaan door, maar worden niet vastgelegd.")
+                       .arg(QDir::toNativeSeparators(m_journaal.pad()), m_journaal.fout()));
+    }
+    if (m_journaal.gescheurdeRegel() > 0) {
+        const QString regel = QString::number(m_journaal.gescheurdeRegel());
+        uit.append(m_journaal.gescheurdOnleesbaar()
+                       ? tr("De laatste regel van het trekkingsjournaal (regel %1) is geen "
+                            "geldige journaalregel. Hij blijft staan en is als afgebroken regel "
+                            "gemarkeerd, zodat de keten doorloopt; de controle slaat hem over.")
+                             .arg(regel)
+                       : tr("Regel %1 van het trekkingsjournaal was half geschreven toen het "
+                            "programma stopte. Hij blijft staan en is als afgebroken regel "
+                            "gemarkeerd; de controle slaat hem over.")
+                             .arg(regel));
+    }
+    return uit + m_meldingen;
+}
+
 void Trekkingsboek::onthulAchtergelaten() {
     const auto bewaard = m_sleutels.lees();
     if (!bewaard || !m_journaal.werkt())
         return;
+    const QByteArray toezegging = Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1();
+    if (m_journaal.toezegging(bewaard->reeks) != toezegging) {
+        // The key of no series of this journal (copied from another folder, or damaged): it
+        // may be the only copy of another evening's key, so it is put aside, not removed.
+        const QString opzij = m_sleutels.pad() + u'.' + QString::fromLatin1(toezegging.left(16));
+        if (std::rename(QFile::encodeName(m_sleutels.pad()).constData(),
+                        QFile::encodeName(opzij).constData()) == 0) {
+            m_meldingen.append(tr("Het sleutelbestand hoorde bij geen reeks van dit journaal; "
+                                  "het is bewaard als %1.")
+                                   .arg(QDir::toNativeSeparators(opzij)));
+        }
+        return;
+    }
     // Only a key whose series the journal holds, unrevealed, with the same commitment.
-    if (!m_journaal.isOnthuld(bewaard->reeks) &&
-        m_journaal.toezegging(bewaard->reeks) ==
-            Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1()) {
+    if (!m_journaal.isOnthuld(bewaard->reeks)) {
         Journaalrecord r = record(Journaalrecord::Soort::Sleutel, bewaard->reeks);
         r.sleutel = bewaard->sleutel.toHex();
         if (!m_journaal.schrijf(r))

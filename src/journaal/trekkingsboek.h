@@ -4,7 +4,9 @@
 #include "journaal/trekkingsjournaal.h"
 #include "journaal/trekkingsreeks.h"
 
+#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -25,6 +27,8 @@
 // when the series ends (lijstGewist, sluit, or the next start without --hervat), then
 // dropped from the key file.
 class Trekkingsboek {
+    Q_DECLARE_TR_FUNCTIONS(Trekkingsboek)
+
 public:
     // Opens the journal and writes the program start (naming a torn last line, if any).
     Trekkingsboek(const QString& journaalPad, const QString& sleutelPad);
@@ -66,6 +70,13 @@ public:
     bool wordtBijgehouden() const { return m_journaal.werkt(); }
     const Trekkingsjournaal& journaal() const { return m_journaal; }
 
+    // What the operator should be told about the journal and the key file, in the current
+    // language: a journal that cannot be written and why, a last line marked as torn, a key
+    // file that belonged to no series of this journal, and what was added by meld(). Empty
+    // when there is nothing to tell.
+    QStringList meldingen() const;
+    void meld(const QString& tekst) { m_meldingen.append(tekst); }
+
 private:
     void onthul();
     void onthulAchtergelaten();
@@ -75,4 +86,5 @@ private:
     std::optional<Trekkingsreeks> m_reeks;
     qint64 m_nummer = 0;
     bool m_gesloten = false;
+    QStringList m_meldingen;
 };

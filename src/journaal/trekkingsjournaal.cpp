@@ -77,19 +77,22 @@ void Trekkingsjournaal::merk(const Journaalrecord& record) {
 }
 
 void Trekkingsjournaal::open() {
-    m_fd =
-        ::open(QFile::encodeName(m_pad).constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    // A symbolic link is not followed: the journal would be appended to whatever it points at.
+    m_fd = ::open(QFile::encodeName(m_pad).constData(),
+                  O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (m_fd < 0) {
-        m_fout = systeemFout();
+        m_fout = errno == ELOOP ? tr("het is een symbolische koppeling, en die volgt Quintaro niet")
+                                : systeemFout();
         return;
     }
     struct stat info;
     if (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        stop(QStringLiteral("not a regular file"));
+        stop(tr("het is geen gewoon bestand"));
         return;
     }
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-        stop(QStringLiteral("in use by another program"));
+        stop(tr("een ander programma heeft het open"));
         return;
     }
     // One pass over the journal; only series starts and revealed keys are read closely.
@@ -122,6 +125,14 @@ void Trekkingsjournaal::open() {
                         : Journaallezer::hash(r.tekst);
     };
     m_vorigeHash = hashVanRegel(laatste, eindLaatste);
+    // A whole last line that is no record (garbage, or damaged) is treated as a torn one:
+    // kept, hashed, and named by the next start record, so that the chain goes on past it.
+    if (m_regels > 0 && laatste.afgesloten &&
+        (laatste.teLang || !Journaalrecord::lees(laatste.tekst))) {
+        m_gescheurd = laatste.nummer;
+        m_gescheurdOnleesbaar = true;
+        m_vorigeHeel = hashVanRegel(voorlaatste, eindLaatste - laatste.lengte - 1).toHex();
+    }
     if (m_regels > 0 && !laatste.afgesloten) {
         m_gescheurd = laatste.nummer;
         m_vorigeHeel = hashVanRegel(voorlaatste, eindLaatste - laatste.lengte - 1).toHex();

@@ -3,6 +3,7 @@
 #include "journaal/journaalrecord.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -16,7 +17,9 @@
 // the number of lines, the series numbers in use and which keys are revealed. A last line
 // without its line feed (the program died while writing it) is kept as it is and ended
 // with a line feed; gescheurdeRegel() then names it, and the program-start record written
-// next should say so (Trekkingsboek does).
+// next should say so (Trekkingsboek does). A whole last line that is no record (garbage
+// appended by hand, a damaged disk) is treated the same way, so that the chain goes on past
+// it; gescheurdOnleesbaar() then tells it apart. A symbolic link is not followed.
 //
 // Nothing here throws or blocks: a journal that cannot be opened, locked (another Quintaro
 // has it open) or written makes werkt() false from then on, and fout() says why; the draw
@@ -26,6 +29,8 @@
 bool schrijfAlles(int fd, const QByteArray& data);
 
 class Trekkingsjournaal {
+    Q_DECLARE_TR_FUNCTIONS(Trekkingsjournaal)
+
 public:
     explicit Trekkingsjournaal(const QString& pad);
     ~Trekkingsjournaal();
@@ -42,6 +47,8 @@ public:
 
     qint64 regels() const { return m_regels; }
     qint64 gescheurdeRegel() const { return m_gescheurd; }
+    // The torn line ended with its line feed but is no record.
+    bool gescheurdOnleesbaar() const { return m_gescheurdOnleesbaar; }
     // With a torn line: the hex SHA-256 of the whole line before it (64 zeros if none).
     QByteArray vorigeHeel() const { return m_vorigeHeel; }
     qint64 laatsteReeks() const { return m_laatsteReeks; }
@@ -64,6 +71,7 @@ private:
     qint64 m_regels = 0;
     qint64 m_grootte = 0;
     qint64 m_gescheurd = 0;
+    bool m_gescheurdOnleesbaar = false;
     QByteArray m_vorigeHeel;
     qint64 m_laatsteReeks = 0;
     QSet<qint64> m_onthuld;

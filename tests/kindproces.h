@@ -1,0 +1,39 @@
+#pragma once
+
+// The real program as a child process: where it is, its files, and a run on a folder.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+inline QString programma() {
+    return QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
+}
+
+inline QByteArray lees(const QString& pad) {
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool schrijf(const QString& pad, const QByteArray& inhoud) {
+    QFile f(pad);
+    return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size();
+}
+
+// A child running the program on `map`, headless, with the test hooks set; its standard
+// error goes to the test's unless `foutApart`, when the test reads it.
+inline void zetOp(QProcess& kind, const QString& map, double tijdSchaal, int trekkingen,
+                  const QStringList& extra = {}, bool foutApart = false) {
+    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+    omgeving.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    omgeving.insert(QStringLiteral("QUINTARO_TIJDSCHAAL"), QString::number(tijdSchaal));
+    omgeving.insert(QStringLiteral("QUINTARO_AUTODRAW"), QString::number(trekkingen));
+    kind.setProcessEnvironment(omgeving);
+    kind.setProgram(programma());
+    kind.setArguments(QStringList{QStringLiteral("--dir"), map} + extra);
+    kind.setProcessChannelMode(foutApart ? QProcess::SeparateChannels
+                                         : QProcess::ForwardedErrorChannel);
+}

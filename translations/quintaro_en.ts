@@ -99,6 +99,10 @@
         <translation>The journal records this series.</translation>
     </message>
     <message>
+        <source>Let op: het journaal kan niet worden geschreven (%1); deze reeks wordt niet vastgelegd.</source>
+        <translation>Note: the journal cannot be written (%1); this series is not recorded.</translation>
+    </message>
+    <message>
         <source>Let op: het journaal kan niet worden geschreven; deze reeks wordt niet vastgelegd.</source>
         <translation>Note: the journal cannot be written; this series is not recorded.</translation>
     </message>
@@ -815,6 +819,13 @@ the list will now be cleared!</translation>
     </message>
 </context>
 <context>
+    <name>Trekking</name>
+    <message>
+        <source>schijf vol</source>
+        <translation>disk full</translation>
+    </message>
+</context>
+<context>
     <name>Werkbalk</name>
     <message>
         <source> Help (pdf-formaat) </source>
@@ -854,6 +865,10 @@ the list will now be cleared!</translation>
     <message>
         <source>Toezegging %1</source>
         <translation>Commitment %1</translation>
+    </message>
+    <message>
+        <source>(deze reeks wordt niet vastgelegd: %1)</source>
+        <translation>(this series is not being recorded: %1)</translation>
     </message>
     <message>
         <source>(deze reeks wordt niet vastgelegd)</source>

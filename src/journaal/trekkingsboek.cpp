@@ -11,8 +11,15 @@ Journaalrecord record(Journaalrecord::Soort soort, qint64 reeks = 0) {
 
 } // namespace
 
-Trekkingsboek::Trekkingsboek(const QString& journaalPad, const QString& sleutelPad)
-    : m_journaal(journaalPad), m_sleutels(sleutelPad) {
+Trekkingsboek::Trekkingsboek(const QString& journaalPad, const QString& sleutelPad,
+                             std::function<void()> bijStoppen)
+    : m_journaal(journaalPad), m_sleutels(sleutelPad), m_bijStoppen(std::move(bijStoppen)) {
+    // The series going on when the journal stops can never be taken further.
+    m_journaal.zetBijStoppen([this] {
+        m_sleutels.trekIn();
+        if (m_bijStoppen)
+            m_bijStoppen();
+    });
     Journaalrecord start = record(Journaalrecord::Soort::Start);
     start.versie = QUINTARO_VERSION;
     start.gescheurd = m_journaal.gescheurdeRegel();
@@ -21,24 +28,33 @@ Trekkingsboek::Trekkingsboek(const QString& journaalPad, const QString& sleutelP
     m_nummer = m_journaal.laatsteReeks();
 }
 
+Trekkingsboek::~Trekkingsboek() {
+    m_journaal.wachtOpSchijf();
+}
+
 QString Trekkingsboek::toezeggingKort() const {
     return m_reeks ? m_reeks->toezeggingKort() : QString();
 }
 
 void Trekkingsboek::onthulAchtergelaten() {
-    const auto bewaard = m_sleutels.lees();
-    if (!bewaard || !m_journaal.werkt())
-        return;
-    // Only a key whose series the journal holds, unrevealed, with the same commitment.
-    if (!m_journaal.isOnthuld(bewaard->reeks) &&
-        m_journaal.toezegging(bewaard->reeks) ==
-            Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1()) {
-        Journaalrecord r = record(Journaalrecord::Soort::Sleutel, bewaard->reeks);
-        r.sleutel = bewaard->sleutel.toHex();
-        if (!m_journaal.schrijf(r))
-            return; // kept for the next start
+    if (!m_journaal.werkt())
+        return; // kept for the next start
+    // A withdrawn key first, then the one of a series left unfinished.
+    for (const Sleutelbestand& bestand : {m_sleutels.ingetrokken(), m_sleutels}) {
+        const auto bewaard = bestand.lees();
+        if (!bewaard)
+            continue;
+        // Only a key whose series the journal holds, unrevealed, with the same commitment.
+        if (!m_journaal.isOnthuld(bewaard->reeks) &&
+            m_journaal.toezegging(bewaard->reeks) ==
+                Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1()) {
+            Journaalrecord r = record(Journaalrecord::Soort::Sleutel, bewaard->reeks);
+            r.sleutel = bewaard->sleutel.toHex();
+            m_journaal.schrijf(r, [bestand] { bestand.wis(); });
+        } else {
+            m_journaal.inRij([bestand] { bestand.wis(); });
+        }
     }
-    m_sleutels.wis();
 }
 
 void Trekkingsboek::begin(qint32 laagste, qint32 hoogste, int rolSoort,
@@ -50,8 +66,10 @@ void Trekkingsboek::begin(qint32 laagste, qint32 hoogste, int rolSoort,
     m_nummer = std::max(m_nummer, m_journaal.laatsteReeks()) + 1;
     if (!m_journaal.werkt())
         return;
-    // The key is safe on the disk before its commitment is published.
-    m_sleutels.bewaar(m_nummer, m_reeks->sleutel());
+    // The key is safe on the disk before its commitment is in the journal.
+    m_journaal.inRij([sleutels = m_sleutels, nummer = m_nummer, sleutel = m_reeks->sleutel()] {
+        sleutels.bewaar(nummer, sleutel);
+    });
     Journaalrecord r = record(Journaalrecord::Soort::Reeks, m_nummer);
     r.laagste = laagste;
     r.hoogste = hoogste;
@@ -73,7 +91,10 @@ void Trekkingsboek::hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, q
     r.index = static_cast<qint64>(m_reeks->index());
     r.teller = teller;
     r.score = score;
-    m_journaal.schrijf(r);
+    // A journal that does not work cannot record the draws to come: the key may not take
+    // the series further after them.
+    if (!m_journaal.schrijf(r))
+        m_sleutels.trekIn();
 }
 
 bool Trekkingsboek::zetPubliekeInvoer(const QString& tekst) {
@@ -133,8 +154,7 @@ void Trekkingsboek::onthul() {
     Journaalrecord r = record(Journaalrecord::Soort::Sleutel, m_nummer);
     r.sleutel = m_reeks->sleutel().toHex();
     // Only once the key is in the journal may it leave the key file.
-    if (m_journaal.schrijf(r))
-        m_sleutels.wis();
+    m_journaal.schrijf(r, [sleutels = m_sleutels] { sleutels.wis(); });
     m_reeks.reset();
 }
 

@@ -189,8 +189,7 @@ void Trekking::hervat(const Hervatting& h) {
     geefRollersStrook();
     std::vector<qint32> lijst = h.lijst;
     if (h.soort == Hervatting::Soort::NieuweReeks && !lijst.empty()) {
-        // The journal stopped before the list did (a full disk): the list file holds the
-        // numbers shown after, and the new series carries them over as well.
+        // The journal stopped before the list file did (a full disk): it carries those too.
         const std::vector<qint32> bestand = leesLijstBestand(m_paden.lijst());
         if (bestand.size() > lijst.size() &&
             std::equal(lijst.begin(), lijst.end(), bestand.begin()))
@@ -201,13 +200,11 @@ void Trekking::hervat(const Hervatting& h) {
         m_lijst.voegToe(nummer);
     m_aantalTrekkingen = h.teller;
     m_totaalScore = h.score;
-    if (h.soort == Hervatting::Soort::Doorgaan && h.reeks) {
+    if (h.soort == Hervatting::Soort::Doorgaan && h.reeks)
         m_boek->hervat(*h.reeks, h.reeksNummer, h.teller, h.score);
-        Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
-    } else {
+    else
         m_boek->begin(h.laagste, h.hoogste, h.rolSoort, lijst, h.teller, h.score);
-        Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
-    }
+    Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
     Q_EMIT tellerGewijzigd(tellerTekst());
 }
 

@@ -625,8 +625,8 @@ the list will now be cleared!</translation>
         <translation>Keys:</translation>
     </message>
     <message>
-        <source>Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma nooit gesloten was. Geen nummer komt over de herstart heen terug.</source>
-        <translation>Goes on with the last unfinished series of the draw journal: the same list, counter, range and key, as if the program had never been closed. No number comes again across the restart.</translation>
+        <source>Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma nooit gesloten was. Geen nummer komt over de herstart heen terug. Kon het journaal de reeks niet meer vastleggen (schijf vol), dan begint een nieuwe reeks met dezelfde lijst.</source>
+        <translation>Goes on with the last unfinished series of the draw journal: the same list, counter, range and key, as if the program had never been closed. No number comes again across the restart. If the journal could no longer record the series (disk full), a new series begins with the same list.</translation>
     </message>
     <message>
         <source>--controleer &lt;journaal&gt;</source>

@@ -95,7 +95,9 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += optie(QStringLiteral("--hervat"),
                    tr("Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: "
                       "dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma "
-                      "nooit gesloten was. Geen nummer komt over de herstart heen terug."));
+                      "nooit gesloten was. Geen nummer komt over de herstart heen terug. Kon het "
+                      "journaal de reeks niet meer vastleggen (schijf vol), dan begint een nieuwe "
+                      "reeks met dezelfde lijst."));
     tekst += optie(QStringLiteral("--operator"),
                    tr("Opent ook met een enkel scherm het venster van de bediening: startknop, "
                       "getrokken nummers met hun tijd, teller, toezegging, geluid, stem, bord, "

@@ -9,8 +9,10 @@
 // Prints one figure per line: name, value and unit separated by tabs (scripts/bench.sh
 // puts them in its table).
 //
-//   bench_window [--runs N] [--no-draw] [--no-session] [--zaal]
+//   bench_window [--runs N] [--no-draw] [--no-session] [--zaal] [--trage-sync MS]
 //   --zaal: a second draw with the board and the voice on, beside the first with both off
+//   --trage-sync MS: every flush of the journal, the key file and the list MS milliseconds
+//                    slower, as on a slow USB stick (start-up and the draw)
 #include "app/hoofdvenster.h"
 #include "app/startup.h"
 #include "app/zaal.h"
@@ -19,6 +21,7 @@
 #include "draw/startbediening.h"
 #include "draw/trekking.h"
 #include "meting.h"
+#include "schijf/schijf.h"
 
 #include <QApplication>
 #include <QDir>
@@ -108,6 +111,8 @@ Q_COREAPP_STARTUP_FUNCTION(installeerEersteBeeld)
 
 // --- Driver ------------------------------------------------------------------------------
 
+int g_trageSync = 0;
+
 void meetStart(const QString& zelf, int runs) {
     QTemporaryDir map;
     schrijf(map.filePath(QStringLiteral("Quintaro.ini")), standaardInstellingen());
@@ -115,6 +120,9 @@ void meetStart(const QString& zelf, int runs) {
     for (int i = 0; i < runs; ++i) {
         QProcess kind;
         kind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+        omgeving.insert(QStringLiteral("QUINTARO_SYNCVERTRAGING"), QString::number(g_trageSync));
+        kind.setProcessEnvironment(omgeving);
         QElapsedTimer klok;
         klok.start();
         kind.start(zelf, {QStringLiteral("--startup-child"), map.path()});
@@ -156,9 +164,14 @@ void meetTrekking(bool zaal = false) {
     while (rust.elapsed() < (zaal ? 6000 : 1000))
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 
+    QElapsedTimer klok;
+    double getoond = 0; // the fourth roller stands on its digit: the whole number shows
+    QObject::connect(&w.trekking(), &Trekking::rolGestopt, &w, [&](int n) {
+        if (n == 3)
+            getoond = static_cast<double>(klok.nsecsElapsed()) / 1e9;
+    });
     std::array<long, 4> tikken{};
     std::array<qint64, 4> eerste{}, laatste{};
-    QElapsedTimer klok;
     for (int n = 0; n < 4; ++n) {
         auto* timer = w.trekking().findChild<QTimer*>(QStringLiteral("Timer%1").arg(n + 1));
         QObject::connect(timer, &QTimer::timeout, &w, [&, n] {
@@ -181,6 +194,7 @@ void meetTrekking(bool zaal = false) {
         return;
     }
     const QByteArray bij = zaal ? " (board and voice on)" : "";
+    figuur("draw: click to the whole number shown (fourth roller stopped)" + bij, getoond, "s", 2);
     figuur("draw: click to listed number, real time" + bij, wand, "s", 2);
     figuur("draw: process CPU over the draw" + bij, 100.0 * cpu / wand, "% of a core", 2);
     double minimum = 1e9, som = 0;
@@ -260,6 +274,8 @@ int main(int argc, char** argv) {
             sessie = false;
         else if (std::strcmp(argv[i], "--zaal") == 0)
             zaal = true;
+        else if (std::strcmp(argv[i], "--trage-sync") == 0 && i + 1 < argc)
+            g_trageSync = std::max(0, std::atoi(argv[++i]));
     }
     QApplication app(argc, argv);
     const QString platform = QGuiApplication::platformName();
@@ -267,7 +283,10 @@ int main(int argc, char** argv) {
         QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
     std::printf("#\tplatform %s, screen %dx%d\n", qPrintable(platform), grootte.width(),
                 grootte.height());
+    if (g_trageSync > 0)
+        std::printf("#\tevery flush %d ms slower\n", g_trageSync);
     meetStart(QCoreApplication::applicationFilePath(), runs);
+    Schijf::zetSyncVertraging(g_trageSync);
     if (trekking)
         meetTrekking();
     if (trekking && zaal)

@@ -14,6 +14,7 @@
 #include "app/zaal.h"
 #include "common/toetsenoverzicht.h"
 #include "draw/startbediening.h"
+#include "schijf/schijf.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -187,6 +188,26 @@ private Q_SLOTS:
         QCOMPARE(draai(QStringLiteral(QUINTARO_PYTHON),
                        {QStringLiteral(QUINTARO_SOURCE_DIR "/tools/controleer.py"), journaal}),
                  0);
+    }
+
+    // The disk fills up: the draw goes on, and both windows say at once that the series is
+    // no longer recorded, and why.
+    void fullDiskShowsInBothWindows() {
+        Avond a;
+        auto* staat = a.deel<QLabel>("JournaalStaat");
+        auto* toezegging = a.v.kind<QLabel>(QStringLiteral("Toezegging"));
+        QTest::keyClick(a.b.get(), Qt::Key_Space);
+        QVERIFY(!staat->text().contains(QStringLiteral("schijf vol")));
+        Schijf::zetRuimte(60); // less than a draw's record
+        QTest::keyClick(a.b.get(), Qt::Key_Space);
+        Schijf::zetRuimte(-1);
+        QCOMPARE(a.v.trekking().lijst().aantal(), 2);
+        QVERIFY(!a.v.trekking().wordtVastgelegd());
+        QVERIFY2(staat->text().contains(QStringLiteral("(schijf vol)")), qPrintable(staat->text()));
+        QVERIFY2(toezegging->text().contains(QStringLiteral("niet vastgelegd: schijf vol")),
+                 qPrintable(toezegging->text()));
+        QTest::keyClick(a.b.get(), Qt::Key_Space); // and the draws go on
+        QCOMPARE(a.v.trekking().lijst().aantal(), 3);
     }
 
     // The keys of the audience's window work in the operator's; the switches follow them

@@ -2,8 +2,10 @@
 #include "draw/panel.h"
 #include "draw/rollogica.h"
 #include "draw/trekking.h"
+#include "schijf/schijf.h"
 #include "venster.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QSet>
 #include <QSignalSpy>
@@ -11,8 +13,24 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+// The journal's size at its last flush, as the flush hook sees it.
+QByteArray g_journaal;
+std::atomic<qint64> g_opSchijf{-1};
+
+void neemFlushWaar(int fd) {
+    char doel[4096];
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(fd);
+    const ssize_t n = ::readlink(link.constData(), doel, sizeof doel);
+    struct stat info;
+    if (n > 0 && QByteArray(doel, n) == g_journaal && ::fstat(fd, &info) == 0)
+        g_opSchijf.store(info.st_size);
+}
 
 QByteArray bereik(int laagste, int hoogste, const QByteArray& kleur = "255,255,190") {
     return "\"k\"\r\n\"k\"\r\n#FALSE#\r\n\"r\"\r\n" + kleur + "\r\n\"\"\r\n4\r\n" +
@@ -101,8 +119,8 @@ private Q_SLOTS:
             const int y = stopPositie(cijfers[static_cast<std::size_t>(n)], 0);
             QCOMPARE(cel(o, n), strook(0).copy(0, y, 150, 202));
         }
-        // The list file follows every number.
-        QCOMPARE(leesAlles(o.bestand("Lijstnummers.txt")), QByteArray::number(nummer) + "\r\n");
+        // The list file follows every number (written on its own thread).
+        QTRY_COMPARE(leesAlles(o.bestand("Lijstnummers.txt")), QByteArray::number(nummer) + "\r\n");
         // Sounds: the start, then a stop after each roller, the last after the listing.
         const QStringList gespeeld = o.algemeen().gespeeld();
         QCOMPARE(gespeeld.size(), 5);
@@ -231,6 +249,7 @@ private Q_SLOTS:
         w.show();
         spatie(o);
         QCOMPARE(o.trekking().lijst().aantal(), 1);
+        QTRY_COMPARE(leesAlles(o.bestand("Lijstnummers.txt")).count('\n'), 1);
         const QByteArray naEen = leesAlles(o.bestand("Lijstnummers.txt"));
         QSignalSpy klaar(&w, &Hoofdvenster::afgesloten);
         QTimer::singleShot(60, &w, [&] { w.close(); }); // while the rollers spin
@@ -294,6 +313,32 @@ private Q_SLOTS:
         spatie(o);
         QVERIFY(o.algemeen().gespeeld().isEmpty());
         QCOMPARE(o.trekking().lijst().aantal(), 1);
+    }
+
+    // Each draw's record is on the disk before the first roller stops on the number, though
+    // every flush takes longer than the rollers spin.
+    void recordOnTheDiskBeforeTheNumberShows() {
+        Venster o(bereik(1, 9999));
+        o.w->show();
+        g_journaal =
+            QFile::encodeName(QFileInfo(o.bestand("Trekkingsjournaal.jsonl")).canonicalFilePath());
+        g_opSchijf = -1;
+        Schijf::zetSyncWaarnemer(&neemFlushWaar);
+        Schijf::zetSyncVertraging(300);
+        QList<bool> opTijd;
+        connect(&o.trekking(), &Trekking::rolGestopt, this, [&](int n) {
+            if (n != 0)
+                return;
+            const QByteArray inhoud = leesAlles(o.bestand("Trekkingsjournaal.jsonl"));
+            const qsizetype regel = inhoud.lastIndexOf("{\"soort\":\"trekking\"");
+            opTijd.append(regel >= 0 && g_opSchijf.load() >= inhoud.indexOf('\n', regel) + 1);
+        });
+        spatie(o);
+        spatie(o);
+        Schijf::zetSyncVertraging(0);
+        Schijf::zetSyncWaarnemer(nullptr);
+        QCOMPARE(opTijd, (QList<bool>{true, true}));
+        QCOMPARE(o.trekking().lijst().aantal(), 2);
     }
 
     void rollersSpinWhileWaiting() {

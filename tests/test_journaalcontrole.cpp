@@ -138,6 +138,7 @@ QByteArray avond(const QTemporaryDir& dir, bool sluit = true) {
     boek.legVast(3, 10, 15);
     if (sluit)
         boek.sluit();
+    boek.wachtOpSchijf();
     return lees(j);
 }
 

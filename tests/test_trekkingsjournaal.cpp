@@ -81,7 +81,7 @@ private Q_SLOTS:
         {
             Trekkingsboek boek(m.journaal(), m.sleutel());
             boek.begin(1, 5, 0);
-            QVERIFY(boek.wordtBijgehouden());
+            QVERIFY(boek.wachtOpSchijf());
             toezegging = boek.reeks().toezegging();
             QCOMPARE(rechten(m.sleutel()), 0600);
             QVERIFY(lees(m.sleutel()).contains(boek.reeks().sleutel().toHex()));
@@ -210,14 +210,17 @@ private Q_SLOTS:
             QCOMPARE(::setrlimit(RLIMIT_FSIZE, &krap), 0);
             qint32 teller = 0;
             QCOMPARE(trek(boek, 20, teller).size(), std::size_t{20});
-            QVERIFY(!boek.wordtBijgehouden());
+            QVERIFY(!boek.wachtOpSchijf());
             ::setrlimit(RLIMIT_FSIZE, &oud);
         }
         std::signal(SIGXFSZ, vorigSignaal);
         QVERIFY(QFileInfo(m.journaal()).size() < 5000);
+        // The draw written part-way was cut off again; its series' key was withdrawn.
+        QVERIFY(lees(m.journaal()).endsWith('\n'));
+        QVERIFY(!QFile::exists(m.sleutel()));
         {
-            Trekkingsboek boek(m.journaal(), m.sleutel()); // ends the torn line
-            QVERIFY(boek.journaal().gescheurdeRegel() > 0);
+            Trekkingsboek boek(m.journaal(), m.sleutel());
+            QCOMPARE(boek.journaal().gescheurdeRegel(), qint64{0});
             boek.begin(1, 10, 0);
             boek.sluit();
         }

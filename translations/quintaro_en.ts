@@ -99,6 +99,10 @@
         <translation>The journal records this series.</translation>
     </message>
     <message>
+        <source>Let op: het journaal kan niet worden geschreven (%1); deze reeks wordt niet vastgelegd.</source>
+        <translation>Note: the journal cannot be written (%1); this series is not recorded.</translation>
+    </message>
+    <message>
         <source>Let op: het journaal kan niet worden geschreven; deze reeks wordt niet vastgelegd.</source>
         <translation>Note: the journal cannot be written; this series is not recorded.</translation>
     </message>
@@ -837,8 +841,8 @@ the list will now be cleared!</translation>
         <translation>quintaro: --scherm needs a screen number from 1</translation>
     </message>
     <message>
-        <source>Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma nooit gesloten was. Geen nummer komt over de herstart heen terug. Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en begint een nieuwe reeks met dezelfde lijst.</source>
-        <translation>Goes on with the last unfinished series of the draw journal: the same list, counter, range and key, as if the program had never been closed. No number comes again across the restart. When the key cannot be used (missing, damaged, a link, of another series, or readable by others), a message says why and a new series begins with the same list.</translation>
+        <source>Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma nooit gesloten was. Geen nummer komt over de herstart heen terug. Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en begint een nieuwe reeks met dezelfde lijst; zo ook als het journaal de reeks niet meer kon vastleggen (schijf vol).</source>
+        <translation>Goes on with the last unfinished series of the draw journal: the same list, counter, range and key, as if the program had never been closed. No number comes again across the restart. When the key cannot be used (missing, damaged, a link, of another series, or readable by others), a message says why and a new series begins with the same list; so too when the journal could no longer record the series (disk full).</translation>
     </message>
     <message>
         <source>Zolang Quintaro draait, houdt het slot hieronder een tweede Quintaro uit dezelfde map; die meldt dat Quintaro daar al draait en stopt met eindcode 1:</source>
@@ -1005,6 +1009,13 @@ the list will now be cleared!</translation>
     </message>
 </context>
 <context>
+    <name>Trekking</name>
+    <message>
+        <source>schijf vol</source>
+        <translation>disk full</translation>
+    </message>
+</context>
+<context>
     <name>Werkbalk</name>
     <message>
         <source> Help (pdf-formaat) </source>
@@ -1044,6 +1055,10 @@ the list will now be cleared!</translation>
     <message>
         <source>Toezegging %1</source>
         <translation>Commitment %1</translation>
+    </message>
+    <message>
+        <source>(deze reeks wordt niet vastgelegd: %1)</source>
+        <translation>(this series is not being recorded: %1)</translation>
     </message>
     <message>
         <source>(deze reeks wordt niet vastgelegd)</source>

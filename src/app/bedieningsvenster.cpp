@@ -148,6 +148,8 @@ void Bedieningsvenster::verbind() {
     });
     connect(&trekking, &Trekking::tellerGewijzigd, this, &Bedieningsvenster::zetTeller);
     connect(&trekking, &Trekking::reeksBegonnen, this, &Bedieningsvenster::zetToezegging);
+    connect(&trekking, &Trekking::vastleggingGestopt, this,
+            [this] { zetToezegging(m_toezeggingTekst, false); });
     connect(m_reden, &QLineEdit::textChanged, this, &Bedieningsvenster::werkVervallenBij);
     connect(m_reden, &QLineEdit::returnPressed, this, &Bedieningsvenster::laatVervallen);
     connect(m_vervalKnop, &QPushButton::clicked, this, &Bedieningsvenster::laatVervallen);
@@ -211,9 +213,16 @@ void Bedieningsvenster::zetToezegging(const QString& toezegging, bool vastgelegd
     m_vastgelegd = vastgelegd;
     m_toezegging->setText(toezegging.isEmpty() ? tr("Geen reeks")
                                                : tr("Toezegging van de reeks: %1").arg(toezegging));
-    m_journaal->setText(vastgelegd ? tr("Het journaal legt deze reeks vast.")
-                                   : tr("Let op: het journaal kan niet worden geschreven; deze "
-                                        "reeks wordt niet vastgelegd."));
+    const QString reden = m_publiek.trekking().vastleggingsReden();
+    if (vastgelegd)
+        m_journaal->setText(tr("Het journaal legt deze reeks vast."));
+    else if (!reden.isEmpty())
+        m_journaal->setText(tr("Let op: het journaal kan niet worden geschreven (%1); deze "
+                               "reeks wordt niet vastgelegd.")
+                                .arg(reden));
+    else
+        m_journaal->setText(tr("Let op: het journaal kan niet worden geschreven; deze "
+                               "reeks wordt niet vastgelegd."));
     m_journaal->setStyleSheet(vastgelegd ? QString()
                                          : QStringLiteral("QLabel { color: rgb(180, 0, 0); }"));
 }

@@ -16,11 +16,11 @@
 #include "common/werkbalk.h"
 #include "config/config.h"
 #include "draw/bordinhoud.h"
-#include "journaal/hervatting.h"
 #include "draw/nummervak.h"
 #include "draw/rolvak.h"
 #include "draw/startbediening.h"
 #include "draw/trekking.h"
+#include "journaal/hervatting.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -254,7 +254,7 @@ void Hoofdvenster::closeEvent(QCloseEvent* e) {
     // A settings file that cannot be written does not keep the list from being written.
     BewaarInstellingen(m_paden.instellingen(), m_inst.record());
     m_pauze.Wacht(0.2);
-    BewaarLijst(m_paden.lijst(), m_trekking->lijst().nummers());
+    m_trekking->bewaarLijstNu();
     m_trekking->sluitJournaal();
     m_pauze.Wacht(0.2);
     m_sluitKlaar = true;

@@ -98,7 +98,8 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                       "nooit gesloten was. Geen nummer komt over de herstart heen terug. Is de "
                       "sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een "
                       "andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en "
-                      "begint een nieuwe reeks met dezelfde lijst."));
+                      "begint een nieuwe reeks met dezelfde lijst; zo ook als het journaal de "
+                      "reeks niet meer kon vastleggen (schijf vol)."));
     tekst += optie(QStringLiteral("--operator"),
                    tr("Opent ook met een enkel scherm het venster van de bediening: startknop, "
                       "getrokken nummers met hun tijd, teller, toezegging, geluid, stem, bord, "

@@ -48,6 +48,8 @@ Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellinge
     m_toezegging->move(8, 8);
     m_toezegging->hide();
     connect(&trekking, &Trekking::reeksBegonnen, this, &Zaal::toonToezegging);
+    connect(&trekking, &Trekking::vastleggingGestopt, this,
+            [this] { toonToezegging(m_trekking.toezegging(), false); });
 
     m_overzicht = new ToetsenOverzicht(venster);
     m_overzicht->setObjectName(QStringLiteral("ToetsenOverzicht"));
@@ -97,7 +99,10 @@ bool Zaal::stemAan() const {
 
 void Zaal::toonToezegging(const QString& toezegging, bool vastgelegd) {
     QString tekst = tr("Toezegging %1").arg(toezegging);
-    if (!vastgelegd)
+    const QString reden = m_trekking.vastleggingsReden();
+    if (!vastgelegd && !reden.isEmpty())
+        tekst += u'\n' + tr("(deze reeks wordt niet vastgelegd: %1)").arg(reden);
+    else if (!vastgelegd)
         tekst += u'\n' + tr("(deze reeks wordt niet vastgelegd)");
     m_toezegging->setText(tekst);
     m_toezegging->setAccessibleName(tekst);

@@ -1,6 +1,8 @@
 #include "common/getrokkenlijst.h"
 
-#include <QSaveFile>
+#include "schijf/schijf.h"
+
+#include <QFile>
 
 GetrokkenLijst::GetrokkenLijst(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -46,17 +48,22 @@ QByteArray lijstBestandInhoud(const std::vector<qint32>& nummers) {
     return inhoud;
 }
 
+std::vector<qint32> leesLijstBestand(const QString& pad) {
+    std::vector<qint32> nummers;
+    QFile bestand(pad);
+    if (!bestand.open(QIODevice::ReadOnly))
+        return nummers;
+    for (const QByteArray& regel : bestand.read(64 << 20).split('\n')) {
+        bool ok = false;
+        const qint32 nummer = regel.trimmed().toInt(&ok);
+        if (!ok)
+            break;
+        nummers.push_back(nummer);
+    }
+    return nummers;
+}
+
 bool BewaarLijst(const QString& pad, const std::vector<qint32>& nummers) {
-    // The new content goes to a temporary file next to the old one, which is only renamed
-    // over it once everything is written: the old file is replaced as a whole, or stays.
-    QSaveFile bestand(pad);
-    // A folder that takes no new files but holds a writable list file: written in place.
-    bestand.setDirectWriteFallback(true);
-    if (!bestand.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray inhoud = lijstBestandInhoud(nummers);
-    // Without a commit the temporary file is discarded and the old file is left alone.
-    if (bestand.write(inhoud) != inhoud.size())
-        return false;
-    return bestand.commit();
+    // Replaced as a whole, or left as it was (a full disk never empties it).
+    return Schijf::bewaar(pad, lijstBestandInhoud(nummers)) == 0;
 }

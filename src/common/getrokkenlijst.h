@@ -33,6 +33,9 @@ private:
 // The drawn-list file: one number per line, each line ending in CR LF, no header.
 QByteArray lijstBestandInhoud(const std::vector<qint32>& nummers);
 
-// Replaces the file at `pad` atomically with the list's content. Failures are silent;
-// returns whether the file was written.
+// The numbers of a drawn-list file, up to its first line that is not one.
+std::vector<qint32> leesLijstBestand(const QString& pad);
+
+// Replaces the file at `pad` atomically with the list's content (Schijf::bewaar: a failure
+// leaves the old file as it was). Returns whether the file was written.
 bool BewaarLijst(const QString& pad, const std::vector<qint32>& nummers);

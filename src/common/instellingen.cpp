@@ -1,10 +1,11 @@
 #include "common/instellingen.h"
 
+#include "schijf/schijf.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
@@ -263,17 +264,8 @@ QByteArray instellingenBestandInhoud(const Instellingen& inst) {
 }
 
 bool BewaarInstellingen(const QString& pad, const Instellingen& inst) {
-    QSaveFile bestand(pad);
-    // A folder that takes no new files but holds a writable settings file: written in place.
-    bestand.setDirectWriteFallback(true);
-    if (!bestand.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray inhoud = instellingenBestandInhoud(inst);
-    if (bestand.write(inhoud) != inhoud.size()) {
-        bestand.cancelWriting();
-        return false;
-    }
-    return bestand.commit();
+    // Replaced as a whole, or left as it was (a full disk never empties it).
+    return Schijf::bewaar(pad, instellingenBestandInhoud(inst)) == 0;
 }
 
 bool LeesInstellingen(const QString& pad, const QString& programmaMap, Instellingen& inst) {

@@ -1,6 +1,7 @@
 #include "draw/trekking.h"
 
 #include "common/instellingenhouder.h"
+#include "common/lijstschrijver.h"
 #include "common/paden.h"
 #include "common/pauze.h"
 #include "draw/panel.h"
@@ -8,13 +9,23 @@
 #include "journaal/hervatting.h"
 #include "journaal/trekkingsboek.h"
 
+#include "schijf/schijf.h"
+
+#include <QFile>
+
 #include <algorithm>
 
 Trekking::Trekking(Instellingenhouder& instellingen, Pauze& pauze, const Paden& paden,
                    QObject* parent)
     : QObject(parent), m_inst(instellingen), m_pauze(pauze), m_paden(paden),
       m_nummerBeeld(nieuwNummerPaneel()),
-      m_boek(std::make_unique<Trekkingsboek>(paden.journaal(), paden.journaalSleutel())) {
+      m_boek(std::make_unique<Trekkingsboek>(
+          paden.journaal(), paden.journaalSleutel(),
+          // From the journal's writer thread to this one.
+          [this] {
+              QMetaObject::invokeMethod(this, &Trekking::journaalGestopt, Qt::QueuedConnection);
+          })),
+      m_lijstSchrijver(std::make_unique<Lijstschrijver>(paden.lijst())) {
     setObjectName(QStringLiteral("Trekking"));
     for (std::size_t n = 0; n < 4; ++n) {
         m_timer[n].setParent(this);
@@ -37,6 +48,21 @@ Trekking::Trekking(Instellingenhouder& instellingen, Pauze& pauze, const Paden& 
 }
 
 Trekking::~Trekking() = default;
+
+void Trekking::journaalGestopt() {
+    if (m_gestoptGemeld || m_boek->wordtBijgehouden())
+        return;
+    m_gestoptGemeld = true;
+    Q_EMIT vastleggingGestopt();
+}
+
+QString Trekking::vastleggingsReden() const {
+    if (m_boek->wordtBijgehouden())
+        return {};
+    if (m_boek->journaal().schijfVol())
+        return tr("schijf vol");
+    return m_boek->journaal().fout();
+}
 
 void Trekking::zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QImage& prijsTabel) {
     m_strook = {cijfers, fruit};
@@ -161,20 +187,27 @@ void Trekking::hervat(const Hervatting& h) {
     if (h.rolSoort != 0)
         MaakFruitScherm();
     geefRollersStrook();
+    std::vector<qint32> lijst = h.lijst;
+    if (h.soort == Hervatting::Soort::NieuweReeks && !lijst.empty()) {
+        // The journal stopped before the list file did (a full disk): it carries those too.
+        const std::vector<qint32> bestand = leesLijstBestand(m_paden.lijst());
+        if (bestand.size() > lijst.size() &&
+            std::equal(lijst.begin(), lijst.end(), bestand.begin()))
+            lijst = bestand;
+    }
     m_lijst.maakLeeg();
-    for (qint32 nummer : h.lijst)
+    for (qint32 nummer : lijst)
         m_lijst.voegToe(nummer);
     m_aantalTrekkingen = h.teller;
     m_totaalScore = h.score;
-    if (h.soort == Hervatting::Soort::Doorgaan && h.reeks) {
+    if (h.soort == Hervatting::Soort::Doorgaan && h.reeks)
         m_boek->hervat(*h.reeks, h.reeksNummer, h.teller, h.score);
-        Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
-    } else {
+    else {
         if (const QString melding = h.melding(); !melding.isEmpty())
             m_boek->meld(melding);
-        m_boek->begin(h.laagste, h.hoogste, h.rolSoort, h.lijst, h.teller, h.score);
-        Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
+        m_boek->begin(h.laagste, h.hoogste, h.rolSoort, lijst, h.teller, h.score);
     }
+    Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
     Q_EMIT tellerGewijzigd(tellerTekst());
 }
 
@@ -200,7 +233,19 @@ bool Trekking::zetPubliekeInvoer(const QString& tekst) {
 }
 
 void Trekking::sluitJournaal() {
+    // A draw broken off by the close is in the journal, but the hall never saw its number.
+    if (m_inJournaalNietGetoond && m_boek->heeftReeks() && m_boek->reeks().index() > 0) {
+        m_boek->vervallen(m_boek->reeks().index() - 1,
+                          QStringLiteral("afgebroken: het programma sloot tijdens de trekking"));
+        m_inJournaalNietGetoond = false;
+    }
     m_boek->sluit();
+    m_boek->wachtOpSchijf();
+}
+
+void Trekking::bewaarLijstNu() {
+    bewaarLijst();
+    m_lijstSchrijver->wacht();
 }
 
 bool Trekking::kanVervallen() const {
@@ -219,7 +264,7 @@ bool Trekking::vervalLaatste(const QString& reden) {
 }
 
 void Trekking::bewaarLijst() {
-    BewaarLijst(m_paden.lijst(), m_lijst.nummers());
+    m_lijstSchrijver->bewaar(m_lijst.nummers());
 }
 
 void Trekking::stop() {
@@ -272,6 +317,14 @@ void Trekking::StartRollers() {
         nummer = m_boek->volgende();
     }
     m_getrokkenNummer = nummer.value_or(inst.LaagsteNummer);
+    // The draw is journaled as its number is chosen: the record is flushed while the rollers
+    // spin, and StopRollers makes sure it is on the disk before the number shows.
+    const int punten = m_inst.rolSoort() != 0 ? scorePunten(QString::number(m_getrokkenNummer)) : 0;
+    m_boek->legVast(m_aantalTrekkingen,
+                    m_inst.rolSoort() != 0 ? std::optional<qint32>(punten) : std::nullopt,
+                    m_totaalScore + punten);
+    m_inJournaalNietGetoond = true;
+    journaalGestopt();
     if (m_inst.rolSoort() == 0)
         MaakNummerSchoon();
 
@@ -295,6 +348,13 @@ void Trekking::StartRollers() {
 void Trekking::StopRollers() {
     if (!m_pauze.Wacht(2))
         return;
+    // The first roller to stop shows the number's first digit: the draw's record is on the
+    // disk before it. The flush began with the draw; only a very slow disk is waited for.
+    while (!m_boek->staatOpSchijf()) {
+        if (!m_pauze.Wacht(0.005))
+            return;
+    }
+    journaalGestopt();
     for (int n = 0; n < 4; ++n) {
         const auto i = static_cast<std::size_t>(n);
         m_stopPositie = stopPositie(m_cijfer[i], m_stopPositie);
@@ -330,16 +390,13 @@ void Trekking::StopRollers() {
     }
     m_lijst.voegToe(m_getrokkenNummer);
     m_laatsteVervallen = false;
-    // The draw's record is on the disk as its number is listed.
-    m_boek->legVast(m_aantalTrekkingen,
-                    m_inst.rolSoort() != 0 ? std::optional<qint32>(punten) : std::nullopt,
-                    m_totaalScore);
+    m_inJournaalNietGetoond = false;
     m_bezig = false;
     Q_EMIT nummerGetrokken(m_getrokkenNummer, punten);
     Q_EMIT trekkingKlaar();
     Q_EMIT geluidGevraagd(m_paden.geluid("stop.wav"));
     // The list file follows every new number, so a crash loses nothing drawn; it is written
-    // after the controls are back, so a slow disk does not stretch the draw.
+    // on its own thread, so a slow disk does not stretch the draw.
     bewaarLijst();
 }
 

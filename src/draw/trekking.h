@@ -12,6 +12,7 @@
 #include <memory>
 
 class Instellingenhouder;
+class Lijstschrijver;
 class Pauze;
 class Trekkingsboek;
 struct Hervatting;
@@ -64,11 +65,18 @@ public:
     // What the operator should be told about the journal and the key file since the start
     // (Trekkingsboek::meldingen, and why a --hervat could not go on); empty when all is well.
     QStringList journaalMeldingen() const;
+    // Why the journal does not record the series ("schijf vol" for a full disk); empty while
+    // it does.
+    QString vastleggingsReden() const;
     // The audience's text for this series; only before its first draw.
     bool kanPubliekeInvoer() const;
     bool zetPubliekeInvoer(const QString& tekst);
-    // The normal close: the series' key revealed, the end of the run journaled.
+    // The normal close: a draw broken off declared void, the series' key revealed, the end of
+    // the run journaled; returns once all of it is on the disk.
     void sluitJournaal();
+    // Writes the drawn-list file now and returns once it is written (the close). After every
+    // draw it is written in the background.
+    void bewaarLijstNu();
     // Whether the last listed number can be declared void: it belongs to the current series,
     // no draw is running and it was not declared void yet.
     bool kanVervallen() const;
@@ -105,6 +113,9 @@ Q_SIGNALS:
     void laatsteVervallen(qint32 nummer, const QString& reden);
     // A series began: its commitment, and whether the journal records it.
     void reeksBegonnen(const QString& toezegging, bool vastgelegd);
+    // The journal stopped recording (vastleggingsReden() says why), at the moment a record
+    // could not be written.
+    void vastleggingGestopt();
 
 private:
     void StopRollers();
@@ -121,6 +132,7 @@ private:
     void maakLijstLeeg(Journaalrecord::Reden reden);
     void nieuweReeks();
     void bewaarLijst();
+    void journaalGestopt();
 
     Instellingenhouder& m_inst;
     Pauze& m_pauze;
@@ -135,8 +147,11 @@ private:
 
     GetrokkenLijst m_lijst;
     std::unique_ptr<Trekkingsboek> m_boek;
-    bool m_reeksOpenstaand = false; // the list was cleared for a new range still to come
-    bool m_stil = false;            // taking over a journal: the settings' echoes are ours
+    std::unique_ptr<Lijstschrijver> m_lijstSchrijver;
+    bool m_gestoptGemeld = false;         // vastleggingGestopt() was sent
+    bool m_inJournaalNietGetoond = false; // the draw in progress is journaled, not yet listed
+    bool m_reeksOpenstaand = false;       // the list was cleared for a new range still to come
+    bool m_stil = false;                  // taking over a journal: the settings' echoes are ours
     bool m_bezig = false;
     bool m_laatsteVervallen = false; // the last number of the series was declared void
     qint32 m_aantalTrekkingen = 0;

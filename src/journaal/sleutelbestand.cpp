@@ -3,6 +3,7 @@
 #include "journaal/journaalrecord.h"
 #include "journaal/trekkingsjournaal.h"
 #include "journaal/trekkingsreeks.h"
+#include "schijf/schijf.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ void synchroniseerMap(const QString& pad) {
     const int map = ::open(QFile::encodeName(QFileInfo(pad).absolutePath()).constData(),
                            O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (map >= 0) {
-        ::fsync(map);
+        Schijf::synchroniseer(map, true);
         ::close(map);
     }
 }
@@ -38,7 +39,7 @@ bool Sleutelbestand::bewaar(qint64 reeks, const QByteArray& sleutel) const {
     const int fd = ::open(tijdelijk.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
-    const bool goed = schrijfAlles(fd, regel) && ::fsync(fd) == 0;
+    const bool goed = Schijf::schrijfAlles(fd, regel) && Schijf::synchroniseer(fd, true);
     ::close(fd);
     if (!goed || ::rename(tijdelijk.constData(), doel.constData()) != 0) {
         ::unlink(tijdelijk.constData());
@@ -101,6 +102,18 @@ std::optional<Sleutelbestand::Inhoud> Sleutelbestand::lees(Stand* stand) const {
 bool Sleutelbestand::wis() const {
     const QByteArray pad = QFile::encodeName(m_pad);
     if (::unlink(pad.constData()) != 0 && errno != ENOENT)
+        return false;
+    synchroniseerMap(m_pad);
+    return true;
+}
+
+bool Sleutelbestand::trekIn() const {
+    const QByteArray pad = QFile::encodeName(m_pad);
+    if (::access(pad.constData(), F_OK) != 0)
+        return errno == ENOENT;
+    // A rename takes no room on a full disk; if even that fails, the key goes.
+    if (::rename(pad.constData(), QFile::encodeName(ingetrokken().pad()).constData()) != 0 &&
+        ::unlink(pad.constData()) != 0)
         return false;
     synchroniseerMap(m_pad);
     return true;

@@ -36,6 +36,14 @@ public:
     std::optional<Inhoud> lees(Stand* stand = nullptr) const;
     // Removes the file; true when it is gone.
     bool wis() const;
+    // Withdraws the key: it can no longer take its series further (--hervat), as the journal
+    // stopped recording the series while its numbers were still shown. It is kept beside as
+    // ingetrokken() until a journal that works again reveals it. True when it is withdrawn.
+    bool trekIn() const;
+    // The withdrawn key's file, "<file>.ingetrokken".
+    Sleutelbestand ingetrokken() const {
+        return Sleutelbestand(m_pad + QStringLiteral(".ingetrokken"));
+    }
 
     const QString& pad() const { return m_pad; }
 

@@ -16,14 +16,25 @@ Journaalrecord record(Journaalrecord::Soort soort, qint64 reeks = 0) {
 
 } // namespace
 
-Trekkingsboek::Trekkingsboek(const QString& journaalPad, const QString& sleutelPad)
-    : m_journaal(journaalPad), m_sleutels(sleutelPad) {
+Trekkingsboek::Trekkingsboek(const QString& journaalPad, const QString& sleutelPad,
+                             std::function<void()> bijStoppen)
+    : m_journaal(journaalPad), m_sleutels(sleutelPad), m_bijStoppen(std::move(bijStoppen)) {
+    // The series going on when the journal stops can never be taken further.
+    m_journaal.zetBijStoppen([this] {
+        m_sleutels.trekIn();
+        if (m_bijStoppen)
+            m_bijStoppen();
+    });
     Journaalrecord start = record(Journaalrecord::Soort::Start);
     start.versie = QUINTARO_VERSION;
     start.gescheurd = m_journaal.gescheurdeRegel();
     start.vorigeHeel = m_journaal.vorigeHeel();
     m_journaal.schrijf(start);
     m_nummer = m_journaal.laatsteReeks();
+}
+
+Trekkingsboek::~Trekkingsboek() {
+    m_journaal.wachtOpSchijf();
 }
 
 QString Trekkingsboek::toezeggingKort() const {
@@ -53,30 +64,37 @@ QStringList Trekkingsboek::meldingen() const {
 }
 
 void Trekkingsboek::onthulAchtergelaten() {
-    const auto bewaard = m_sleutels.lees();
-    if (!bewaard || !m_journaal.werkt())
-        return;
-    const QByteArray toezegging = Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1();
-    if (m_journaal.toezegging(bewaard->reeks) != toezegging) {
-        // The key of no series of this journal (copied from another folder, or damaged): it
-        // may be the only copy of another evening's key, so it is put aside, not removed.
-        const QString opzij = m_sleutels.pad() + u'.' + QString::fromLatin1(toezegging.left(16));
-        if (std::rename(QFile::encodeName(m_sleutels.pad()).constData(),
-                        QFile::encodeName(opzij).constData()) == 0) {
+    if (!m_journaal.werkt())
+        return; // kept for the next start
+    // A withdrawn key first, then the one of a series left unfinished.
+    for (const Sleutelbestand& bestand : {m_sleutels.ingetrokken(), m_sleutels}) {
+        const auto bewaard = bestand.lees();
+        if (!bewaard)
+            continue;
+        const QByteArray toezegging = Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1();
+        if (m_journaal.toezegging(bewaard->reeks) != toezegging) {
+            // The key of no series of this journal (copied from another folder, or damaged):
+            // it may be the only copy of another evening's key, so it is put aside, not
+            // removed.
+            const QString opzij =
+                m_sleutels.pad() + u'.' + QString::fromLatin1(toezegging.left(16));
+            m_journaal.inRij([van = bestand.pad(), opzij] {
+                std::rename(QFile::encodeName(van).constData(),
+                            QFile::encodeName(opzij).constData());
+            });
             m_meldingen.append(tr("Het sleutelbestand hoorde bij geen reeks van dit journaal; "
                                   "het is bewaard als %1.")
                                    .arg(QDir::toNativeSeparators(opzij)));
+        } else if (!m_journaal.isOnthuld(bewaard->reeks)) {
+            // Only a key whose series the journal holds, unrevealed, with the same commitment;
+            // it leaves the key file once it is in the journal.
+            Journaalrecord r = record(Journaalrecord::Soort::Sleutel, bewaard->reeks);
+            r.sleutel = bewaard->sleutel.toHex();
+            m_journaal.schrijf(r, [bestand] { bestand.wis(); });
+        } else {
+            m_journaal.inRij([bestand] { bestand.wis(); });
         }
-        return;
     }
-    // Only a key whose series the journal holds, unrevealed, with the same commitment.
-    if (!m_journaal.isOnthuld(bewaard->reeks)) {
-        Journaalrecord r = record(Journaalrecord::Soort::Sleutel, bewaard->reeks);
-        r.sleutel = bewaard->sleutel.toHex();
-        if (!m_journaal.schrijf(r))
-            return; // kept for the next start
-    }
-    m_sleutels.wis();
 }
 
 void Trekkingsboek::begin(qint32 laagste, qint32 hoogste, int rolSoort,
@@ -88,8 +106,10 @@ void Trekkingsboek::begin(qint32 laagste, qint32 hoogste, int rolSoort,
     m_nummer = std::max(m_nummer, m_journaal.laatsteReeks()) + 1;
     if (!m_journaal.werkt())
         return;
-    // The key is safe on the disk before its commitment is published.
-    m_sleutels.bewaar(m_nummer, m_reeks->sleutel());
+    // The key is safe on the disk before its commitment is in the journal.
+    m_journaal.inRij([sleutels = m_sleutels, nummer = m_nummer, sleutel = m_reeks->sleutel()] {
+        sleutels.bewaar(nummer, sleutel);
+    });
     Journaalrecord r = record(Journaalrecord::Soort::Reeks, m_nummer);
     r.laagste = laagste;
     r.hoogste = hoogste;
@@ -111,7 +131,10 @@ void Trekkingsboek::hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, q
     r.index = static_cast<qint64>(m_reeks->index());
     r.teller = teller;
     r.score = score;
-    m_journaal.schrijf(r);
+    // A journal that does not work cannot record the draws to come: the key may not take
+    // the series further after them.
+    if (!m_journaal.schrijf(r))
+        m_sleutels.trekIn();
 }
 
 bool Trekkingsboek::zetPubliekeInvoer(const QString& tekst) {
@@ -171,8 +194,7 @@ void Trekkingsboek::onthul() {
     Journaalrecord r = record(Journaalrecord::Soort::Sleutel, m_nummer);
     r.sleutel = m_reeks->sleutel().toHex();
     // Only once the key is in the journal may it leave the key file.
-    if (m_journaal.schrijf(r))
-        m_sleutels.wis();
+    m_journaal.schrijf(r, [sleutels = m_sleutels] { sleutels.wis(); });
     m_reeks.reset();
 }
 

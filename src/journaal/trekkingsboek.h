@@ -17,21 +17,32 @@
 //   start-up    Trekkingsboek boek(paden.journaal(), paden.journaalSleutel());
 //               then begin(...) for a new series, or hervat(...) after --hervat
 //   a draw      volgende() when the rollers start (std::nullopt: the range is exhausted:
-//               show the message, lijstGewist(Uitgeput), begin(...), volgende() again);
-//               legVast(...) when the number is listed
+//               show the message, lijstGewist(Uitgeput), begin(...), volgende() again),
+//               and legVast(...) at once; the record is flushed while the rollers spin,
+//               and wachtOpSchijf() before the number is shown
 //   settings    zetBereik() when only the lowest number changed; lijstGewist(Bereik or
 //               RolSoort) and begin(...) when the list is cleared
 //   close       sluit()
 //
 // The key is kept in the key file from the start of its series and revealed in the journal
 // when the series ends (lijstGewist, sluit, or the next start without --hervat), then
-// dropped from the key file.
+// dropped from the key file. The journal's disk work runs on its writer thread, in order, the
+// key file's with it; nothing here waits for the disk but wachtOpSchijf().
+//
+// When the journal stops in the middle of a series (a full disk), the series' numbers are
+// still drawn and shown, but no longer recorded: its key is withdrawn at once
+// (Sleutelbestand::trekIn), so that no later --hervat can go on with it at a place whose
+// numbers were already shown. The next start with a working journal reveals it.
 class Trekkingsboek {
     Q_DECLARE_TR_FUNCTIONS(Trekkingsboek)
 
 public:
     // Opens the journal and writes the program start (naming a torn last line, if any).
-    Trekkingsboek(const QString& journaalPad, const QString& sleutelPad);
+    // `bijStoppen` is called once, on the journal's writer thread, when the journal stops
+    // after it worked.
+    Trekkingsboek(const QString& journaalPad, const QString& sleutelPad,
+                  std::function<void()> bijStoppen = {});
+    ~Trekkingsboek();
     Trekkingsboek(const Trekkingsboek&) = delete;
     Trekkingsboek& operator=(const Trekkingsboek&) = delete;
 
@@ -52,8 +63,8 @@ public:
     // long (Trekkingsreeks::kMaxInvoerBytes).
     bool zetPubliekeInvoer(const QString& tekst);
     std::optional<qint32> volgende() const;
-    // Lists the next number: counts it in the series and journals the draw, on the disk
-    // before this returns. `teller` is the draw counter; in picture mode `punten` are the
+    // Takes the next number: counts it in the series and journals the draw, on the disk
+    // once staatOpSchijf(). `teller` is the draw counter; in picture mode `punten` are the
     // draw's points and `score` the score after it.
     qint32 legVast(qint32 teller, std::optional<qint32> punten = std::nullopt, qint32 score = 0);
     // The lowest number changed and the list was kept.
@@ -68,6 +79,10 @@ public:
     // False when the journal cannot be written: the window shows, quietly, that this series
     // is not being recorded.
     bool wordtBijgehouden() const { return m_journaal.werkt(); }
+    // Whether every record so far is on the disk; waiting for it (returns wordtBijgehouden()).
+    bool staatOpSchijf() const { return m_journaal.opSchijf(); }
+    bool wachtOpSchijf() { return m_journaal.wachtOpSchijf(); }
+
     const Trekkingsjournaal& journaal() const { return m_journaal; }
 
     // What the operator should be told about the journal and the key file, in the current
@@ -87,4 +102,5 @@ private:
     qint64 m_nummer = 0;
     bool m_gesloten = false;
     QStringList m_meldingen;
+    std::function<void()> m_bijStoppen;
 };

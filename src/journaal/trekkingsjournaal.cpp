@@ -1,6 +1,7 @@
 #include "journaal/trekkingsjournaal.h"
 
 #include "journaal/journaallezer.h"
+#include "schijf/schijf.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -38,17 +39,7 @@ QString systeemFout() {
 } // namespace
 
 bool schrijfAlles(int fd, const QByteArray& data) {
-    qsizetype gedaan = 0;
-    while (gedaan < data.size()) {
-        const ssize_t n =
-            ::write(fd, data.constData() + gedaan, static_cast<std::size_t>(data.size() - gedaan));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        gedaan += n;
-    }
-    return true;
+    return Schijf::schrijfAlles(fd, data);
 }
 
 Trekkingsjournaal::Trekkingsjournaal(const QString& pad) : m_pad(pad) {
@@ -56,6 +47,7 @@ Trekkingsjournaal::Trekkingsjournaal(const QString& pad) : m_pad(pad) {
 }
 
 Trekkingsjournaal::~Trekkingsjournaal() {
+    m_rij.wachtAlles();
     if (m_fd >= 0)
         ::close(m_fd);
 }
@@ -149,8 +141,20 @@ QByteArray Trekkingsjournaal::tijdNu() {
     return nu.toOffsetFromUtc(nu.offsetFromUtc()).toString(Qt::ISODateWithMs).toLatin1();
 }
 
-bool Trekkingsjournaal::schrijf(Journaalrecord record) {
-    if (m_fd < 0)
+QString Trekkingsjournaal::fout() const {
+    if (!m_mislukt.load())
+        return m_fout;
+    const int code = m_foutCode.load();
+    return code == EFBIG ? QStringLiteral("journal full")
+                         : QString::fromLocal8Bit(std::strerror(code));
+}
+
+bool Trekkingsjournaal::schijfVol() const {
+    return m_mislukt.load() && Schijf::isVol(m_foutCode.load());
+}
+
+bool Trekkingsjournaal::schrijf(Journaalrecord record, std::function<void()> daarna) {
+    if (!werkt())
         return false;
     if (record.tijd.isEmpty())
         record.tijd = tijdNu();
@@ -158,16 +162,54 @@ bool Trekkingsjournaal::schrijf(Journaalrecord record) {
     const QByteArray regel = record.regel();
     if (regel.size() > Journaallezer::kMaxRegel ||
         m_grootte + regel.size() + 1 > Journaallezer::kMaxBestand) {
-        stop(QStringLiteral("journal full"));
+        // After the records still on their way.
+        m_dicht = true;
+        m_laatste = m_rij.zetIn([this] { faal(EFBIG); });
         return false;
     }
-    if (!schrijfAlles(m_fd, regel + '\n') || ::fdatasync(m_fd) != 0) {
-        stop(systeemFout());
-        return false;
-    }
+    const qint64 begin = m_grootte;
     m_vorigeHash = Journaallezer::hash(regel);
     m_grootte += regel.size() + 1;
     ++m_regels;
     merk(record);
+    m_laatste = m_rij.zetIn([this, r = regel + '\n', begin, daarna = std::move(daarna)] {
+        schrijfRegel(r, begin);
+        if (daarna && !m_mislukt.load())
+            daarna();
+    });
     return true;
+}
+
+void Trekkingsjournaal::inRij(std::function<void()> taak) {
+    if (!werkt())
+        return;
+    m_laatste = m_rij.zetIn([this, taak = std::move(taak)] {
+        if (!m_mislukt.load())
+            taak();
+    });
+}
+
+bool Trekkingsjournaal::wachtOpSchijf() {
+    m_rij.wacht(m_laatste);
+    return werkt();
+}
+
+void Trekkingsjournaal::schrijfRegel(const QByteArray& regel, qint64 begin) {
+    if (m_mislukt.load())
+        return;
+    if (Schijf::schrijfAlles(m_fd, regel) && Schijf::synchroniseer(m_fd))
+        return;
+    const int code = errno;
+    // What part of the line was written is cut off again: the journal ends with its last
+    // whole line, and nothing follows it.
+    if (::ftruncate(m_fd, begin) == 0)
+        ::fdatasync(m_fd);
+    faal(code);
+}
+
+void Trekkingsjournaal::faal(int fout) {
+    m_foutCode.store(fout);
+    m_mislukt.store(true);
+    if (m_bijStoppen)
+        m_bijStoppen();
 }

@@ -8,10 +8,17 @@
 #include <QSet>
 #include <QString>
 
-// Appends records to the draw journal, one line each, and never rewrites it. Every record
-// is written with a single write of the line and its line feed and then flushed to the disk
-// (fdatasync) before schrijf() returns, so that a listed number is on the disk when the
-// window shows it.
+#include "journaal/schrijfrij.h"
+
+#include <atomic>
+#include <functional>
+
+// Appends records to the draw journal, one line each, and never rewrites it. schrijf() fixes a
+// record's place in the chain at once and hands the line to a writer thread (Schrijfrij),
+// which writes it with a single write of the line and its line feed and flushes it to the
+// disk (fdatasync), one record after the other. opSchijf() tells whether every record given
+// is on the disk; the window waits for that (wachtOpSchijf) before it shows a number, so a
+// shown number is on the disk, while a slow disk flushes as the rollers spin.
 //
 // Opening reads the journal once: the hash of its last line (the next record's "vorige"),
 // the number of lines, the series numbers in use and which keys are revealed. A last line
@@ -23,9 +30,9 @@
 //
 // Nothing here throws or blocks: a journal that cannot be opened, locked (another Quintaro
 // has it open) or written makes werkt() false from then on, and fout() says why; the draw
-// goes on without it.
-// Writes all of `data` to the file descriptor `fd`, going on after an interrupted or partial
-// write; false when the system refuses (a full disk, a closed descriptor).
+// goes on without it. A record that cannot be written whole (a full disk) is cut off again,
+// so the journal ends with its last whole line, and nothing after it is written.
+// Writes all of `data` to the file descriptor `fd` (Schijf::schrijfAlles).
 bool schrijfAlles(int fd, const QByteArray& data);
 
 class Trekkingsjournaal {
@@ -37,13 +44,25 @@ public:
     Trekkingsjournaal(const Trekkingsjournaal&) = delete;
     Trekkingsjournaal& operator=(const Trekkingsjournaal&) = delete;
 
-    bool werkt() const { return m_fd >= 0; }
-    const QString& fout() const { return m_fout; }
+    bool werkt() const { return m_fd >= 0 && !m_dicht && !m_mislukt.load(); }
+    // Why it does not work; empty while it does.
+    QString fout() const;
+    // It stopped because the disk (or the user's quota) is full.
+    bool schijfVol() const;
     const QString& pad() const { return m_pad; }
 
-    // Fills in "vorige" and, when empty, "tijd", and appends the record. False when it was
-    // not written (then werkt() is false).
-    bool schrijf(Journaalrecord record);
+    // Fills in "vorige" and, when empty, "tijd", and gives the record to the writer thread;
+    // `daarna` runs there once it is on the disk. False when the journal does not work.
+    bool schrijf(Journaalrecord record, std::function<void()> daarna = {});
+    // Runs `taak` on the writer thread after the records given so far, if the journal still
+    // works then (the key file's changes go in the journal's order).
+    void inRij(std::function<void()> taak);
+    // Whether every record given so far is on the disk (or the journal has stopped).
+    bool opSchijf() const { return m_rij.isKlaar(m_laatste); }
+    // Waits until it is; returns werkt().
+    bool wachtOpSchijf();
+    // Called once when the journal stops after it worked, on the writer thread.
+    void zetBijStoppen(std::function<void()> bijStoppen) { m_bijStoppen = std::move(bijStoppen); }
 
     qint64 regels() const { return m_regels; }
     qint64 gescheurdeRegel() const { return m_gescheurd; }
@@ -63,6 +82,9 @@ private:
     void open();
     void stop(const QString& waarom);
     void merk(const Journaalrecord& record);
+    // On the writer thread: the line at offset `begin`, written and flushed, or cut off.
+    void schrijfRegel(const QByteArray& regel, qint64 begin);
+    void faal(int fout);
 
     QString m_pad;
     QString m_fout;
@@ -76,4 +98,10 @@ private:
     qint64 m_laatsteReeks = 0;
     QSet<qint64> m_onthuld;
     QHash<qint64, QByteArray> m_toezeggingen;
+    bool m_dicht = false;                // no more records taken (the journal is full)
+    std::atomic<bool> m_mislukt = false; // a write failed on the writer thread
+    std::atomic<int> m_foutCode = 0;     // its errno
+    std::function<void()> m_bijStoppen;
+    quint64 m_laatste = 0; // the writer's task of the last record
+    Schrijfrij m_rij;      // last: its thread ends before the rest goes
 };

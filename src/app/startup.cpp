@@ -8,8 +8,8 @@
 #include "app/signaalwachter.h"
 #include "app/vensterplaatsing.h"
 #include "app/zaal.h"
-#include "journaal/journaalopdracht.h"
 #include "draw/startbediening.h"
+#include "journaal/journaalopdracht.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,13 +77,14 @@ int journaalOpdracht(int argc, char** argv) {
         return schrijfUitvoer(opdracht);
     if (!opdracht.rapportJournaal.isEmpty())
         return Journaalopdracht::rapport(opdracht.rapportJournaal, opdracht.rapportPdf);
-    return Journaalopdracht::controleer(opdracht.controleer);
+    return Journaalopdracht::controleer(opdracht.controleer, opdracht.pinnen);
 }
 
 } // namespace
 
 int quintaroStart(int argc, char** argv) {
-    if (vraagt(argc, argv, "--controleer") || vraagt(argc, argv, "--rapport"))
+    if (vraagt(argc, argv, "--controleer") || vraagt(argc, argv, "--rapport") ||
+        vraagt(argc, argv, "--toezegging") || vraagt(argc, argv, "--keten"))
         return journaalOpdracht(argc, argv);
     // Help and version are given without contacting the window system, so that they work
     // without a display as well.

@@ -41,6 +41,9 @@ public:
     bool schrijf(Journaalrecord record);
 
     qint64 regels() const { return m_regels; }
+    // SHA-256 of the journal's latest line (raw; 32 zero bytes while it has none): the head of
+    // the chain, which the next record's "vorige" names.
+    const QByteArray& laatsteHash() const { return m_vorigeHash; }
     qint64 gescheurdeRegel() const { return m_gescheurd; }
     // With a torn line: the hex SHA-256 of the whole line before it (64 zeros if none).
     QByteArray vorigeHeel() const { return m_vorigeHeel; }

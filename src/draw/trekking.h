@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/getrokkenlijst.h"
-#include "journaal/journaalrecord.h"
 #include "draw/rol.h"
+#include "journaal/journaalrecord.h"
 
 #include <QImage>
 #include <QObject>
@@ -60,9 +60,16 @@ public:
     // records it.
     QString toezegging() const;
     bool wordtVastgelegd() const;
+    // The head of the journal's chain as shown ("9a0b 1c2d 3e4f 5a6b"): the start of the hash
+    // of its latest line; empty while the journal is not written.
+    QString ketenKop() const;
     // The audience's text for this series; only before its first draw.
     bool kanPubliekeInvoer() const;
     bool zetPubliekeInvoer(const QString& tekst);
+    // Whether a draw that finds the range exhausted stops once the new series has begun,
+    // before its first number, so that the audience can give that series its text too: so
+    // when the series in progress has public input.
+    bool stoptVoorInvoer() const;
     // The normal close: the series' key revealed, the end of the run journaled.
     void sluitJournaal();
     // Whether the last listed number can be declared void: it belongs to the current series,
@@ -101,6 +108,9 @@ Q_SIGNALS:
     void laatsteVervallen(qint32 nummer, const QString& reden);
     // A series began: its commitment, and whether the journal records it.
     void reeksBegonnen(const QString& toezegging, bool vastgelegd);
+    // The journal got a line (a draw, a series, a void, a public input, a range): the new
+    // head of its chain.
+    void ketenGewijzigd(const QString& kop);
 
 private:
     void StopRollers();
@@ -117,6 +127,7 @@ private:
     void maakLijstLeeg(Journaalrecord::Reden reden);
     void nieuweReeks();
     void bewaarLijst();
+    void meldKeten();
 
     Instellingenhouder& m_inst;
     Pauze& m_pauze;
@@ -135,6 +146,7 @@ private:
     bool m_stil = false;            // taking over a journal: the settings' echoes are ours
     bool m_bezig = false;
     bool m_laatsteVervallen = false; // the last number of the series was declared void
+    QString m_ketenKop;              // as last announced
     qint32 m_aantalTrekkingen = 0;
     qint32 m_totaalScore = 0;
     // The draw in progress.

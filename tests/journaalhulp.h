@@ -59,6 +59,8 @@ QList<QByteArray> herketen(QList<QByteArray> regels, int vanaf) {
 // The verdict of both checkers: "goed", "nog-niet-controleerbaar" or "fout", the line, and
 // for each pin where it was found: "line:series:draws:draws after:voids after".
 struct Oordeel {
+    Oordeel(QString o, qint64 r, QStringList p = {})
+        : oordeel(std::move(o)), regel(r), pinnen(std::move(p)) {}
     QString oordeel;
     qint64 regel = 0;
     QStringList pinnen;

@@ -62,6 +62,7 @@ public:
         qint64 regel = 0;        // 0: no line matches
         qint64 reeks = 0;        // the line's series; 0: a line of no series
         qint64 trekkingen = 0;   // the series' draws up to and including that line
+        qint64 vervallen = 0;    // the series' voids up to and including that line
         qint64 trekkingenNa = 0; // the series' draws after it
         qint64 vervallenNa = 0;  // the series' voids after it
     };

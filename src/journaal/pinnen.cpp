@@ -37,8 +37,7 @@ void Pinnen::regel(qint64 regel, const QByteArray& hash, const Journaalrecord* r
         pin.regel = regel;
         pin.reeks = record ? record->reeks : 0;
         pin.trekkingen = record ? trekkingen : 0;
-        // Until the end of the journal: the series' voids so far.
-        pin.vervallenNa = record ? vervallen : 0;
+        pin.vervallen = record ? vervallen : 0;
     }
 }
 
@@ -52,7 +51,7 @@ void Pinnen::sluit(Controleuitslag& uit,
         if (pin.reeks > 0) {
             const auto [trekkingen, vervallen] = stand(pin.reeks);
             pin.trekkingenNa = trekkingen - pin.trekkingen;
-            pin.vervallenNa = vervallen - pin.vervallenNa;
+            pin.vervallenNa = vervallen - pin.vervallen;
         }
     }
     if (zoek && uit.oordeel != Controleuitslag::Oordeel::Fout) {

@@ -17,6 +17,7 @@
 #include "schijf/schijf.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFont>
 #include <QLabel>
@@ -90,8 +91,28 @@ int draai(const QString& programma, const QStringList& argumenten,
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
 }
 
+// The head of the chain as both windows show it, and as the journal's latest line gives it.
+void kopKlopt(const Avond& a) {
+    const QByteArray journaal = leesAlles(a.v.bestand("Trekkingsjournaal.jsonl"));
+    const QByteArray laatste = journaal.chopped(1).mid(journaal.chopped(1).lastIndexOf('\n') + 1);
+    const QString kop = QString::fromLatin1(
+        QCryptographicHash::hash(laatste, QCryptographicHash::Sha256).toHex().left(16));
+    for (auto* label : {a.deel<QLabel>("Keten"), a.v.kind<QLabel>(QStringLiteral("Keten"))}) {
+        QVERIFY2(label->isVisible() && label->text().remove(u' ').endsWith(kop),
+                 qPrintable(label->text() + QStringLiteral(" / ") + kop));
+    }
+}
+
 QString quintaro() {
     return QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
+}
+
+// Both checkers verify the journal.
+void beideAkkoord(const QString& journaal) {
+    QCOMPARE(draai(quintaro(), {QStringLiteral("--controleer"), journaal}), 0);
+    QCOMPARE(draai(QStringLiteral(QUINTARO_PYTHON),
+                   {QStringLiteral(QUINTARO_SOURCE_DIR "/tools/controleer.py"), journaal}),
+             0);
 }
 
 } // namespace
@@ -122,8 +143,10 @@ private Q_SLOTS:
             QTest::keyClick(a.b.get(), Qt::Key_Space);
             klik(start);
         });
+        kopKlopt(a);
         klik(start);
         QCOMPARE(trekking.lijst().aantal(), 1);
+        kopKlopt(a);
         QCOMPARE(tijdensTrekking, 1);
         QVERIFY(knopUit);
         QVERIFY(start->isEnabled());
@@ -150,6 +173,7 @@ private Q_SLOTS:
         QVERIFY(verval->isEnabled());
         QVERIFY(verval->text().contains(QString::number(tweede)));
         klik(verval);
+        kopKlopt(a);
 
         // Struck through, still drawn, once only; the audience's list keeps it.
         const QModelIndex i = lijst.index(1);
@@ -166,6 +190,7 @@ private Q_SLOTS:
         // The keys are the window's again: a space draws the third number, which can go.
         QTest::keyClick(a.b.get(), Qt::Key_Space);
         QCOMPARE(trekking.lijst().aantal(), 3);
+        kopKlopt(a);
         QVERIFY(!lijst.data(lijst.index(2), Qt::FontRole).isValid());
         QVERIFY(trekking.kanVervallen());
         const std::vector<qint32> nummers = trekking.lijst().nummers();
@@ -184,10 +209,7 @@ private Q_SLOTS:
                 .arg(tweede)
                 .toUtf8()));
         QVERIFY(inhoud.trimmed().endsWith("}") && inhoud.contains("\"soort\":\"einde\""));
-        QCOMPARE(draai(quintaro(), {QStringLiteral("--controleer"), journaal}), 0);
-        QCOMPARE(draai(QStringLiteral(QUINTARO_PYTHON),
-                       {QStringLiteral(QUINTARO_SOURCE_DIR "/tools/controleer.py"), journaal}),
-                 0);
+        beideAkkoord(journaal);
     }
 
     // The disk fills up: the draw goes on, and both windows say at once that the series is
@@ -253,6 +275,45 @@ private Q_SLOTS:
         // The cleared list clears the operator's; nothing of the old series can go.
         QCOMPARE(a.b->lijst().aantal(), 1);
         QCOMPARE(a.v.trekking().lijst().aantal(), 1);
+    }
+
+    // With public input, an exhausted range ends the draw once the message is confirmed: the
+    // new series has begun and draws nothing until the operator has given it its input too.
+    void publicInputForEverySeries() {
+        Avond a(instellingenMetBereik(1, 2));
+        Trekking& trekking = a.v.trekking();
+        QStringList invoer{QStringLiteral("eerste zaal"), QStringLiteral("tweede zaal")};
+        Modaal modaal([&](QWidget* dialoog) {
+            if (auto* box = qobject_cast<QMessageBox*>(dialoog))
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (auto* veld = dialoog->findChild<QLineEdit*>()) {
+                QTest::keyClicks(veld, invoer.takeFirst());
+                QTest::keyClick(veld, Qt::Key_Return);
+            }
+        });
+        for (Qt::Key toets : {Qt::Key_P, Qt::Key_Space, Qt::Key_Space, Qt::Key_Space})
+            QTest::keyClick(a.b.get(), toets);
+        QCOMPARE(modaal.teksten.size(), 1);
+        QVERIFY2(modaal.teksten[0].contains(QStringLiteral("publieke invoer (P)")),
+                 qPrintable(modaal.teksten[0]));
+        QVERIFY(trekking.lijst().aantal() == 0 && a.b->lijst().aantal() == 0);
+        QVERIFY(trekking.kanPubliekeInvoer());
+        QVERIFY(a.deel<QPushButton>("StartKnop")->isEnabled());
+        QCOMPARE(a.deel<QLabel>("Teller")->text(), QStringLiteral("Teller: 2/2"));
+        QTest::keyClick(a.b.get(), Qt::Key_P);
+        QVERIFY(invoer.isEmpty());
+        QVERIFY(a.v.kind<QLabel>(QStringLiteral("Toezegging"))->text().contains("tweede zaal"));
+        QTest::keyClick(a.b.get(), Qt::Key_Space);
+        QCOMPARE(trekking.lijst().aantal(), 1);
+        QCOMPARE(a.deel<QLabel>("Teller")->text(), QStringLiteral("Teller: 3/2"));
+        kopKlopt(a);
+        a.b->close();
+        const QString journaal = a.v.bestand("Trekkingsjournaal.jsonl");
+        const QByteArray inhoud = leesAlles(journaal);
+        const qsizetype tweede = inhoud.indexOf("\"tekst\":\"tweede zaal\"");
+        QVERIFY(tweede > inhoud.indexOf("\"soort\":\"reeks\",", inhoud.indexOf("uitgeput")));
+        QVERIFY(tweede < inhoud.lastIndexOf("\"soort\":\"trekking\""));
+        beideAkkoord(journaal);
     }
 
     // The window speaks the interface language, and changes with it.

@@ -1,107 +1,16 @@
 // The checker on honest and tampered journals, always side by side with the independent
 // checker tools/controleer.py: both must give the same verdict and name the same line. Then
 // the two commands of the program, --controleer and --rapport, as a user runs them.
+#include "journaalhulp.h"
+
 #include "journaal/hervatting.h"
-#include "journaal/journaalcontrole.h"
 #include "journaal/trekkingsboek.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include <functional>
 
 namespace {
-
-QByteArray lees(const QString& pad) {
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schrijf(const QString& pad, const QByteArray& inhoud) {
-    QFile f(pad);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(inhoud), inhoud.size());
-}
-
-QByteArray hexHash(const QByteArray& regel) {
-    return QCryptographicHash::hash(regel, QCryptographicHash::Sha256).toHex();
-}
-
-QList<QByteArray> regelsVan(const QByteArray& inhoud) {
-    return inhoud.chopped(inhoud.endsWith('\n') ? 1 : 0).split('\n');
-}
-
-QByteArray samen(const QList<QByteArray>& regels) {
-    return regels.join('\n') + '\n';
-}
-
-// The chain made whole again from line `vanaf` (1-based) on, as a forger would.
-QList<QByteArray> herketen(QList<QByteArray> regels, int vanaf) {
-    for (int i = std::max(vanaf, 2) - 1; i < regels.size(); ++i) {
-        auto r = Journaalrecord::lees(regels[i]);
-        if (!r)
-            continue;
-        r->vorige = hexHash(regels[i - 1]);
-        if (r->gescheurd > 0)
-            r->vorigeHeel = i >= 2 ? hexHash(regels[i - 2]) : QByteArray(64, '0');
-        regels[i] = r->regel();
-    }
-    return regels;
-}
-
-// The verdict of both checkers: "goed", "nog-niet-controleerbaar" or "fout", and the line.
-struct Oordeel {
-    QString oordeel;
-    qint64 regel = 0;
-    bool operator==(const Oordeel& o) const { return oordeel == o.oordeel && regel == o.regel; }
-};
-
-char* toString(const Oordeel& o) {
-    return QTest::toString(QStringLiteral("%1 @ %2").arg(o.oordeel).arg(o.regel));
-}
-
-Oordeel cpp(const QString& pad) {
-    const Controleuitslag u = Journaalcontrole::controleer(pad);
-    static const char* namen[] = {"goed", "nog-niet-controleerbaar", "fout"};
-    return {QString::fromLatin1(namen[static_cast<int>(u.oordeel)]), u.regel};
-}
-
-Oordeel python(const QString& pad) {
-    QProcess p;
-    p.start(QStringLiteral(QUINTARO_PYTHON),
-            {QStringLiteral(QUINTARO_SOURCE_DIR "/tools/controleer.py"), QStringLiteral("--json"),
-             pad});
-    if (!p.waitForFinished(60000))
-        return {QStringLiteral("python hangs"), -1};
-    const QJsonObject o = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    const int verwacht = o.value(QStringLiteral("oordeel")).toString() == QStringLiteral("goed") ? 0
-                         : o.value(QStringLiteral("oordeel")).toString().startsWith(u'n')        ? 3
-                                                                                          : 1;
-    if (p.exitCode() != verwacht)
-        return {QStringLiteral("python exit %1").arg(p.exitCode()), -1};
-    return {o.value(QStringLiteral("oordeel")).toString(),
-            qint64(o.value(QStringLiteral("regel")).toDouble())};
-}
-
-// Both checkers on `inhoud`; fails unless they agree and find `verwacht`.
-void beide(const QByteArray& inhoud, const Oordeel& verwacht) {
-    QTemporaryDir dir;
-    const QString pad = dir.filePath(QStringLiteral("j.jsonl"));
-    schrijf(pad, inhoud);
-    QCOMPARE(cpp(pad), verwacht);
-    QCOMPARE(python(pad), verwacht);
-}
-
-const Oordeel kGoed{QStringLiteral("goed"), 0};
-Oordeel fout(qint64 regel) {
-    return {QStringLiteral("fout"), regel};
-}
 
 // An evening: exhaustion, public input, a range change, a void draw, picture rollers, a
 // crash in the middle of writing a line and a restart with --hervat.

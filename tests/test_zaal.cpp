@@ -132,20 +132,27 @@ private Q_SLOTS:
                 QVERIFY2(!w->geometry().intersects(label->geometry()), qPrintable(w->objectName()));
         }
 
-        Modaal invoer([](QWidget* dialoog) {
+        // A text over 1000 bytes is refused with a message, and nothing is recorded.
+        QStringList getypt{QString(1001, u'x'), QStringLiteral("rode paraplu")};
+        Modaal invoer([&getypt](QWidget* dialoog) {
             auto* veld = dialoog->findChild<QLineEdit*>();
+            if (auto* box = qobject_cast<QMessageBox*>(dialoog))
+                box->done(QMessageBox::Ok);
             if (!veld)
                 return;
-            QTest::keyClicks(veld, QStringLiteral("rode paraplu"));
+            QTest::keyClicks(veld, getypt.takeFirst());
             QTest::keyClick(veld, Qt::Key_Return);
         });
         toets(o, Qt::Key_P);
-        QCOMPARE(invoer.titels, QStringList{QStringLiteral("Publieke invoer")});
+        QVERIFY(invoer.teksten.value(0).contains(QStringLiteral("1001 bytes")));
+        QVERIFY(!leesAlles(o.bestand("Trekkingsjournaal.jsonl")).contains("\"soort\":\"invoer\""));
+        toets(o, Qt::Key_P);
+        QCOMPARE(invoer.titels, QStringList(3, QStringLiteral("Publieke invoer")));
         QVERIFY(label->text().contains(QStringLiteral("rode paraplu")));
         QTRY_VERIFY(leesAlles(o.bestand("Trekkingsjournaal.jsonl")).contains("rode paraplu"));
         toets(o, Qt::Key_Space);
         toets(o, Qt::Key_P); // too late for this series: no input opens
-        QCOMPARE(invoer.titels.size(), 1);
+        QCOMPARE(invoer.titels.size(), 3);
     }
 
     // A journal that cannot be written does not stop the draw; the screen says so, quietly.

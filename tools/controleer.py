@@ -7,11 +7,16 @@ holds the reading half). It reads the journal line by line, follows
 the hash chain, checks every record and its place in the evening, and draws every number of
 a series again once the series' key is revealed.
 
-    python3 tools/controleer.py JOURNAAL [--json]
+    python3 tools/controleer.py JOURNAAL [--json] [--toezegging HEX]... [--keten HEX]...
+
+--toezegging and --keten take what someone noted from the screen: a commitment, or a head of
+the chain (the hash of the journal's latest line), as at least 16 hex digits. Each names the
+first line that matches it.
 
 Exit status: 0 everything verifies; 3 nothing is wrong, but the key of a series is not
 revealed yet, so its numbers cannot be recomputed yet; 1 the journal is damaged, changed or
-no journal (the line and the reason are printed); 2 a mistake on the command line.
+no journal (the line and the reason are printed), or a pin matches no line; 2 a mistake on
+the command line.
 """
 
 import argparse
@@ -19,8 +24,8 @@ import hashlib
 import json
 import sys
 
-from journaalregels import (MAX_BESTAND, MAX_REGEL, NUL_HASH, Getrokken, plaats, record, regels,
-                           strikt_json)
+from journaalregels import (MAX_BESTAND, MAX_INVOER, MAX_REGEL, MIN_PIN, NUL_HASH, Getrokken,
+                           plaats, record, regels, strikt_json)
 
 
 class Fout(Exception):
@@ -57,7 +62,11 @@ def trek_opnieuw(reeks, sleutel):
 
 
 class Controle:
-    def __init__(self):
+    def __init__(self, pinnen=()):
+        # Each pin: soort ("toezegging" or "keten"), waarde (hex), and once found regel,
+        # reeks and the series' draws and voids at that line.
+        self.pinnen = [{"soort": soort, "waarde": waarde, "regel": 0, "reeks": 0, "trekkingen": 0,
+                        "vervallen": 0} for soort, waarde in pinnen]
         self.in_run = False
         self.actief = 0
         self.reeksen = []
@@ -84,6 +93,7 @@ class Controle:
         if not r.afgesloten:
             raise Fout(n, "de laatste regel is onvolledig")
         if self.is_gescheurd(r, volgende):
+            self.pin(r, None)
             self.voorvorige_hash, self.vorige_hash = self.vorige_hash, r.hash
             return
         try:
@@ -94,7 +104,36 @@ class Controle:
         if rec["soort"] == "start" and rec.get("gescheurd") == n - 1:
             self.schakel(rec["vorigeHeel"], n - 2, self.voorvorige_hash, r, volgende, daarna)
         self.record(rec, n)
+        self.pin(r, rec)
         self.voorvorige_hash, self.vorige_hash = self.vorige_hash, r.hash
+
+    def pin(self, r, rec):
+        """Marks the pins that line r (its record rec, None when torn) matches first."""
+        nummer = rec.get("reeks", 0) if rec is not None else 0
+        s = self.reeksen[nummer - 1] if 0 < nummer <= len(self.reeksen) else None
+        for p in self.pinnen:
+            if p["regel"]:
+                continue
+            if p["soort"] == "toezegging":
+                past = rec is not None and rec["soort"] == "reeks" and rec["toezegging"].startswith(p["waarde"])
+            else:
+                past = r.hash.hex().startswith(p["waarde"])
+            if past:
+                p["regel"], p["reeks"] = r.nummer, nummer if s else 0
+                if s:
+                    p["trekkingen"], p["vervallen"] = len(s["nummers"]), s["vervallen"]
+
+    def pin_uitslag(self):
+        """The pins with the series' draws and voids after their line."""
+        uit = []
+        for p in self.pinnen:
+            q = dict(p)
+            s = self.reeksen[p["reeks"] - 1] if p["reeks"] else None
+            q["trekkingen_na"] = len(s["nummers"]) - p["trekkingen"] if s else 0
+            q["vervallen_na"] = s["vervallen"] - p["vervallen"] if s else 0
+            del q["vervallen"]
+            uit.append(q)
+        return uit
 
     def schakel(self, vastgelegd, p, hash_p, r, volgende, daarna):
         """Line r records `vastgelegd` as the hash of line p (0: no line before)."""
@@ -143,6 +182,7 @@ class Controle:
                     "invoer_gezet": False,
                     "stappen": [],
                     "nummers": [],
+                    "vervallen": 0,
                     "gewist": False,
                     "onthuld": False,
                 }
@@ -159,6 +199,7 @@ class Controle:
         if soort == "vervallen":
             if r["index"] >= aantal or s["nummers"][r["index"]] != r["nummer"]:
                 raise Fout(n, "geen trekking %d met nummer %d" % (r["index"], r["nummer"]))
+            s["vervallen"] += 1
             return
         if soort == "hervat":
             if self.actief or r["reeks"] != laatste or s["gewist"] or s["onthuld"]:
@@ -172,6 +213,8 @@ class Controle:
         if soort == "invoer":
             if aantal > 0 or s["invoer_gezet"]:
                 raise Fout(n, "publieke invoer te laat of dubbel")
+            if len(r["tekst"].encode("utf-8")) > MAX_INVOER:
+                raise Fout(n, "de publieke invoer is langer dan %d bytes" % MAX_INVOER)
             s["invoer"], s["invoer_gezet"] = r["tekst"], True
         elif soort == "trekking":
             if r["index"] != aantal:
@@ -210,10 +253,11 @@ class Controle:
             self.actief = 0
 
 
-def controleer(pad):
+def controleer(pad, pinnen=()):
     """Returns a dict: oordeel ("goed", "nog-niet-controleerbaar", "fout"), regel, reden,
-    regels, reeksen, trekkingen, nagerekend, niet_onthuld."""
-    c = Controle()
+    regels, reeksen, trekkingen, nagerekend, niet_onthuld, pinnen. `pinnen`: pairs of
+    ("toezegging" or "keten", lower-case hex)."""
+    c = Controle(pinnen)
     uit = {"oordeel": "fout", "regel": 0, "reden": "", "regels": 0}
     try:
         with open(pad, "rb") as bestand:
@@ -240,19 +284,49 @@ def controleer(pad):
     except OSError as e:
         uit["reden"] = "het bestand kan niet gelezen worden: %s" % e
     uit.update(reeksen=len(c.reeksen), trekkingen=c.trekkingen, nagerekend=c.nagerekend)
+    uit["pinnen"] = c.pin_uitslag()
+    mis = [p for p in uit["pinnen"] if not p["regel"]]
+    if mis and uit["oordeel"] != "fout":
+        uit["oordeel"], uit["regel"] = "fout", 0
+        uit["reden"] = "%s %s staat in geen enkele regel" % (mis[0]["soort"], mis[0]["waarde"])
     return uit
+
+
+def pin(tekst):
+    """A pin as typed: hex digits, spaces ignored, at least MIN_PIN of them."""
+    hex_ = tekst.replace(" ", "").lower()
+    if not MIN_PIN <= len(hex_) <= 64 or any(c not in "0123456789abcdef" for c in hex_):
+        raise argparse.ArgumentTypeError("%r: %d tot 64 hexadecimale cijfers verwacht" % (tekst, MIN_PIN))
+    return hex_
+
+
+def pin_tekst(p):
+    naam = "%s %s" % ("Toezegging" if p["soort"] == "toezegging" else "Keten", p["waarde"])
+    if not p["regel"]:
+        return "%s: in geen van de gelezen regels" % naam
+    if not p["reeks"]:
+        return "%s: regel %d, buiten een reeks" % (naam, p["regel"])
+    return "%s: regel %d, reeks %d na %d trekkingen; daarna in die reeks nog %d trekkingen en %d vervallen" % (
+        naam, p["regel"], p["reeks"], p["trekkingen"], p["trekkingen_na"], p["vervallen_na"])
 
 
 def main():
     parser = argparse.ArgumentParser(description="Controleert een Quintaro-trekkingsjournaal.")
     parser.add_argument("journaal")
     parser.add_argument("--json", action="store_true", help="de uitkomst als JSON")
+    parser.add_argument("--toezegging", type=pin, action="append", default=[], metavar="HEX",
+                        help="een toezegging van het scherm; een regel moet haar hebben")
+    parser.add_argument("--keten", type=pin, action="append", default=[], metavar="HEX",
+                        help="een kop van de keten van het scherm; een regel moet die hash hebben")
     args = parser.parse_args()
-    uit = controleer(args.journaal)
+    pinnen = [("toezegging", h) for h in args.toezegging] + [("keten", h) for h in args.keten]
+    uit = controleer(args.journaal, pinnen)
     if args.json:
         print(json.dumps(uit, ensure_ascii=False))
     else:
         print("Regels: %(regels)d, reeksen: %(reeksen)d, trekkingen: %(trekkingen)d, nagerekend: %(nagerekend)d" % uit)
+        for p in uit["pinnen"]:
+            print(pin_tekst(p))
         if uit["oordeel"] == "goed":
             print("Alles klopt: elke sleutel past bij zijn toezegging en elk nummer is nagerekend.")
         elif uit["oordeel"] == "nog-niet-controleerbaar":

@@ -8,6 +8,8 @@ import json
 
 MAX_REGEL = 4 << 20  # bytes in a line, without its line feed
 MAX_BESTAND = 1 << 30  # bytes in the file
+MAX_INVOER = 1000  # bytes (UTF-8) in the public input
+MIN_PIN = 16  # hex digits in a pin, as the screen shows them
 DOMEIN = b"Quintaro-1"
 NUL_HASH = "0" * 64
 INT32 = (-(2**31), 2**31 - 1)

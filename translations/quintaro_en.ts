@@ -114,6 +114,10 @@
         <source>Laatste nummer laten vervallen</source>
         <translation>Void the last number</translation>
     </message>
+    <message>
+        <source>Kop van de keten: %1</source>
+        <translation>Head of the chain: %1</translation>
+    </message>
 </context>
 <context>
     <name>Bord</name>
@@ -331,6 +335,10 @@ the list will now be cleared!</translation>
         <source>Trekkingsjournaal</source>
         <translation>Draw journal</translation>
     </message>
+    <message>
+        <source>De nieuwe reeks trekt nog niets: geef eerst haar publieke invoer (P) en start dan opnieuw.</source>
+        <translation>The new series draws nothing yet: first give its public input (P), then start again.</translation>
+    </message>
 </context>
 <context>
     <name>Journaalcontrole</name>
@@ -458,6 +466,10 @@ the list will now be cleared!</translation>
         <source>het bestand is leeg: geen trekkingsjournaal</source>
         <translation>the file is empty: not a draw journal</translation>
     </message>
+    <message>
+        <source>de publieke invoer is %1 bytes lang; ten hoogste %2 bytes zijn toegestaan</source>
+        <translation>the public input is %1 bytes long; at most %2 bytes are allowed</translation>
+    </message>
 </context>
 <context>
     <name>Journaalopdracht</name>
@@ -567,6 +579,10 @@ the list will now be cleared!</translation>
     <message>
         <source>  vervallen: %1</source>
         <translation>  void: %1</translation>
+    </message>
+    <message>
+        <source>Laatste kop van de keten: %1 %2 %3 %4 (regel %5)</source>
+        <translation>Last head of the chain: %1 %2 %3 %4 (line %5)</translation>
     </message>
 </context>
 <context>
@@ -781,10 +797,6 @@ the list will now be cleared!</translation>
         <translation>--controleer &lt;journal&gt;</translation>
     </message>
     <message>
-        <source>Controleert een trekkingsjournaal zonder venster: de hashketen, elke onthulde sleutel en elk getrokken nummer. Eindcode 0: alles klopt; 3: klopt tot nu toe, maar van een reeks is de sleutel nog niet onthuld; 1: fout (de regel en de reden worden genoemd).</source>
-        <translation>Checks a draw journal without a window: the hash chain, every revealed key and every drawn number. Exit status 0: everything verifies; 3: valid so far, but the key of a series has not been revealed yet; 1: error (the line and the reason are given).</translation>
-    </message>
-    <message>
         <source>--rapport &lt;journaal&gt; &lt;pdf&gt;</source>
         <translation>--rapport &lt;journal&gt; &lt;pdf&gt;</translation>
     </message>
@@ -847,6 +859,65 @@ the list will now be cleared!</translation>
     <message>
         <source>Zolang Quintaro draait, houdt het slot hieronder een tweede Quintaro uit dezelfde map; die meldt dat Quintaro daar al draait en stopt met eindcode 1:</source>
         <translation>While Quintaro runs, the lock below keeps a second Quintaro out of the same folder; that one says Quintaro is already running there and ends with exit status 1:</translation>
+    </message>
+    <message>
+        <source>Controleert een trekkingsjournaal zonder venster: de hashketen, elke onthulde sleutel en elk getrokken nummer. Eindcode 0: alles klopt; 3: klopt tot nu toe, maar van een reeks is de sleutel nog niet onthuld; 1: fout (de regel en de reden worden genoemd), of een pin die bij geen regel past.</source>
+        <translation>Checks a draw journal without a window: the hash chain, every revealed key and every drawn number. Exit status 0: everything verifies; 3: valid so far, but the key of a series has not been revealed yet; 1: error (the line and the reason are given), or a pin that matches no line.</translation>
+    </message>
+    <message>
+        <source>--toezegging &lt;hex&gt;</source>
+        <translation>--toezegging &lt;hex&gt;</translation>
+    </message>
+    <message>
+        <source>Met --controleer: een toezegging zoals het publiek haar van het scherm noteerde (ten minste %1 hexadecimale cijfers; spaties tellen niet). De controle noemt de regel van de reeks met die toezegging en faalt als er geen is. Mag vaker gegeven worden.</source>
+        <translation>With --controleer: a commitment as the audience noted it from the screen (at least %1 hex digits; spaces do not count). The check names the line of the series with that commitment and fails when there is none. May be given more than once.</translation>
+    </message>
+    <message>
+        <source>--keten &lt;hex&gt;</source>
+        <translation>--keten &lt;hex&gt;</translation>
+    </message>
+    <message>
+        <source>Met --controleer: een kop van de keten van het scherm, de hash van de laatste regel van het journaal na een trekking. De controle noemt de regel met die hash en hoeveel trekkingen en vervallen de reeks daarna nog heeft, en faalt als geen regel past. Mag vaker gegeven worden.</source>
+        <translation>With --controleer: a head of the chain from the screen, the hash of the journal's latest line after a draw. The check names the line with that hash and how many draws and voids its series has after it, and fails when no line matches. May be given more than once.</translation>
+    </message>
+    <message>
+        <source>quintaro: --%1 vraagt %2 tot 64 hexadecimale cijfers, niet &quot;%3&quot;</source>
+        <translation>quintaro: --%1 takes %2 to 64 hex digits, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>quintaro: --toezegging en --keten horen bij --controleer</source>
+        <translation>quintaro: --toezegging and --keten go with --controleer</translation>
+    </message>
+</context>
+<context>
+    <name>Pinnen</name>
+    <message>
+        <source>de toezegging %1 staat in geen enkele regel van het journaal</source>
+        <translation>the commitment %1 is in no line of the journal</translation>
+    </message>
+    <message>
+        <source>de kop van de keten %1 is de hash van geen enkele regel van het journaal</source>
+        <translation>the head of the chain %1 is the hash of no line of the journal</translation>
+    </message>
+    <message>
+        <source>Toezegging %1</source>
+        <translation>Commitment %1</translation>
+    </message>
+    <message>
+        <source>Keten %1</source>
+        <translation>Chain %1</translation>
+    </message>
+    <message>
+        <source>%1: in geen van de gelezen regels</source>
+        <translation>%1: in none of the lines read</translation>
+    </message>
+    <message>
+        <source>%1: regel %2, buiten een reeks</source>
+        <translation>%1: line %2, outside a series</translation>
+    </message>
+    <message>
+        <source>%1: regel %2, reeks %3 na %4 trekkingen; daarna in die reeks nog %5 trekkingen en %6 vervallen</source>
+        <translation>%1: line %2, series %3 after %4 draws; after it that series has %5 more draws and %6 voids</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1146,18 @@ the list will now be cleared!</translation>
     <message>
         <source>Publieke invoer: %1</source>
         <translation>Public input: %1</translation>
+    </message>
+    <message>
+        <source>keten %1</source>
+        <translation>chain %1</translation>
+    </message>
+    <message>
+        <source>Kop van de keten %1</source>
+        <translation>Head of the chain %1</translation>
+    </message>
+    <message>
+        <source>De tekst is %1 bytes lang; de publieke invoer mag ten hoogste %2 bytes (UTF-8) hebben. Er is niets vastgelegd.</source>
+        <translation>The text is %1 bytes long; the public input may have at most %2 bytes (UTF-8). Nothing was recorded.</translation>
     </message>
 </context>
 </TS>

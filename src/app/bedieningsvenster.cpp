@@ -53,6 +53,7 @@ Bedieningsvenster::Bedieningsvenster(Hoofdvenster& publiek, QWidget* parent)
     m_publiek.zaal().zetDialoogOuder(this);
     zetTeller(m_publiek.trekking().tellerTekst());
     zetToezegging(m_publiek.trekking().toezegging(), m_publiek.trekking().wordtVastgelegd());
+    zetKetenKop(m_publiek.trekking().ketenKop());
     // Numbers listed before this window came (a resumed series): their times are unknown.
     const GetrokkenLijst& eerder = m_publiek.trekking().lijst();
     for (qsizetype i = 0; i < eerder.aantal(); ++i)
@@ -72,6 +73,8 @@ void Bedieningsvenster::maakOnderdelen() {
     m_toezegging = maak<QLabel>(this, "Toezegging");
     m_toezegging->setFont(grootte(font(), 13));
     m_toezegging->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_keten = maak<QLabel>(this, "Keten");
+    m_keten->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_journaal = maak<QLabel>(this, "JournaalStaat");
 
     m_startKnop = maak<QPushButton>(this, "StartKnop");
@@ -101,6 +104,7 @@ void Bedieningsvenster::maakOnderdelen() {
     links->addWidget(m_voorvertoning, 1);
     links->addWidget(m_teller);
     links->addWidget(m_toezegging);
+    links->addWidget(m_keten);
     links->addWidget(m_journaal);
     auto* schakelaars = new QHBoxLayout;
     schakelaars->addWidget(m_geluid);
@@ -150,6 +154,7 @@ void Bedieningsvenster::verbind() {
     connect(&trekking, &Trekking::reeksBegonnen, this, &Bedieningsvenster::zetToezegging);
     connect(&trekking, &Trekking::vastleggingGestopt, this,
             [this] { zetToezegging(m_toezeggingTekst, false); });
+    connect(&trekking, &Trekking::ketenGewijzigd, this, &Bedieningsvenster::zetKetenKop);
     connect(m_reden, &QLineEdit::textChanged, this, &Bedieningsvenster::werkVervallenBij);
     connect(m_reden, &QLineEdit::returnPressed, this, &Bedieningsvenster::laatVervallen);
     connect(m_vervalKnop, &QPushButton::clicked, this, &Bedieningsvenster::laatVervallen);
@@ -193,6 +198,7 @@ void Bedieningsvenster::vertaal() {
     m_instellingenKnop->setText(tr("Instellingen..."));
     zetTeller(m_tellerTekst);
     zetToezegging(m_toezeggingTekst, m_vastgelegd);
+    zetKetenKop(m_ketenKop);
     werkVervallenBij();
 }
 
@@ -225,6 +231,12 @@ void Bedieningsvenster::zetToezegging(const QString& toezegging, bool vastgelegd
                                "reeks wordt niet vastgelegd."));
     m_journaal->setStyleSheet(vastgelegd ? QString()
                                          : QStringLiteral("QLabel { color: rgb(180, 0, 0); }"));
+}
+
+void Bedieningsvenster::zetKetenKop(const QString& kop) {
+    m_ketenKop = kop;
+    m_keten->setText(tr("Kop van de keten: %1").arg(kop));
+    m_keten->setVisible(!kop.isEmpty());
 }
 
 void Bedieningsvenster::werkVervallenBij() {

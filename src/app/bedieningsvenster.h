@@ -13,9 +13,10 @@ class Voorvertoning;
 
 // The operator's own window, beside the audience's full-screen one (on the first screen when
 // the audience's is on a projector): a large start button, the evening's drawn numbers with
-// their times, the counter or score, the current series' commitment and whether the journal
-// records it, the switches for sound, voice and board, the settings, a scaled live picture
-// of what the audience sees, and the void of the last number with a reason typed in.
+// their times, the counter or score, the current series' commitment, the head of the
+// journal's chain and whether the journal records the series, the switches for sound, voice and
+// board, the settings, a scaled live picture of what the audience sees, and the void of the last
+// number with a reason typed in.
 //
 // It starts draws through the same start controls as the arrows and the space bar; the keys
 // released in it (space, B, V, H, P, Escape) reach the same handlers as in the audience's
@@ -41,6 +42,7 @@ private:
     void vertaal();
     void zetTeller(const QString& tekst);
     void zetToezegging(const QString& toezegging, bool vastgelegd);
+    void zetKetenKop(const QString& kop);
     void laatVervallen();
     void werkVervallenBij();
 
@@ -49,12 +51,14 @@ private:
     bool m_vastgelegd = true;
     QString m_toezeggingTekst;
     QString m_tellerTekst;
+    QString m_ketenKop;
 
     Bedieningslijst* m_lijstModel = nullptr;
     Voorvertoning* m_voorvertoning = nullptr;
     QLabel* m_voorvertoningKop = nullptr;
     QLabel* m_teller = nullptr;
     QLabel* m_toezegging = nullptr;
+    QLabel* m_keten = nullptr;
     QLabel* m_journaal = nullptr;
     QPushButton* m_startKnop = nullptr;
     QLabel* m_lijstKop = nullptr;

@@ -185,9 +185,11 @@ void Hoofdvenster::zetTeller(const QString& tekst) {
 }
 
 void Hoofdvenster::meldUitgeput() {
-    QMessageBox bericht(QMessageBox::NoIcon, tr(" Nieuw"),
-                        tr("Alle getallen zijn getrokken,\nde lijst wordt nu leeg gemaakt!"),
-                        QMessageBox::Ok, dialoogOuder());
+    QString tekst = tr("Alle getallen zijn getrokken,\nde lijst wordt nu leeg gemaakt!");
+    if (m_trekking->stoptVoorInvoer())
+        tekst += u'\n' + tr("De nieuwe reeks trekt nog niets: geef eerst haar publieke invoer "
+                            "(P) en start dan opnieuw.");
+    QMessageBox bericht(QMessageBox::NoIcon, tr(" Nieuw"), tekst, QMessageBox::Ok, dialoogOuder());
     bericht.exec();
 }
 

@@ -3,6 +3,7 @@
 #include "app/taal.h"
 #include "common/schaal.h"
 #include "common/toetsenoverzicht.h"
+#include "journaal/pinnen.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -113,7 +114,19 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                    tr("Controleert een trekkingsjournaal zonder venster: de hashketen, elke "
                       "onthulde sleutel en elk getrokken nummer. Eindcode 0: alles klopt; 3: "
                       "klopt tot nu toe, maar van een reeks is de sleutel nog niet onthuld; 1: "
-                      "fout (de regel en de reden worden genoemd)."));
+                      "fout (de regel en de reden worden genoemd), of een pin die bij geen "
+                      "regel past."));
+    tekst += optie(tr("--toezegging <hex>"),
+                   tr("Met --controleer: een toezegging zoals het publiek haar van het scherm "
+                      "noteerde (ten minste %1 hexadecimale cijfers; spaties tellen niet). De "
+                      "controle noemt de regel van de reeks met die toezegging en faalt als er "
+                      "geen is. Mag vaker gegeven worden.")
+                       .arg(Pinnen::kMinHex));
+    tekst += optie(tr("--keten <hex>"),
+                   tr("Met --controleer: een kop van de keten van het scherm, de hash van de "
+                      "laatste regel van het journaal na een trekking. De controle noemt de regel "
+                      "met die hash en hoeveel trekkingen en vervallen de reeks daarna nog heeft, "
+                      "en faalt als geen regel past. Mag vaker gegeven worden."));
     tekst += optie(tr("--rapport <journaal> <pdf>"),
                    tr("Schrijft zonder venster een afdrukbaar verslag van het journaal als "
                       "PDF: per reeks het bereik, de toezegging, de publieke invoer, de sleutel, "
@@ -176,9 +189,12 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
                                           QStringLiteral("journaal"));
     const QCommandLineOption schaalOptie(QStringLiteral("schaal"), QString(),
                                          QStringLiteral("factor"));
+    const QCommandLineOption toezeggingOptie(QStringLiteral("toezegging"), QString(),
+                                             QStringLiteral("hex"));
+    const QCommandLineOption ketenOptie(QStringLiteral("keten"), QString(), QStringLiteral("hex"));
     parser.addOptions({hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie, stemOptie,
                        bordOptie, hervatOptie, bedieningOptie, schermOptie, controleerOptie,
-                       rapportOptie, schaalOptie});
+                       rapportOptie, schaalOptie, toezeggingOptie, ketenOptie});
     parser.addPositionalArgument(QStringLiteral("pdf"), QString());
     const bool gelezen = parser.parse(argumenten);
 
@@ -236,6 +252,24 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     opdracht.controleer = parser.value(controleerOptie);
     if (parser.isSet(controleerOptie) && opdracht.controleer.isEmpty())
         return stop(1, tr("quintaro: --controleer vraagt een journaal") + u'\n');
+    using Pin = Controleuitslag::Pin;
+    for (const auto& [optie, soort] : {std::pair{&toezeggingOptie, Pin::Soort::Toezegging},
+                                       std::pair{&ketenOptie, Pin::Soort::Keten}}) {
+        for (const QString& waarde : parser.values(*optie)) {
+            const auto pin = Pinnen::lees(soort, waarde);
+            if (!pin) {
+                return stop(1, tr("quintaro: --%1 vraagt %2 tot 64 hexadecimale cijfers, niet "
+                                  "\"%3\"")
+                                       .arg(optie->names().constFirst())
+                                       .arg(Pinnen::kMinHex)
+                                       .arg(waarde) +
+                                   u'\n');
+            }
+            opdracht.pinnen.push_back(*pin);
+        }
+    }
+    if (!opdracht.pinnen.empty() && opdracht.controleer.isEmpty())
+        return stop(1, tr("quintaro: --toezegging en --keten horen bij --controleer") + u'\n');
     const QStringList losse = parser.positionalArguments();
     if (parser.isSet(rapportOptie)) {
         opdracht.rapportJournaal = parser.value(rapportOptie);

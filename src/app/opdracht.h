@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/paden.h"
+#include "journaal/controleuitslag.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,9 @@ struct Opdracht {
     int scherm = 0;
     // --controleer FILE: check the journal FILE and end (no window); empty if not given.
     QString controleer;
+    // --toezegging HEX and --keten HEX (each may be given more often): what the check must
+    // find in the journal; commitments first, then heads of the chain, each in its order.
+    std::vector<Controleuitslag::Pin> pinnen;
     // --rapport FILE OUT.pdf: write the report of the journal FILE to OUT.pdf and end.
     QString rapportJournaal;
     QString rapportPdf;

@@ -80,7 +80,7 @@ int journaalOpdracht(int argc, char** argv) {
         return schrijfUitvoer(opdracht);
     if (!opdracht.rapportJournaal.isEmpty())
         return Journaalopdracht::rapport(opdracht.rapportJournaal, opdracht.rapportPdf);
-    return Journaalopdracht::controleer(opdracht.controleer);
+    return Journaalopdracht::controleer(opdracht.controleer, opdracht.pinnen);
 }
 
 // Whether there is a screen to show a message on (not the offscreen or minimal platform).
@@ -136,7 +136,8 @@ void meldJournaal(Hoofdvenster& venster) {
 } // namespace
 
 int quintaroStart(int argc, char** argv) {
-    if (vraagt(argc, argv, "--controleer") || vraagt(argc, argv, "--rapport"))
+    if (vraagt(argc, argv, "--controleer") || vraagt(argc, argv, "--rapport") ||
+        vraagt(argc, argv, "--toezegging") || vraagt(argc, argv, "--keten"))
         return journaalOpdracht(argc, argv);
     // Help and version are given without contacting the window system, so that they work
     // without a display as well.

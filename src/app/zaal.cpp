@@ -11,9 +11,12 @@
 
 #include "common/eenheden.h"
 
+#include "journaal/trekkingsreeks.h"
+
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QWidget>
 
 Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellingenhouder& inst,
@@ -50,6 +53,17 @@ Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellinge
     connect(&trekking, &Trekking::reeksBegonnen, this, &Zaal::toonToezegging);
     connect(&trekking, &Trekking::vastleggingGestopt, this,
             [this] { toonToezegging(m_trekking.toezegging(), false); });
+    // Beside it, small, the head of the chain: a photograph of it pins the journal up to the
+    // line it names.
+    m_keten = new QLabel(venster);
+    m_keten->setObjectName(QStringLiteral("Keten"));
+    m_keten->setFont(arial(9));
+    m_keten->setStyleSheet(QStringLiteral(
+        "QLabel { color: rgb(230, 230, 230); background: rgba(0, 0, 0, 90); padding: 2px 6px; "
+        "border-radius: 3px; }"));
+    m_keten->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_keten->hide();
+    connect(&trekking, &Trekking::ketenGewijzigd, this, &Zaal::toonKetenKop);
 
     m_overzicht = new ToetsenOverzicht(venster);
     m_overzicht->setObjectName(QStringLiteral("ToetsenOverzicht"));
@@ -108,6 +122,16 @@ void Zaal::toonToezegging(const QString& toezegging, bool vastgelegd) {
     m_toezegging->setAccessibleName(tekst);
     m_toezegging->adjustSize();
     m_toezegging->setVisible(!toezegging.isEmpty());
+    toonKetenKop(m_trekking.ketenKop());
+}
+
+void Zaal::toonKetenKop(const QString& kop) {
+    const QString tekst = tr("keten %1").arg(kop);
+    m_keten->setText(tekst);
+    m_keten->setAccessibleName(tr("Kop van de keten %1").arg(kop));
+    m_keten->adjustSize();
+    m_keten->move(m_toezegging->geometry().right() + 7, m_toezegging->y());
+    m_keten->setVisible(!kop.isEmpty() && m_toezegging->isVisibleTo(m_toezegging->parentWidget()));
 }
 
 void Zaal::vraagPubliekeInvoer() {
@@ -118,11 +142,22 @@ void Zaal::vraagPubliekeInvoer() {
         m_dialoogOuder ? m_dialoogOuder.data() : m_bord->parentWidget(), tr("Publieke invoer"),
         tr("Tekst uit de zaal, meegenomen in elke trekking van deze reeks:"), QLineEdit::Normal,
         QString(), &ok);
+    const qsizetype bytes = tekst.trimmed().toUtf8().size();
+    if (ok && bytes > Trekkingsreeks::kMaxInvoerBytes) {
+        QMessageBox::warning(
+            m_dialoogOuder ? m_dialoogOuder.data() : m_bord->parentWidget(), tr("Publieke invoer"),
+            tr("De tekst is %1 bytes lang; de publieke invoer mag ten hoogste %2 bytes (UTF-8) "
+               "hebben. Er is niets vastgelegd.")
+                .arg(bytes)
+                .arg(Trekkingsreeks::kMaxInvoerBytes));
+        return;
+    }
     if (ok && !tekst.trimmed().isEmpty() && m_trekking.zetPubliekeInvoer(tekst.trimmed())) {
         // Shown with the commitment, so the hall sees what went in.
         m_toezegging->setText(m_toezegging->text() + u'\n' +
                               tr("Publieke invoer: %1").arg(tekst.trimmed()));
         m_toezegging->adjustSize();
+        toonKetenKop(m_trekking.ketenKop());
     }
 }
 

@@ -16,7 +16,8 @@ class ToetsenOverzicht;
 class Trekking;
 
 // What the program offers the hall beside the draw itself: the commitment of the current
-// series in the top left corner (with, quietly, whether the journal records it) and the
+// series in the top left corner (with, quietly, whether the journal records it, and small
+// beside it the head of the journal's chain after every draw) and the
 // audience's public input for it (P, before its first draw), the voice that reads every listed
 // number out (V), the board of the evening below the result panel (B), and the overview of
 // the keys (H, Escape). Voice and board are off at start unless asked for, and not stored.
@@ -54,6 +55,7 @@ protected:
 
 private:
     void toonToezegging(const QString& toezegging, bool vastgelegd);
+    void toonKetenKop(const QString& kop);
 
     Trekking& m_trekking;
     Instellingenhouder& m_inst;
@@ -62,6 +64,7 @@ private:
     std::unique_ptr<Stem> m_stem;
     Bord* m_bord = nullptr;
     QLabel* m_toezegging = nullptr;
+    QLabel* m_keten = nullptr; // the head of the chain, small beside the commitment
     ToetsenOverzicht* m_overzicht = nullptr;
     QPointer<QWidget> m_dialoogOuder;
 };

@@ -40,6 +40,10 @@ Trekking::Trekking(Instellingenhouder& instellingen, Pauze& pauze, const Paden& 
 
     connect(&m_inst, &Instellingenhouder::rolSoortGekozen, this, &Trekking::rolSoortGekozen);
     connect(&m_inst, &Instellingenhouder::bereikGewijzigd, this, &Trekking::bereikGewijzigd);
+    // Every announced draw, series and void is a line in the journal: a new head.
+    connect(this, &Trekking::nummerGetrokken, this, &Trekking::meldKeten);
+    connect(this, &Trekking::reeksBegonnen, this, &Trekking::meldKeten);
+    connect(this, &Trekking::laatsteVervallen, this, &Trekking::meldKeten);
     connect(&m_inst, &Instellingenhouder::nieuweReeksGevraagd, this, [this] {
         // The new range is applied right after; the next series begins with it.
         maakLijstLeeg(Journaalrecord::Reden::Bereik);
@@ -149,6 +153,7 @@ void Trekking::bereikGewijzigd(qint32 laagste, qint32 hoogste) {
         nieuweReeks();
     } else if (m_boek->heeftReeks()) {
         m_boek->zetBereik(laagste, hoogste);
+        meldKeten();
     }
     // An applied range shows in the counter; an inverted one is refused and shows nothing.
     if (laagste <= hoogste)
@@ -229,7 +234,26 @@ bool Trekking::kanPubliekeInvoer() const {
 }
 
 bool Trekking::zetPubliekeInvoer(const QString& tekst) {
-    return kanPubliekeInvoer() && m_boek->zetPubliekeInvoer(tekst);
+    if (!kanPubliekeInvoer() || !m_boek->zetPubliekeInvoer(tekst))
+        return false;
+    meldKeten();
+    return true;
+}
+
+bool Trekking::stoptVoorInvoer() const {
+    return m_boek->heeftReeks() && m_boek->reeks().heeftPubliekeInvoer();
+}
+
+QString Trekking::ketenKop() const {
+    return m_boek->ketenKop();
+}
+
+void Trekking::meldKeten() {
+    const QString kop = ketenKop();
+    if (kop == m_ketenKop)
+        return;
+    m_ketenKop = kop;
+    Q_EMIT ketenGewijzigd(kop);
 }
 
 void Trekking::sluitJournaal() {
@@ -309,10 +333,21 @@ void Trekking::StartRollers() {
     // range is exhausted, with picture rollers any number of the range may come again.
     auto nummer = m_boek->volgende();
     if (!nummer) {
+        const bool invoerEerst = stoptVoorInvoer();
         Q_EMIT uitgeput();
         if (m_pauze.sluit())
             return;
         maakLijstLeeg(Journaalrecord::Reden::Uitgeput);
+        if (invoerEerst) {
+            // Nothing is drawn: the new series waits for its public input and a new start.
+            --m_aantalTrekkingen;
+            nieuweReeks();
+            MaakNummerSchoon();
+            m_bezig = false;
+            Q_EMIT tellerGewijzigd(tellerTekst());
+            Q_EMIT trekkingKlaar();
+            return;
+        }
         nieuweReeks();
         nummer = m_boek->volgende();
     }

@@ -68,9 +68,16 @@ public:
     // Why the journal does not record the series ("schijf vol" for a full disk); empty while
     // it does.
     QString vastleggingsReden() const;
+    // The head of the journal's chain as shown ("9a0b 1c2d 3e4f 5a6b"): the start of the hash
+    // of its latest line; empty while the journal is not written.
+    QString ketenKop() const;
     // The audience's text for this series; only before its first draw.
     bool kanPubliekeInvoer() const;
     bool zetPubliekeInvoer(const QString& tekst);
+    // Whether a draw that finds the range exhausted stops once the new series has begun,
+    // before its first number, so that the audience can give that series its text too: so
+    // when the series in progress has public input.
+    bool stoptVoorInvoer() const;
     // The normal close: a draw broken off declared void, the series' key revealed, the end of
     // the run journaled; returns once all of it is on the disk.
     void sluitJournaal();
@@ -116,6 +123,9 @@ Q_SIGNALS:
     // The journal stopped recording (vastleggingsReden() says why), at the moment a record
     // could not be written.
     void vastleggingGestopt();
+    // The journal got a line (a draw, a series, a void, a public input, a range): the new
+    // head of its chain.
+    void ketenGewijzigd(const QString& kop);
 
 private:
     void StopRollers();
@@ -133,6 +143,7 @@ private:
     void nieuweReeks();
     void bewaarLijst();
     void journaalGestopt();
+    void meldKeten();
 
     Instellingenhouder& m_inst;
     Pauze& m_pauze;
@@ -154,6 +165,7 @@ private:
     bool m_stil = false;                  // taking over a journal: the settings' echoes are ours
     bool m_bezig = false;
     bool m_laatsteVervallen = false; // the last number of the series was declared void
+    QString m_ketenKop;              // as last announced
     qint32 m_aantalTrekkingen = 0;
     qint32 m_totaalScore = 0;
     // The draw in progress.

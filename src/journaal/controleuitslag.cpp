@@ -1,5 +1,7 @@
 #include "journaal/controleuitslag.h"
 
+#include "journaal/pinnen.h"
+
 #include <QStringList>
 
 int Controleuitslag::eindCode() const {
@@ -42,6 +44,8 @@ QString Controleuitslag::samenvatting() const {
                  .arg(aantalReeksen)
                  .arg(aantalTrekkingen)
                  .arg(nagerekend);
+    for (const Pin& pin : pinnen)
+        tekst += u'\n' + Pinnen::tekst(pin);
     tekst += u'\n' + oordeelTekst() + u'\n';
     return tekst;
 }

@@ -48,6 +48,23 @@ public:
         std::vector<Trekking> trekkingen;
         QByteArray gewist;       // the reason the list was cleared, if it was
         bool nagerekend = false; // key revealed and every number recomputed
+        // The last head of the chain the screen showed in this series: the hash (hex) of its
+        // last line but its "gewist" and "sleutel", and that line.
+        QByteArray kop;
+        qint64 kopRegel = 0;
+    };
+    // A commitment (a "reeks" record's) or a head of the chain (a line's hash) noted from the
+    // screen, as a prefix, and the first line of the journal that matches it.
+    struct Pin {
+        enum class Soort { Toezegging, Keten };
+        Soort soort = Soort::Keten;
+        QByteArray hex;          // lower-case hex digits
+        qint64 regel = 0;        // 0: no line matches
+        qint64 reeks = 0;        // the line's series; 0: a line of no series
+        qint64 trekkingen = 0;   // the series' draws up to and including that line
+        qint64 vervallen = 0;    // the series' voids up to and including that line
+        qint64 trekkingenNa = 0; // the series' draws after it
+        qint64 vervallenNa = 0;  // the series' voids after it
     };
 
     Oordeel oordeel = Oordeel::Fout;
@@ -59,10 +76,12 @@ public:
     qint64 nagerekend = 0;           // draws recomputed from revealed keys
     std::vector<qint64> nietOnthuld; // series whose key is not revealed
     std::vector<Reeks> reeksen;      // only when asked for (the report)
+    std::vector<Pin> pinnen;         // the pins asked for, in their order
 
     // 0 when everything checks, 3 when it does as far as it can be checked yet, 1 otherwise.
     int eindCode() const;
-    // A few lines for a person: series, draws, the verdict, and on a fault the line and why.
+    // A few lines for a person: series, draws, each pin, the verdict, and on a fault the line
+    // and why.
     QString samenvatting() const;
     QString oordeelTekst() const; // the verdict alone, one line
 };

@@ -19,8 +19,12 @@ class Journaalcontrole {
 
 public:
     // `verzamel`: also fill Controleuitslag::reeksen (every series with its draws).
-    static Controleuitslag controleer(const QString& pad, bool verzamel = false);
+    // `pinnen`: commitments and heads of the chain noted from the screen (Pinnen); each must
+    // match a line, and Controleuitslag::pinnen says which.
+    static Controleuitslag controleer(const QString& pad, bool verzamel = false,
+                                      std::vector<Controleuitslag::Pin> pinnen = {});
     static Controleuitslag controleer(QIODevice& bron, bool verzamel = false,
                                       qint64 maxRegel = Journaallezer::kMaxRegel,
-                                      qint64 maxBestand = Journaallezer::kMaxBestand);
+                                      qint64 maxBestand = Journaallezer::kMaxBestand,
+                                      std::vector<Controleuitslag::Pin> pinnen = {});
 };

@@ -15,8 +15,9 @@ void druk(const QString& tekst, FILE* waar = stdout) {
 
 } // namespace
 
-int Journaalopdracht::controleer(const QString& journaal) {
-    const Controleuitslag uit = Journaalcontrole::controleer(journaal);
+int Journaalopdracht::controleer(const QString& journaal,
+                                 std::vector<Controleuitslag::Pin> pinnen) {
+    const Controleuitslag uit = Journaalcontrole::controleer(journaal, false, std::move(pinnen));
     druk(tr("Trekkingsjournaal: %1").arg(QDir::toNativeSeparators(journaal)) + u'\n');
     druk(uit.samenvatting());
     return uit.eindCode();

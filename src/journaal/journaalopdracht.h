@@ -1,7 +1,11 @@
 #pragma once
 
+#include "journaal/controleuitslag.h"
+
 #include <QCoreApplication>
 #include <QString>
+
+#include <vector>
 
 // The journal's two commands that need no window: --controleer and --rapport. Each prints
 // to standard output (a problem to standard error) and returns the program's exit status.
@@ -9,9 +13,10 @@ class Journaalopdracht {
     Q_DECLARE_TR_FUNCTIONS(Journaalopdracht)
 
 public:
-    // Prints the check's summary. 0: everything verifies; 3: nothing wrong, but a series'
-    // key is not revealed yet; 1: damaged, changed, not a journal, or unreadable.
-    static int controleer(const QString& journaal);
+    // Prints the check's summary, with where each pin was found. 0: everything verifies;
+    // 3: nothing wrong, but a series' key is not revealed yet; 1: damaged, changed, not a
+    // journal, unreadable, or a pin that matches no line.
+    static int controleer(const QString& journaal, std::vector<Controleuitslag::Pin> pinnen = {});
     // Writes the report; 0 when the PDF is written, 1 otherwise. Needs a QGuiApplication.
     static int rapport(const QString& journaal, const QString& pdf);
 };

@@ -144,6 +144,14 @@ bool Journaalrapport::schrijf(const Controleuitslag& uit, const QString& journaa
         pagina.tekst(tr("Sleutel:"), gewoon);
         pagina.tekst(r.sleutel.isEmpty() ? tr("nog niet onthuld") : QString::fromLatin1(r.sleutel),
                      r.sleutel.isEmpty() ? gewoon : vast, Qt::black, 40);
+        if (!r.kop.isEmpty()) {
+            // As the screen showed it last in this series, to hold beside a photograph.
+            const QString kop = QString::fromLatin1(r.kop);
+            pagina.tekst(tr("Laatste kop van de keten: %1 %2 %3 %4 (regel %5)")
+                             .arg(kop.mid(0, 4), kop.mid(4, 4), kop.mid(8, 4), kop.mid(12, 4))
+                             .arg(r.kopRegel),
+                         gewoon);
+        }
         if (r.gewist == "uitgeput")
             pagina.tekst(tr("Alle nummers waren getrokken; de lijst is gewist."), gewoon);
         else if (r.gewist == "bereik")

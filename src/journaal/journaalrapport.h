@@ -6,9 +6,9 @@
 #include <QString>
 
 // The printable record of an evening, as a PDF (A4): the check's verdict first, then per
-// series its range (and every change of it), roller kind, commitment, public input, key and
-// every draw with its time, and whether its numbers were recomputed. In the current
-// language. Needs a QGuiApplication (fonts).
+// series its range (and every change of it), roller kind, commitment, public input, key, the
+// last head of the chain the screen showed in it, and every draw with its time, and whether its
+// numbers were recomputed. In the current language. Needs a QGuiApplication (fonts).
 class Journaalrapport {
     Q_DECLARE_TR_FUNCTIONS(Journaalrapport)
 

@@ -146,6 +146,13 @@ bool Trekkingsboek::zetPubliekeInvoer(const QString& tekst) {
     return true;
 }
 
+QString Trekkingsboek::ketenKop() const {
+    if (!m_journaal.werkt() || m_journaal.regels() == 0)
+        return {};
+    const QString hex = QString::fromLatin1(m_journaal.laatsteHash().toHex());
+    return hex.mid(0, 4) + u' ' + hex.mid(4, 4) + u' ' + hex.mid(8, 4) + u' ' + hex.mid(12, 4);
+}
+
 std::optional<qint32> Trekkingsboek::volgende() const {
     return m_reeks ? m_reeks->volgende() : std::nullopt;
 }

@@ -58,6 +58,9 @@ public:
     qint64 reeksNummer() const { return m_nummer; }
     // The commitment as the window shows it: "3f2a 91c0 77de 0b18"; empty without a series.
     QString toezeggingKort() const;
+    // The head of the chain as the window shows it: the first 16 hex digits of the hash of
+    // the journal's latest line, in groups of four; empty while the journal is not written.
+    QString ketenKop() const;
 
     // The audience's text, before the first draw of the series; false when too late or too
     // long (Trekkingsreeks::kMaxInvoerBytes).

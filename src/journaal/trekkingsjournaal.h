@@ -65,6 +65,9 @@ public:
     void zetBijStoppen(std::function<void()> bijStoppen) { m_bijStoppen = std::move(bijStoppen); }
 
     qint64 regels() const { return m_regels; }
+    // SHA-256 of the journal's latest line (raw; 32 zero bytes while it has none): the head of
+    // the chain, which the next record's "vorige" names.
+    const QByteArray& laatsteHash() const { return m_vorigeHash; }
     qint64 gescheurdeRegel() const { return m_gescheurd; }
     // The torn line ended with its line feed but is no record.
     bool gescheurdOnleesbaar() const { return m_gescheurdOnleesbaar; }

@@ -1,8 +1,9 @@
-# Makes Quintaro.pdf: two screenshots of the program (digit and picture rollers), then the
-# document from help/handleiding.html. A screenshot that cannot be made is left out.
+# Makes a manual (Quintaro.pdf from help/handleiding.html, Quintaro-en.pdf from
+# help/handleiding_en.html): two screenshots of the program in the manual's language (digit and
+# picture rollers), then the document. A screenshot that cannot be made is left out.
 #
-# Variables: ASSETGEN, QUINTARO, SOURCE, SCREEN_CONFIG, IMAGES, DOC_IMAGES, BACKGROUND, WORKDIR,
-# OUTPUT.
+# Variables: ASSETGEN, QUINTARO, SOURCE, LANGUAGE (nl, en), SCREEN_CONFIG, IMAGES, DOC_IMAGES,
+# BACKGROUND, WORKDIR, OUTPUT.
 
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR}/pictures)
@@ -18,7 +19,7 @@ function(take_screenshot name rolsoort)
         COMMAND ${CMAKE_COMMAND} -E env
             "QT_QPA_PLATFORM=offscreen:configfile=${SCREEN_CONFIG}"
             QUINTARO_ROLSOORT=${rolsoort}
-            ${QUINTARO} --dir ${dir} --screenshot ${shot}
+            ${QUINTARO} --lang ${LANGUAGE} --dir ${dir} --screenshot ${shot}
         RESULT_VARIABLE rc
         OUTPUT_QUIET ERROR_QUIET
         TIMEOUT 60)

@@ -23,6 +23,7 @@ set(lib lib/quintaro)
 set(expected
     ${lib}/quintaro
     ${lib}/Quintaro.pdf
+    ${lib}/Quintaro-en.pdf
     ${lib}/Sounds/klik.wav
     ${lib}/Sounds/start.wav
     ${lib}/Sounds/stop.wav
@@ -77,7 +78,7 @@ else()
     endif()
 endif()
 
-# Sounds are RIFF WAVE files, the help document a PDF, the backgrounds JPEG (or GIF, BMP).
+# Sounds are RIFF WAVE files, the manuals PDF documents, the backgrounds JPEG (or GIF, BMP).
 foreach(s klik start stop)
     set(f ${PREFIX}/${lib}/Sounds/${s}.wav)
     if(EXISTS ${f})
@@ -87,12 +88,14 @@ foreach(s klik start stop)
         endif()
     endif()
 endforeach()
-if(EXISTS ${PREFIX}/${lib}/Quintaro.pdf)
-    file(READ ${PREFIX}/${lib}/Quintaro.pdf head LIMIT 5 HEX)
-    if(NOT head STREQUAL "255044462d") # %PDF-
-        fail("Quintaro.pdf is not a PDF document")
+foreach(pdf Quintaro.pdf Quintaro-en.pdf)
+    if(EXISTS ${PREFIX}/${lib}/${pdf})
+        file(READ ${PREFIX}/${lib}/${pdf} head LIMIT 5 HEX)
+        if(NOT head STREQUAL "255044462d") # %PDF-
+            fail("${pdf} is not a PDF document")
+        endif()
     endif()
-endif()
+endforeach()
 foreach(b IN LISTS backgrounds)
     set(f ${PREFIX}/${lib}/Backgrounds/${b})
     if(EXISTS ${f})

@@ -12,7 +12,7 @@ PACKAGES=(
     libbenchmark-dev
     python3
     clang libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file poppler-utils
     qt6-speech-dev qt6-declarative-dev
     qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     python3 python3-pyatspi at-spi2-core dbus-bin

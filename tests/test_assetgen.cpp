@@ -1,6 +1,6 @@
 // The building blocks of quintaro_assetgen: WAV writing, loudness, the help document's
-// optional sections and its PDF, the blur, the checks of the drawings under assets/art and
-// the pictures assembled from them.
+// optional sections, its PDF and the PDF's text, the blur, the checks of the drawings under
+// assets/art and the pictures assembled from them.
 
 #include "drawings.h"
 #include "helpdoc.h"
@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -89,6 +90,8 @@ private Q_SLOTS:
     void geluidenHebbenHunLengte();
     void optioneleOnderdelen();
     void handleidingMetEnZonderPlaatjes();
+    void tekstlaagZonderHerhalingBijDePaginagrens_data();
+    void tekstlaagZonderHerhalingBijDePaginagrens();
     void vervagingBehoudtDeInkt();
     void tekeningenZijnEr();
     void svgFouten_data();
@@ -209,6 +212,54 @@ void TestAssetgen::handleidingMetEnZonderPlaatjes() {
              0);
     QCOMPARE(
         maakHandleiding(map.filePath("bestaat-niet.html"), map.filePath("x.pdf"), {map.path()}), 0);
+}
+
+void TestAssetgen::tekstlaagZonderHerhalingBijDePaginagrens_data() {
+    QTest::addColumn<QString>("taal");
+    QTest::addColumn<QString>("voet");
+    QTest::newRow("nl") << "nl"
+                        << "Pagina %1 van %2";
+    QTest::newRow("en") << "en"
+                        << "Page %1 of %2";
+}
+
+// The text a search or a copy finds holds every word of the manual once, also where a
+// paragraph with the manual's line spacing breaks across pages; header and footer are in the
+// manual's language.
+void TestAssetgen::tekstlaagZonderHerhalingBijDePaginagrens() {
+    QFETCH(QString, taal);
+    QFETCH(QString, voet);
+    QTemporaryDir map;
+    QVERIFY(map.isValid());
+    QString html = "<html lang=\"" + taal +
+                   "\"><head><style>p { line-height: 125%; }</style>"
+                   "</head><body>";
+    int woorden = 0;
+    for (int alinea = 0; alinea < 60; ++alinea) {
+        html += "<p>";
+        for (int i = 0; i < 25; ++i)
+            html += QStringLiteral("woord%1x ").arg(woorden++);
+        html += "</p>";
+    }
+    schrijf(map.filePath("bron.html"), (html + "</body></html>").toUtf8());
+    const QString pdf = map.filePath("handleiding.pdf");
+    const int paginas = maakHandleiding(map.filePath("bron.html"), pdf, {map.path()});
+    QVERIFY2(paginas >= 3, qPrintable(QString::number(paginas)));
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {pdf, "-"});
+    QVERIFY2(pdftotext.waitForFinished(30000), "pdftotext (poppler-utils) is needed");
+    QCOMPARE(pdftotext.exitCode(), 0);
+    const QString tekst = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QList<int> gezien(woorden, 0);
+    static const QRegularExpression woord(QStringLiteral("woord(\\d+)x"));
+    for (auto it = woord.globalMatch(tekst); it.hasNext();)
+        ++gezien[it.next().captured(1).toInt()];
+    for (int i = 0; i < woorden; ++i)
+        QVERIFY2(gezien[i] == 1,
+                 qPrintable(QStringLiteral("woord%1x: %2 times").arg(i).arg(gezien[i])));
+    for (int i = 1; i <= paginas; ++i)
+        QVERIFY2(tekst.contains(voet.arg(i).arg(paginas)), qPrintable(voet.arg(i).arg(paginas)));
 }
 
 void TestAssetgen::vervagingBehoudtDeInkt() {

@@ -55,7 +55,7 @@ private Q_SLOTS:
         QCOMPARE(p.lijst(), gebruiker.filePath("Lijstnummers.txt"));
         // Reading stays with the program.
         QCOMPARE(p.geluid("klik.wav"), QStringLiteral("/proc/Sounds/klik.wav"));
-        QCOMPARE(p.handleiding(), QStringLiteral("/proc/Quintaro.pdf"));
+        QCOMPARE(p.handleiding(QStringLiteral("nl")), QStringLiteral("/proc/Quintaro.pdf"));
         QCOMPARE(p.achtergronden(), QStringLiteral("/proc/Backgrounds"));
     }
 
@@ -179,6 +179,31 @@ private Q_SLOTS:
         // No line is wider than a terminal of 92 columns.
         for (const QString& regel : o.uitvoer.split(u'\n'))
             QVERIFY2(regel.size() <= 92, qPrintable(regel));
+    }
+
+    // The manual in the program's language, in the help as well; the Dutch one when the
+    // program directory has no English one.
+    void manualInTheProgramsLanguage_data() {
+        QTest::addColumn<QString>("taal");
+        QTest::addColumn<bool>("engelsErbij");
+        QTest::addColumn<QString>("handleiding");
+        QTest::newRow("nl") << "nl" << true << "Quintaro.pdf";
+        QTest::newRow("en") << "en" << true << "Quintaro-en.pdf";
+        QTest::newRow("en, missing") << "en" << false << "Quintaro.pdf";
+    }
+    void manualInTheProgramsLanguage() {
+        QFETCH(QString, taal);
+        QFETCH(bool, engelsErbij);
+        QFETCH(QString, handleiding);
+        QTemporaryDir programma;
+        maakBestand(programma.filePath("Quintaro.pdf"));
+        if (engelsErbij)
+            maakBestand(programma.filePath("Quintaro-en.pdf"));
+        const Opdracht o =
+            leesOpdrachtregel({"quintaro", "--lang", taal, "--help"}, programma.path(), "/data");
+        const QString pad = programma.filePath(handleiding);
+        QCOMPARE(o.paden.handleiding(Taal::huidige()), pad);
+        QVERIFY2(o.uitvoer.contains("\n    " + pad + "\n"), qPrintable(o.uitvoer));
     }
 
     // The voice and the board: off unless asked for, and every key the program answers to in

@@ -267,6 +267,28 @@ private Q_SLOTS:
             QVERIFY2(teksten.contains(verwacht), qPrintable(verwacht));
     }
 
+    // The Help button opens the manual in the program's language.
+    void helpOpensTheManualOfTheLanguage_data() {
+        QTest::addColumn<QByteArray>("taal");
+        QTest::addColumn<QString>("handleiding");
+        QTest::newRow("nl") << QByteArray("nl") << "Quintaro.pdf";
+        QTest::newRow("en") << QByteArray("en") << "Quintaro-en.pdf";
+    }
+    void helpOpensTheManualOfTheLanguage() {
+        QFETCH(QByteArray, taal);
+        QFETCH(QString, handleiding);
+        Taalkeuze keuze(taal.constData());
+        Venster o(kInstellingen);
+        for (const char* naam : {"Quintaro.pdf", "Quintaro-en.pdf"}) {
+            QFile pdf(QDir(o.map.path()).filePath(QLatin1String(naam)));
+            QVERIFY(pdf.open(QIODevice::WriteOnly));
+        }
+        o.w->show();
+        QTest::mouseClick(o.kind<PlaatjesKnop>(QStringLiteral("Knop0")), Qt::LeftButton);
+        QCOMPARE(o.geopend.size(), 1);
+        QCOMPARE(o.geopend[0].toLocalFile(), QDir(o.map.path()).filePath(handleiding));
+    }
+
     void englishTranslatesEveryText() {
         Venster nederlands(kInstellingen);
         const QList<Tekst> nl = alleTeksten(*nederlands.w);

@@ -312,6 +312,12 @@ de lijst wordt nu leeg gemaakt!</source>
 the list will now be cleared!</translation>
     </message>
     <message>
+        <source>quintaro: scherm %1 bestaat niet; er is maar één scherm
+</source>
+        <translation>quintaro: there is no screen %1; there is only one screen
+</translation>
+    </message>
+    <message>
         <source>quintaro: scherm %1 bestaat niet; er zijn %2 schermen
 </source>
         <translation>quintaro: there is no screen %1; there are %2 screens
@@ -737,16 +743,16 @@ the list will now be cleared!</translation>
         <translation>--lang &lt;language&gt;</translation>
     </message>
     <message>
-        <source>De taal van het programma: nl (Nederlands, de standaard) of en (Engels).</source>
-        <translation>The language of the program: nl (Dutch, the default) or en (English).</translation>
+        <source>De taal van het programma: nl (Nederlands, de standaard) of en (Engels). In het Engels opent de knop Help de Engelse handleiding, Quintaro-en.pdf.</source>
+        <translation>The language of the program: nl (Dutch, the default) or en (English). In English the Help button opens the English manual, Quintaro-en.pdf.</translation>
     </message>
     <message>
         <source>--dir &lt;map&gt;</source>
         <translation>--dir &lt;folder&gt;</translation>
     </message>
     <message>
-        <source>Gebruikt &lt;map&gt; voor alle bestanden: Sounds, Backgrounds en Quintaro.pdf worden er gelezen, Quintaro.ini en Lijstnummers.txt geschreven.</source>
-        <translation>Uses &lt;folder&gt; for all files: Sounds, Backgrounds and Quintaro.pdf are read from it, Quintaro.ini and Lijstnummers.txt written to it.</translation>
+        <source>Gebruikt &lt;map&gt; voor alle bestanden: Sounds, Backgrounds, Quintaro.pdf en Quintaro-en.pdf worden er gelezen; Quintaro.ini, Lijstnummers.txt, Trekkingsjournaal.jsonl en Trekkingsjournaal.sleutel geschreven.</source>
+        <translation>Uses &lt;folder&gt; for all files: Sounds, Backgrounds, Quintaro.pdf and Quintaro-en.pdf are read from it; Quintaro.ini, Lijstnummers.txt, Trekkingsjournaal.jsonl and Trekkingsjournaal.sleutel are written to it.</translation>
     </message>
     <message>
         <source>--screenshot &lt;bestand&gt;</source>
@@ -853,8 +859,8 @@ the list will now be cleared!</translation>
         <translation>quintaro: --scherm needs a screen number from 1</translation>
     </message>
     <message>
-        <source>Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma nooit gesloten was. Geen nummer komt over de herstart heen terug. Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en begint een nieuwe reeks met dezelfde lijst; zo ook als het journaal de reeks niet meer kon vastleggen (schijf vol).</source>
-        <translation>Goes on with the last unfinished series of the draw journal: the same list, counter, range and key, as if the program had never been closed. No number comes again across the restart. When the key cannot be used (missing, damaged, a link, of another series, or readable by others), a message says why and a new series begins with the same list; so too when the journal could no longer record the series (disk full).</translation>
+        <source>Gaat verder waar de laatste reeks uit het trekkingsjournaal stopte: dezelfde lijst, teller, reeks getallen en soort rollers; geen nummer komt over de herstart heen terug. Na een storing gaat die reeks door met dezelfde sleutel; na een gewoon afsluiten is haar sleutel onthuld en begint een nieuwe reeks met een nieuwe sleutel, die de lijst overneemt. Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en begint ook een nieuwe reeks met dezelfde lijst; zo ook als het journaal de reeks niet meer kon vastleggen (schijf vol).</source>
+        <translation>Goes on where the last series of the draw journal stopped: the same list, counter, range and kind of rollers; no number comes again across the restart. After a crash that series goes on with the same key; after a normal close its key has been revealed and a new series begins with a new key, carrying the list over. When the key cannot be used (missing, damaged, a link, of another series, or readable by others), a message says why and a new series begins with the same list as well; so too when the journal could no longer record the series (disk full).</translation>
     </message>
     <message>
         <source>Zolang Quintaro draait, houdt het slot hieronder een tweede Quintaro uit dezelfde map; die meldt dat Quintaro daar al draait en stopt met eindcode 1:</source>
@@ -1106,7 +1112,7 @@ the list will now be cleared!</translation>
     </message>
     <message>
         <source>Opent de handleiding Quintaro.pdf.</source>
-        <translation>Opens the manual Quintaro.pdf.</translation>
+        <translation>Opens the manual Quintaro-en.pdf.</translation>
     </message>
     <message>
         <source>Opent de webpagina met meer software van de maker.</source>

@@ -1,6 +1,7 @@
 #include "app/hoofdvenster.h"
 
 #include "app/schaalvolger.h"
+#include "app/taal.h"
 #include "app/titel.h"
 #include "app/zaal.h"
 
@@ -92,7 +93,7 @@ void Hoofdvenster::verbind() {
             [this](bool bezig) { m_werkbalk->zetAan(!bezig); });
     connect(m_knopPaneel, &KnopPaneel::geklikt, this, &Hoofdvenster::focusNaarNummer);
     connect(m_werkbalk, &Werkbalk::hulpGevraagd, this,
-            [this] { m_algemeen->OpenDocument(this, m_paden.handleiding()); });
+            [this] { m_algemeen->OpenDocument(this, m_paden.handleiding(Taal::huidige())); });
     connect(m_werkbalk, &Werkbalk::softwareGevraagd, this, [this] {
         m_algemeen->OpenDocument(this, QStringLiteral("https://www.brevane.example/software.htm"));
     });

@@ -77,10 +77,13 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += optie(QStringLiteral("-h, --help"), tr("Toont deze hulp."));
     tekst += optie(QStringLiteral("-v, --version"), tr("Toont het versienummer."));
     tekst += optie(tr("--lang <taal>"),
-                   tr("De taal van het programma: nl (Nederlands, de standaard) of en (Engels)."));
+                   tr("De taal van het programma: nl (Nederlands, de standaard) of en (Engels). "
+                      "In het Engels opent de knop Help de Engelse handleiding, "
+                      "Quintaro-en.pdf."));
     tekst += optie(tr("--dir <map>"),
-                   tr("Gebruikt <map> voor alle bestanden: Sounds, Backgrounds en Quintaro.pdf "
-                      "worden er gelezen, Quintaro.ini en Lijstnummers.txt geschreven."));
+                   tr("Gebruikt <map> voor alle bestanden: Sounds, Backgrounds, Quintaro.pdf en "
+                      "Quintaro-en.pdf worden er gelezen; Quintaro.ini, Lijstnummers.txt, "
+                      "Trekkingsjournaal.jsonl en Trekkingsjournaal.sleutel geschreven."));
     tekst += optie(tr("--screenshot <bestand>"),
                    tr("Start, bewaart een PNG-afbeelding van het hele venster in <bestand> en "
                       "sluit weer. Het venster van de bediening, als dat er is, komt in "
@@ -94,13 +97,15 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                       "nummers alle nummers, de getrokken verlicht en het laatste gemarkeerd; "
                       "anders de laatste tien. Aan en uit met de toets B; niet bewaard."));
     tekst += optie(QStringLiteral("--hervat"),
-                   tr("Gaat verder met de laatste onafgemaakte reeks uit het trekkingsjournaal: "
-                      "dezelfde lijst, teller, reeks getallen en sleutel, alsof het programma "
-                      "nooit gesloten was. Geen nummer komt over de herstart heen terug. Is de "
-                      "sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een "
-                      "andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en "
-                      "begint een nieuwe reeks met dezelfde lijst; zo ook als het journaal de "
-                      "reeks niet meer kon vastleggen (schijf vol)."));
+                   tr("Gaat verder waar de laatste reeks uit het trekkingsjournaal stopte: "
+                      "dezelfde lijst, teller, reeks getallen en soort rollers; geen nummer komt "
+                      "over de herstart heen terug. Na een storing gaat die reeks door met "
+                      "dezelfde sleutel; na een gewoon afsluiten is haar sleutel onthuld en "
+                      "begint een nieuwe reeks met een nieuwe sleutel, die de lijst overneemt. "
+                      "Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, "
+                      "van een andere reeks, of leesbaar voor anderen), dan zegt een melding "
+                      "waarom en begint ook een nieuwe reeks met dezelfde lijst; zo ook als het "
+                      "journaal de reeks niet meer kon vastleggen (schijf vol)."));
     tekst += optie(QStringLiteral("--operator"),
                    tr("Opent ook met een enkel scherm het venster van de bediening: startknop, "
                       "getrokken nummers met hun tijd, teller, toezegging, geluid, stem, bord, "
@@ -147,7 +152,7 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += alinea(tr("Geluiden, achtergronden en handleiding worden gelezen uit:"));
     tekst += map(QDir(paden.programmaMap).filePath(QStringLiteral("Sounds")));
     tekst += map(paden.achtergronden());
-    tekst += map(paden.handleiding());
+    tekst += map(paden.handleiding(Taal::huidige()));
     tekst += alinea(tr("Instellingen en getrokken nummers worden geschreven naar:"));
     tekst += map(paden.instellingen());
     tekst += map(paden.lijst());

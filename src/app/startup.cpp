@@ -180,12 +180,16 @@ int quintaroStart(int argc, char** argv) {
     const QList<QScreen*> schermen = QGuiApplication::screens();
     const Schermkeuze keuze =
         Schermkeuze::kies(static_cast<int>(schermen.size()), opdracht.bediening, opdracht.scherm);
-    if (keuze.gevraagdOnbekend)
-        std::fputs(qPrintable(Hoofdvenster::tr("quintaro: scherm %1 bestaat niet; er zijn %2 "
-                                               "schermen\n")
-                                  .arg(opdracht.scherm)
-                                  .arg(schermen.size())),
-                   stderr);
+    if (keuze.gevraagdOnbekend) {
+        const QString melding =
+            schermen.size() == 1
+                ? Hoofdvenster::tr("quintaro: scherm %1 bestaat niet; er is maar één scherm\n")
+                      .arg(opdracht.scherm)
+                : Hoofdvenster::tr("quintaro: scherm %1 bestaat niet; er zijn %2 schermen\n")
+                      .arg(opdracht.scherm)
+                      .arg(schermen.size());
+        std::fputs(qPrintable(melding), stderr);
+    }
     QScreen* scherm = schermen.value(keuze.publiek, QGuiApplication::primaryScreen());
     const QSize schermPixels = scherm ? scherm->size() : QSize(1024, 768);
     Hoofdvenster venster(opdracht.paden, schermPixels, opdracht.hervat);

@@ -26,6 +26,16 @@ QStringList Paden::achtergrondBestanden() const {
     return bestanden;
 }
 
+QString Paden::handleiding(const QString& taal) const {
+    const QDir map(programmaMap);
+    if (taal != QLatin1String("nl")) {
+        const QString vertaald = map.filePath(QStringLiteral("Quintaro-%1.pdf").arg(taal));
+        if (QFileInfo::exists(vertaald))
+            return vertaald;
+    }
+    return map.filePath(QStringLiteral("Quintaro.pdf"));
+}
+
 bool mapIsBeschrijfbaar(const QString& map) {
     if (map.isEmpty() || !QFileInfo(map).isDir())
         return false;

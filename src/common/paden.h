@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// Where the program finds its files: sounds, backgrounds and the help document lie in the
+// Where the program finds its files: sounds, backgrounds and the manuals lie in the
 // program directory; the settings file and the drawn list are written to the data directory.
 // A portable copy or the build folder uses one directory for both; an installed program,
 // whose directory the user cannot write, keeps its written files in the user's data directory.
@@ -29,9 +29,9 @@ struct Paden {
     QString geluid(const char* naam) const {
         return programmaMap + QStringLiteral("/Sounds/") + QLatin1String(naam);
     }
-    QString handleiding() const {
-        return QDir(programmaMap).filePath(QStringLiteral("Quintaro.pdf"));
-    }
+    // The manual in the language `taal` ("nl", "en"): Quintaro.pdf in Dutch, Quintaro-en.pdf
+    // in English; the Dutch one when the program directory has none in that language.
+    QString handleiding(const QString& taal) const;
     // The program's own Backgrounds folder.
     QString achtergronden() const {
         return QDir(programmaMap).filePath(QStringLiteral("Backgrounds"));

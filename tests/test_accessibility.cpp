@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -151,6 +152,10 @@ private Q_SLOTS:
         };
         QCOMPARE(naam("Pic4"), QStringLiteral("Roller 4"));
         QTest::keyRelease(o.kind("NummerPic"), Qt::Key_Space);
+        // The counter (or the score) says what it is, not only "1/7".
+        QCOMPARE(naam("Label1"),
+                 rolSoort == 0 ? QStringLiteral("Teller: 1/7")
+                               : QStringLiteral("Score: %1").arg(o.kind<QLabel>("Label1")->text()));
         if (rolSoort == 0) {
             QCOMPARE(naam("NummerPic"), QStringLiteral("Getrokken nummer: 7"));
             QCOMPARE(naam("Pic3"), QStringLiteral("Roller 3: 0"));
@@ -181,6 +186,8 @@ private Q_SLOTS:
         QCOMPARE(
             QAccessible::queryAccessibleInterface(o.kind("NummerPic"))->text(QAccessible::Name),
             QStringLiteral("Drawn number"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(o.kind("Label1"))->text(QAccessible::Name),
+                 QStringLiteral("Counter: 0/9999"));
     }
 };
 

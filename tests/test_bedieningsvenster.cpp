@@ -28,6 +28,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QTime>
 
 namespace {
 
@@ -251,11 +252,6 @@ private Q_SLOTS:
         QVERIFY(!a.v.algemeen().geluidAan());
         zaal.zetStemAan(false);
         QVERIFY(!stem->isChecked());
-        auto* overzicht = a.v.kind<ToetsenOverzicht>(QStringLiteral("ToetsenOverzicht"));
-        QTest::keyClick(a.b.get(), Qt::Key_H);
-        QVERIFY(overzicht->isVisible());
-        QTest::keyClick(a.b.get(), Qt::Key_Escape);
-        QVERIFY(!overzicht->isVisible());
 
         QList<QWidget*> ouders;
         Modaal modaal([&](QWidget* dialoog) {
@@ -314,6 +310,66 @@ private Q_SLOTS:
         QVERIFY(tweede > inhoud.indexOf("\"soort\":\"reeks\",", inhoud.indexOf("uitgeput")));
         QVERIFY(tweede < inhoud.lastIndexOf("\"soort\":\"trekking\""));
         beideAkkoord(journaal);
+    }
+
+    // H in the operator's window shows the keys to the operator, inside that window, and the
+    // hall sees nothing of it; Escape hides it. Escape leaves the reason field, keeping what
+    // was typed, and the window's keys work again.
+    void keysOverviewAndReasonField() {
+        Avond a;
+        QVERIFY(QTest::qWaitForWindowActive(a.b.get()));
+        auto* zaalOverzicht = a.v.kind<ToetsenOverzicht>(QStringLiteral("ToetsenOverzicht"));
+        auto* eigen = a.deel<ToetsenOverzicht>("ToetsenOverzicht");
+        QVERIFY(eigen && eigen != zaalOverzicht);
+        QTest::keyClick(a.b.get(), Qt::Key_H);
+        QVERIFY(eigen->isVisible());
+        QVERIFY(!zaalOverzicht->isVisible());
+        QVERIFY(a.b->rect().contains(eigen->geometry()));
+        QTest::keyClick(a.b.get(), Qt::Key_Escape);
+        QVERIFY(!eigen->isVisible());
+        QVERIFY(!zaalOverzicht->isVisible());
+
+        auto* reden = a.deel<QLineEdit>("VervalReden");
+        klik(reden);
+        QVERIFY(reden->hasFocus());
+        QTest::keyClicks(reden, QStringLiteral("b"));
+        QTest::keyClick(reden, Qt::Key_Escape);
+        QVERIFY(!reden->hasFocus());
+        QCOMPARE(reden->text(), QStringLiteral("b"));
+        QVERIFY(!a.v.w->zaal().bordAan());
+        QCOMPARE(QApplication::focusWidget(), a.b.get());
+        QTest::keyClick(a.b.get(), Qt::Key_B);
+        QVERIFY(a.v.w->zaal().bordAan());
+    }
+
+    // A fresh folder: the hall and the operator count alike, the range being the default.
+    void countersAgreeInAFreshFolder() {
+        Avond a{QByteArray()};
+        QCOMPARE(a.v.kind<QLabel>(QStringLiteral("Label1"))->text(), QStringLiteral("0/9999"));
+        QCOMPARE(a.deel<QLabel>("Teller")->text(), QStringLiteral("Teller: 0/9999"));
+    }
+
+    // The points of picture rollers in the operator's list, one and more.
+    void pointsInTheList_data() {
+        QTest::addColumn<QString>("taal");
+        QTest::addColumn<int>("punten");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("none") << "nl" << 0 << "0 punten";
+        QTest::newRow("one") << "nl" << 1 << "1 punt";
+        QTest::newRow("more") << "nl" << 400 << "400 punten";
+        QTest::newRow("none, English") << "en" << 0 << "0 points";
+        QTest::newRow("one, English") << "en" << 1 << "1 point";
+        QTest::newRow("more, English") << "en" << 20 << "20 points";
+    }
+    void pointsInTheList() {
+        QFETCH(QString, taal);
+        QFETCH(int, punten);
+        QFETCH(QString, tekst);
+        QVERIFY(Taal::kies(taal));
+        Bedieningslijst lijst;
+        lijst.voegToeMetPunten(444, punten, QTime(20, 15, 0));
+        QCOMPARE(lijst.data(lijst.index(0)).toString(),
+                 QStringLiteral("20:15:00   444   ") + tekst);
     }
 
     // The window speaks the interface language, and changes with it.

@@ -47,15 +47,17 @@ private Q_SLOTS:
     // covers no control of the window and grows with the screen.
     void placeCoversNoControl_data() {
         QTest::addColumn<QSize>("scherm");
-        for (const QSize s : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
-                              QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160)})
+        // 1024 x 1820 and 1024 x 1365: 1080 x 1920 and 768 x 1024 screens on their side.
+        for (const QSize s :
+             {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768), QSize(1920, 1080),
+              QSize(2560, 1440), QSize(3840, 2160), QSize(1024, 1820), QSize(1024, 1365)})
             QTest::addRow("%dx%d", s.width(), s.height()) << s;
     }
     void placeCoversNoControl() {
         QFETCH(QSize, scherm);
         const QRect bord = bordVlak(scherm);
         QVERIFY(QRect(QPoint(0, 0), scherm).contains(bord));
-        QVERIFY2(bord.height() >= 30, qPrintable(QString::number(bord.height())));
+        QVERIFY2(bord.height() >= kBordLaagste, qPrintable(QString::number(bord.height())));
         QVERIFY(bord.width() >= scherm.width() * 9 / 10);
 
         const Indeling ind = berekenIndeling(scherm);
@@ -73,7 +75,7 @@ private Q_SLOTS:
                                                          .arg(r.width())
                                                          .arg(r.height())));
         const QRect kleiner = bordVlak(scherm - QSize(100, 100));
-        QVERIFY(kleiner.height() < bord.height() && kleiner.width() < bord.width());
+        QVERIFY(kleiner.height() <= bord.height() && kleiner.width() < bord.width());
     }
 
     void viewFollowsRangeAndRollerKind() {
@@ -138,7 +140,7 @@ private Q_SLOTS:
     // A bingo evening on 1..75: the drawn numbers lit, the latest marked, the others dark,
     // at the size of the smallest and of the largest screen.
     void gridPaintsDrawnLatestAndOthers() {
-        for (const QSize scherm : {QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+        for (const QSize scherm : {QSize(1280, 1024), QSize(1920, 1080), QSize(3840, 2160)}) {
             Bord bord;
             bord.zetBereik(1, 75);
             bord.zetGetrokken({5, 17, 42});
@@ -162,6 +164,66 @@ private Q_SLOTS:
             const QImage leeg = teken(bord, bordVlak(scherm).size());
             QCOMPARE(vulling(leeg, bord.celVak(60)), kUit);
         }
+    }
+
+    // From the back of the hall: on every screen the board shows digits of 16 pixels or more,
+    // the grid where it has room for them and the last ten where it has not; in a window
+    // lower than the layout it keeps its height above the bottom panel.
+    void readableFromTheBack_data() {
+        QTest::addColumn<QSize>("scherm");
+        QTest::addColumn<int>("hoog");
+        QTest::addColumn<bool>("raster");
+        QTest::newRow("1024x768, 1..90") << QSize(1024, 768) << 90 << false;
+        QTest::newRow("1366x768, 1..90") << QSize(1366, 768) << 90 << false;
+        QTest::newRow("1366x768, 1..9999") << QSize(1366, 768) << 9999 << false;
+        QTest::newRow("1280x1024, 1..90") << QSize(1280, 1024) << 90 << true;
+        QTest::newRow("1920x1080, 1..90") << QSize(1920, 1080) << 90 << true;
+        QTest::newRow("1920x1080, 1..100") << QSize(1920, 1080) << 100 << true;
+        QTest::newRow("1080x1920 on its side, 1..90") << QSize(1024, 1820) << 90 << true;
+        QTest::newRow("1080x1920 on its side, 1..9999") << QSize(1024, 1820) << 9999 << false;
+        QTest::newRow("--schaal 2 on 1920x1080, 1..90") << QSize(960, 540) << 90 << false;
+        QTest::newRow("800x600, 1..75") << QSize(800, 600) << 75 << false;
+    }
+    void readableFromTheBack() {
+        QFETCH(QSize, scherm);
+        QFETCH(int, hoog);
+        QFETCH(bool, raster);
+        const QRect vlak = bordVlak(scherm);
+        QVERIFY(QRect(QPoint(0, 0), scherm).contains(vlak));
+        QVERIFY(vlak.bottom() < naarPixels(berekenIndeling(scherm).knopPic.y()));
+        Bord bord;
+        bord.zetBereik(1, hoog);
+        bord.zetGetrokken({7, 38, 61, 88});
+        const QImage beeld = teken(bord, vlak.size());
+        QCOMPARE(bord.weergave() == BordInhoud::Weergave::Raster, raster);
+        // The print of a drawn, not latest number: 61 in the grid (dark on the lit cell), the
+        // second place of the last ten (lit on a dark cell).
+        const QRectF cel = raster ? bord.celVak(61) : bord.plaatsVak(1);
+        QVERIFY(QRectF(beeld.rect()).contains(cel));
+        QCOMPARE(vulling(beeld, cel), raster ? kAan : kUit);
+        const QColor inkt = raster ? QColor(25, 20, 10) : kAan;
+        int boven = -1;
+        int onder = -1;
+        const QRect r = cel.toAlignedRect() & beeld.rect();
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = beeld.pixelColor(x, y);
+                if (qAbs(c.red() - inkt.red()) + qAbs(c.green() - inkt.green()) +
+                        qAbs(c.blue() - inkt.blue()) <
+                    60) {
+                    onder = y;
+                    if (boven < 0)
+                        boven = y;
+                    break;
+                }
+            }
+        }
+        QVERIFY(boven >= 0);
+        QVERIFY2(onder - boven + 1 >= Bord::kKleinsteCijfer,
+                 qPrintable(QStringLiteral("digits of %1 pixels").arg(onder - boven + 1)));
+        // The places of the last ten are never much higher than wide.
+        if (!raster)
+            QVERIFY(bord.plaatsVak(1).height() <= 2.5 * bord.plaatsVak(1).width());
     }
 
     void lastTenPaintsLatestFirst() {

@@ -1,3 +1,4 @@
+#include "app/zaal.h"
 #include "common/klok.h"
 #include "common/plaatjesknop.h"
 #include "draw/startbediening.h"
@@ -30,7 +31,8 @@ private Q_SLOTS:
         Venster o;
         auto& w = *o.w;
         QVERIFY(!w.instellingenGelezen());
-        QCOMPARE(o.kind<QLabel>("Label1")->text(), QString("0/0"));
+        // The range is the default one, 1 to 9999, as the operator's window counts it too.
+        QCOMPARE(o.kind<QLabel>("Label1")->text(), QString("0/9999"));
         QCOMPARE(o.kind<QLabel>("Logo1")->text(), QString("Quintaro"));
         // The default picture is not in this directory: the plain colour shows.
         w.show();
@@ -192,6 +194,54 @@ private Q_SLOTS:
         QSignalSpy klaar(&w, &Hoofdvenster::afgesloten);
         w.close();
         QCOMPARE(klaar.size(), 1);
+    }
+
+    // On every screen the window's parts lie inside the window and apart: the rollers, the
+    // result panel, both arrows, the bottom panel's buttons, list, counter, clock and exit;
+    // the keys overview fits the window, and the board lies between the result and the
+    // bottom panel. The sizes are the logical ones the screens get from their factor:
+    // 1080 x 1920 on its side becomes 1024 x 1820, 768 x 1024 becomes 1024 x 1365 and
+    // 800 x 600 becomes 1024 x 768.
+    void everythingInsideAndApart_data() {
+        QTest::addColumn<QSize>("scherm");
+        for (const QSize s : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024),
+                              QSize(1920, 1080), QSize(1024, 1820), QSize(1024, 1365)})
+            QTest::addRow("%dx%d", s.width(), s.height()) << s;
+    }
+    void everythingInsideAndApart() {
+        QFETCH(QSize, scherm);
+        Venster o(QByteArray(), scherm);
+        o.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(o.w.get()));
+        const QRect venster = o.w->rect();
+        QCOMPARE(venster.size(), scherm);
+        QStringList namen{"Pic1",      "Pic2",       "Pic3",   "Pic4",      "NummerPic",
+                          "ArrowLeft", "ArrowRight", "Knop0",  "Knop1",     "Knop2",
+                          "Knop3",     "List1",      "Label1", "KlokLabel", "ExitKnop"};
+        QList<QRect> vakken;
+        for (const QString& naam : namen) {
+            QWidget* w = o.kind(naam);
+            QVERIFY2(w && w->isVisible(), qPrintable(naam));
+            const QRect vak(w->mapTo(o.w.get(), QPoint(0, 0)), w->size());
+            QVERIFY2(venster.contains(vak), qPrintable(naam));
+            for (qsizetype i = 0; i < vakken.size(); ++i)
+                QVERIFY2(!vakken[i].intersects(vak), qPrintable(namen[i] + " / " + naam));
+            vakken << vak;
+        }
+        // On a screen on its side the rollers come down into the window's middle part.
+        if (scherm.height() > scherm.width())
+            QVERIFY(o.kind("Pic1")->y() > scherm.height() / 4);
+
+        QTest::keyClick(o.w->toetsBron(), Qt::Key_H);
+        QWidget* overzicht = o.kind("ToetsenOverzicht");
+        QVERIFY(overzicht->isVisible());
+        QVERIFY(venster.contains(overzicht->geometry()));
+
+        o.w->zaal().zetBordAan(true);
+        const QRect bord = o.kind("Bord")->geometry();
+        QVERIFY(venster.contains(bord));
+        QVERIFY(bord.top() >= o.kind("NummerPic")->geometry().bottom());
+        QVERIFY(bord.bottom() < o.kind("KnopPic")->y());
     }
 };
 

@@ -6,8 +6,10 @@
 #include "common/toetsenoverzicht.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -278,6 +280,44 @@ private Q_SLOTS:
             leesOpdrachtregel({"quintaro", "--lang", "en", "--schaal", "9"}, "/proc", "/data");
         QCOMPARE(o.uitvoer, QStringLiteral("quintaro: --schaal needs a number from 0.5 to 8, not "
                                            "\"9\"\n"));
+    }
+
+    // The real program without any display: a mistake on the command line is told, in the
+    // chosen language, with exit status 1, before the window system is asked for.
+    void mistakesWithoutADisplay_data() {
+        QTest::addColumn<QStringList>("argumenten");
+        QTest::addColumn<QString>("melding");
+        QTest::newRow("screen no number")
+            << QStringList{"--scherm", "abc"} << "quintaro: --scherm vraagt een schermnummer";
+        QTest::newRow("scale no number")
+            << QStringList{"--schaal", "x"} << "quintaro: --schaal vraagt een getal van 0,5 tot 8";
+        QTest::newRow("value missing")
+            << QStringList{"--dir"} << "quintaro: --dir vraagt een waarde";
+        QTest::newRow("value missing, English")
+            << QStringList{"--lang", "en", "--scherm"} << "quintaro: --scherm needs a value";
+        QTest::newRow("language missing")
+            << QStringList{"--lang"} << "quintaro: --lang vraagt een waarde";
+        QTest::newRow("unknown option")
+            << QStringList{"--stem", "--zaal"} << "quintaro: onbekende optie --zaal";
+        QTest::newRow("unknown option, English")
+            << QStringList{"--lang", "en", "-q"} << "quintaro: unknown option -q";
+    }
+    void mistakesWithoutADisplay() {
+        QFETCH(QStringList, argumenten);
+        QFETCH(QString, melding);
+        QProcess kind;
+        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+        for (const char* weg : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            omgeving.remove(QLatin1String(weg));
+        kind.setProcessEnvironment(omgeving);
+        kind.start(QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath("quintaro"),
+                   argumenten);
+        QVERIFY(kind.waitForFinished(30000));
+        const QString fout = QString::fromUtf8(kind.readAllStandardError());
+        QCOMPARE(kind.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kind.exitCode(), 1);
+        QVERIFY2(fout.startsWith(melding), qPrintable(fout));
+        QVERIFY(kind.readAllStandardOutput().isEmpty());
     }
 
     void unknownLanguageIsRefusedAndChangesNothing() {

@@ -2,6 +2,7 @@
 // larger screen the window is the same window at twice the pixels, its rollers and result
 // panel at twice their places and sizes, the rollers showing the sharp strip; --schaal 2 on
 // the smaller screen draws a 960 x 540 window at twice the pixels.
+#include "app/indeling.h"
 #include "common/schaal.h"
 
 #include <QDir>
@@ -47,6 +48,18 @@ QImage strook(double schaal) {
     return beeld;
 }
 
+// Whether a pixel near `p` (within two pixels) is white, as a roller's outer frame is.
+bool witBij(const QImage& beeld, const QPointF& p) {
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QPoint q = p.toPoint() + QPoint(dx, dy);
+            if (beeld.rect().contains(q) && QColor(beeld.pixel(q)).lightness() > 235)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class TestSchaalProgramma : public QObject {
@@ -88,6 +101,36 @@ private Q_SLOTS:
                 QVERIFY2(groot.pixel(2 * p + d) == klein.pixel(p),
                          qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
         }
+    }
+
+    // Screens on their side and the lowest ones: the window takes the whole screen, and the outer
+    // frames of the first and the fourth roller lie where the factor puts them, inside it; so do
+    // the result panel's corners.
+    void elkeMaatPast_data() {
+        QTest::addColumn<QSize>("scherm");
+        QTest::newRow("1080x1920 on its side") << QSize(1080, 1920);
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("1366x768") << QSize(1366, 768);
+    }
+    void elkeMaatPast() {
+        QFETCH(QSize, scherm);
+        const QImage beeld = schermafdruk(scherm.width(), scherm.height());
+        QCOMPARE(beeld.size(), scherm);
+        const double factor = kiesSchaal(scherm, 1.0);
+        const QSize logisch(qRound(scherm.width() / factor), qRound(scherm.height() / factor));
+        const Indeling ind = berekenIndeling(logisch);
+        for (std::size_t n : {std::size_t{0}, std::size_t{3}}) {
+            const QRect kader = naarPixels(ind.buitenKader[n]);
+            for (const QPointF p : {QPointF(kader.left() + 1, kader.center().y()),
+                                    QPointF(kader.right() - 1, kader.center().y())}) {
+                QVERIFY(beeld.rect().contains((p * factor).toPoint()));
+                QVERIFY2(witBij(beeld, p * factor),
+                         qPrintable(QStringLiteral("roller %1 at %2").arg(n + 1).arg(p.x())));
+            }
+        }
+        const QRect nummer = naarPixels(ind.nummerPic);
+        QVERIFY(beeld.rect().contains((QPointF(nummer.bottomRight()) * factor).toPoint()));
+        QVERIFY(nummer.bottom() < naarPixels(ind.knopPic.y()));
     }
 
     void schaalOptieOpFullHd() {

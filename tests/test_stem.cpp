@@ -2,6 +2,7 @@
 // and the real speech class without an engine.
 #include "common/spraakspreker.h"
 #include "common/stem.h"
+#include "common/stemkeuze.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -139,6 +140,74 @@ private Q_SLOTS:
         // second readying.
         QTRY_COMPARE(doorgegeven.size(), 2);
         QCOMPARE(gereed.size(), 1);
+    }
+
+    // Which language variant reads the numbers out: the system's country, then the one the
+    // language has of itself, then a plain one; never another language.
+    void variantOfTheSystemFirst_data() {
+        QTest::addColumn<QStringList>("beschikbaar");
+        QTest::addColumn<QString>("taal");
+        QTest::addColumn<QString>("systeem");
+        QTest::addColumn<QString>("gekozen"); // empty: none
+        const QStringList engels{"en_029", "en_GB", "en_US", "nl_NL"};
+        QTest::newRow("British system") << engels << "en"
+                                        << "en_GB"
+                                        << "en_GB";
+        QTest::newRow("American system") << engels << "en"
+                                         << "en_US"
+                                         << "en_US";
+        QTest::newRow("Dutch system: English's own") << engels << "en"
+                                                     << "nl_NL"
+                                                     << "en_US";
+        QTest::newRow("Australian system, none of it") << engels << "en"
+                                                       << "en_AU"
+                                                       << "en_US";
+        QTest::newRow("only Caribbean and plain") << QStringList{"en_JM", "en"} << "en"
+                                                  << "de_DE"
+                                                  << "en_US";
+        QTest::newRow("Flemish system") << QStringList{"nl_NL", "nl_BE"} << "nl"
+                                        << "nl_BE"
+                                        << "nl_BE";
+        QTest::newRow("Dutch, system English") << QStringList{"nl_BE", "nl_NL"} << "nl"
+                                               << "en_GB"
+                                               << "nl_NL";
+        QTest::newRow("no Dutch voice") << engels.mid(0, 3) << "nl"
+                                        << "nl_NL"
+                                        << "";
+    }
+    void variantOfTheSystemFirst() {
+        QFETCH(QStringList, beschikbaar);
+        QFETCH(QString, taal);
+        QFETCH(QString, systeem);
+        QFETCH(QString, gekozen);
+        QList<QLocale> talen;
+        for (const QString& t : beschikbaar)
+            talen << QLocale(t);
+        const std::optional<QLocale> keuze =
+            StemKeuze::taal(talen, QLocale(taal), QLocale(systeem));
+        QCOMPARE(keuze ? keuze->name() : QString(),
+                 gekozen.isEmpty() ? QString() : QLocale(gekozen).name());
+    }
+
+    // Of one language's voices, the one that names the country, else one that names no other.
+    void voiceOfTheCountry_data() {
+        QTest::addColumn<QStringList>("namen");
+        QTest::addColumn<QString>("taal");
+        QTest::addColumn<int>("index");
+        const QStringList espeak{"English_(Caribbean)", "English_(America)", "us-mbrola-2"};
+        QTest::newRow("America") << espeak << "en_US" << 1;
+        QTest::newRow("Great Britain")
+            << QStringList{"English_(Scotland)", "English_(Great_Britain)"} << "en_GB" << 1;
+        QTest::newRow("no name for it: one without another country")
+            << QStringList{"English_(Caribbean)", "us-mbrola-2"} << "en_US" << 1;
+        QTest::newRow("names say nothing") << QStringList{"male1", "female1"} << "en_US" << -1;
+        QTest::newRow("only other countries")
+            << QStringList{"English_(Caribbean)", "English_(Scotland)"} << "en_US" << -1;
+    }
+    void voiceOfTheCountry() {
+        QFETCH(QStringList, namen);
+        QFETCH(QString, taal);
+        QTEST(static_cast<int>(StemKeuze::stem(namen, QLocale(taal))), "index");
     }
 };
 

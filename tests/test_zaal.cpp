@@ -155,6 +155,41 @@ private Q_SLOTS:
         QCOMPARE(invoer.titels.size(), 3);
     }
 
+    // The audience's text beside the commitment: a short one whole; a long one, with or
+    // without spaces, cut short within the commitment's band, clear of the rollers, read
+    // whole by assistive technology and journaled whole; markup shown as typed.
+    void publicInputStaysInItsBand_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("heel");
+        QTest::newRow("short") << QStringLiteral("rode paraplu") << true;
+        QTest::newRow("long, words")
+            << QStringLiteral("de rode paraplu van tafel zeven ").repeated(8) << false;
+        QTest::newRow("long, one word") << QStringLiteral("x").repeated(300) << false;
+        QTest::newRow("markup") << QStringLiteral("<b>vet</b>") << true;
+    }
+    void publicInputStaysInItsBand() {
+        QFETCH(QString, tekst);
+        QFETCH(bool, heel);
+        Venster o;
+        o.w->show();
+        Modaal invoer([&tekst](QWidget* dialoog) {
+            if (auto* veld = dialoog->findChild<QLineEdit*>()) {
+                veld->setText(tekst);
+                QTest::keyClick(veld, Qt::Key_Return);
+            }
+        });
+        toets(o, Qt::Key_P);
+        auto* label = o.kind<QLabel>("Toezegging");
+        QCOMPARE(label->text().contains(tekst.trimmed()), heel);
+        QVERIFY(label->accessibleName().contains(tekst.trimmed()));
+        QVERIFY(leesAlles(o.bestand("Trekkingsjournaal.jsonl"))
+                    .contains(tekst.trimmed().left(40).toUtf8()));
+        QVERIFY(label->geometry().right() < o.w->width() / 2);
+        QVERIFY(!label->geometry().intersects(o.kind("Pic1")->geometry()));
+        if (!heel)
+            QVERIFY(label->text().endsWith(QChar(0x2026)));
+    }
+
     // A journal that cannot be written does not stop the draw; the screen says so, quietly.
     void unrecordedSeriesIsShown() {
         QTemporaryDir map;

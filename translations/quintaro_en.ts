@@ -3,13 +3,6 @@
 <TS version="2.1" language="en_GB" sourcelanguage="nl_NL">
 <context>
     <name>Bedieningslijst</name>
-    <message numerus="yes">
-        <source>%n punt(en)</source>
-        <translation>
-            <numerusform>%n point</numerusform>
-            <numerusform>%n points</numerusform>
-        </translation>
-    </message>
     <message>
         <source>vervallen</source>
         <translation>void</translation>
@@ -21,6 +14,14 @@
     <message>
         <source>vervallen: %1</source>
         <translation>void: %1</translation>
+    </message>
+    <message>
+        <source>%1 punt</source>
+        <translation>%1 point</translation>
+    </message>
+    <message>
+        <source>%1 punten</source>
+        <translation>%1 points</translation>
     </message>
 </context>
 <context>
@@ -344,6 +345,14 @@ the list will now be cleared!</translation>
     <message>
         <source>De nieuwe reeks trekt nog niets: geef eerst haar publieke invoer (P) en start dan opnieuw.</source>
         <translation>The new series draws nothing yet: first give its public input (P), then start again.</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Score: %1</translation>
+    </message>
+    <message>
+        <source>Teller: %1</source>
+        <translation>Counter: %1</translation>
     </message>
 </context>
 <context>
@@ -831,10 +840,6 @@ the list will now be cleared!</translation>
         <translation>--schaal &lt;factor&gt;</translation>
     </message>
     <message>
-        <source>Tekent het venster op elk scherm &lt;factor&gt; keer zo groot (%1 tot %2), voor een scherm dat zijn maat verkeerd doorgeeft. Zonder deze optie kiest het programma de factor zelf: 1 op schermen tot %3 pixels hoog, daarboven de hoogte gedeeld door %4 (2 op een 4K-scherm); vergroot het bureaublad al, dan blijft het daarbij.</source>
-        <translation>Draws the window &lt;factor&gt; times as large on every screen (%1 to %2), for a screen that reports its size wrongly. Without this option the program chooses the factor itself: 1 on screens up to %3 pixels high, above that the height divided by %4 (2 on a 4K screen); when the desktop already scales, it keeps to that.</translation>
-    </message>
-    <message>
         <source>quintaro: --schaal vraagt een getal van %1 tot %2, niet &quot;%3&quot;</source>
         <translation>quintaro: --schaal needs a number from %1 to %2, not &quot;%3&quot;</translation>
     </message>
@@ -857,6 +862,18 @@ the list will now be cleared!</translation>
     <message>
         <source>quintaro: --scherm vraagt een schermnummer vanaf 1</source>
         <translation>quintaro: --scherm needs a screen number from 1</translation>
+    </message>
+    <message>
+        <source>quintaro: onbekende optie %1</source>
+        <translation>quintaro: unknown option %1</translation>
+    </message>
+    <message>
+        <source>quintaro: %1 vraagt een waarde</source>
+        <translation>quintaro: %1 needs a value</translation>
+    </message>
+    <message>
+        <source>Tekent het venster op elk scherm &lt;factor&gt; keer zo groot (%1 tot %2), voor een scherm dat zijn maat verkeerd doorgeeft. Zonder deze optie kiest het programma de factor zelf: 1 op schermen tot %3 pixels hoog, daarboven de hoogte gedeeld door %4 (2 op een 4K-scherm), maar nooit zo veel dat er minder dan %5 pixels in de breedte overblijven (een staand scherm). Vergroot het bureaublad al, dan blijft het daarbij.</source>
+        <translation>Draws the window &lt;factor&gt; times as large on every screen (%1 to %2), for a screen that reports its size wrongly. Without this option the program chooses the factor itself: 1 on screens up to %3 pixels high, above that the height divided by %4 (2 on a 4K screen), but never so much that fewer than %5 pixels remain across (a screen on its side). When the desktop already scales, it keeps to that.</translation>
     </message>
     <message>
         <source>Gaat verder waar de laatste reeks uit het trekkingsjournaal stopte: dezelfde lijst, teller, reeks getallen en soort rollers; geen nummer komt over de herstart heen terug. Na een storing gaat die reeks door met dezelfde sleutel; na een gewoon afsluiten is haar sleutel onthuld en begint een nieuwe reeks met een nieuwe sleutel, die de lijst overneemt. Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en begint ook een nieuwe reeks met dezelfde lijst; zo ook als het journaal de reeks niet meer kon vastleggen (schijf vol).</source>

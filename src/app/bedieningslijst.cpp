@@ -19,7 +19,8 @@ QVariant Bedieningslijst::data(const QModelIndex& index, int role) const {
                                           : QStringLiteral("--:--:--")) +
                         QStringLiteral("   ") + QString::number(r.nummer);
         if (r.metPunten)
-            tekst += QStringLiteral("   ") + tr("%n punt(en)", nullptr, r.punten);
+            tekst += QStringLiteral("   ") +
+                     (r.punten == 1 ? tr("%1 punt") : tr("%1 punten")).arg(r.punten);
         if (r.vervallen)
             tekst += QStringLiteral("   ") + tr("vervallen");
         return tekst;

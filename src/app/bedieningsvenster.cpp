@@ -5,6 +5,7 @@
 #include "app/voorvertoning.h"
 #include "app/zaal.h"
 #include "common/algemeen.h"
+#include "common/toetsenoverzicht.h"
 #include "draw/startbediening.h"
 #include "draw/trekking.h"
 
@@ -98,6 +99,11 @@ void Bedieningsvenster::maakOnderdelen() {
     m_stem = maak<QCheckBox>(this, "StemSchakelaar");
     m_bord = maak<QCheckBox>(this, "BordSchakelaar");
     m_instellingenKnop = maak<QPushButton>(this, "InstellingenKnop");
+    // The keys overview of this window, for the operator; the audience never sees it.
+    m_overzicht = new ToetsenOverzicht(this);
+    m_overzicht->setObjectName(QStringLiteral("ToetsenOverzicht"));
+    // Escape leaves the reason as the key goes down, before the field can take it.
+    m_reden->installEventFilter(this);
 
     auto* links = new QVBoxLayout;
     links->addWidget(m_voorvertoningKop);
@@ -256,13 +262,23 @@ void Bedieningsvenster::laatVervallen() {
     setFocus(Qt::OtherFocusReason);
 }
 
-void Bedieningsvenster::keyReleaseEvent(QKeyEvent* e) {
-    // What is typed into the reason is text; Escape leaves the field.
-    if (m_reden->hasFocus()) {
-        if (e->key() == Qt::Key_Escape)
-            setFocus(Qt::OtherFocusReason);
-        return;
+bool Bedieningsvenster::eventFilter(QObject* o, QEvent* e) {
+    if (o == m_reden && e->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
     }
+    return QWidget::eventFilter(o, e);
+}
+
+void Bedieningsvenster::keyReleaseEvent(QKeyEvent* e) {
+    // What is typed into the reason is text.
+    if (m_reden->hasFocus())
+        return;
+    // H and Escape show and hide this window's keys overview; Escape, when that is hidden,
+    // goes on to the audience's window like every other key.
+    if (m_overzicht->verwerkToets(*e))
+        return;
     // The same handlers as the keys released on the audience's result panel.
     QKeyEvent kopie(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(),
                     static_cast<quint16>(e->count()));

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class ToetsenOverzicht;
 class Voorvertoning;
 
 // The operator's own window, beside the audience's full-screen one (on the first screen when
@@ -19,8 +20,9 @@ class Voorvertoning;
 // number with a reason typed in.
 //
 // It starts draws through the same start controls as the arrows and the space bar; the keys
-// released in it (space, B, V, H, P, Escape) reach the same handlers as in the audience's
-// window, except while the reason is being typed. Closing it runs the audience's window's
+// released in it (space, B, V, P, Escape) reach the same handlers as in the audience's
+// window, except while the reason is being typed (Escape leaves the field); H shows the keys
+// overview here, to the operator, and Escape hides it. Closing it runs the audience's window's
 // closing sequence, which ends the program; it closes itself when that sequence is done.
 class Bedieningsvenster : public QWidget {
     Q_OBJECT
@@ -33,6 +35,7 @@ public:
 
 protected:
     void keyReleaseEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
@@ -70,4 +73,5 @@ private:
     QCheckBox* m_stem = nullptr;
     QCheckBox* m_bord = nullptr;
     QPushButton* m_instellingenKnop = nullptr;
+    ToetsenOverzicht* m_overzicht = nullptr;
 };

@@ -139,8 +139,9 @@ void Hoofdvenster::laadVolgorde() {
         m_trekking->beginReeks();
     m_zaal->neemInstellingen();
     laadAchtergrond(inst.AchtergrondBestand);
-    if (m_gelezen)
-        zetTeller(m_trekking->tellerTekst());
+    // Also without a settings file: the range is then the default one, as the operator's
+    // window shows it.
+    zetTeller(m_trekking->tellerTekst());
     m_titel->zetTekst(inst.TitelTekst);
     m_titel->zetKleur(titelKleur(inst));
 }
@@ -182,6 +183,9 @@ void Hoofdvenster::resizeEvent(QResizeEvent*) {
 
 void Hoofdvenster::zetTeller(const QString& tekst) {
     m_label1->setText(tekst);
+    // A screen reader reads what the bare "1/9999" is.
+    m_label1->setAccessibleName(m_trekking->rolSoort() != 0 ? tr("Score: %1").arg(tekst)
+                                                            : tr("Teller: %1").arg(tekst));
     m_label1->adjustSize();
 }
 

@@ -1,5 +1,6 @@
 #include "app/indeling.h"
 
+#include "common/schaal.h"
 #include "draw/panel.h"
 
 #include <algorithm>
@@ -11,18 +12,25 @@ Indeling berekenIndeling(const QSize& schermPixels) {
     ind.schermBreedte = schermPixels.width() * kTwipsPerPixel;
     ind.schermHoogte = schermPixels.height() * kTwipsPerPixel;
     const double midden = ind.schermBreedte / 2.0;
+    const int omlaag = middenOmlaag(schermPixels) * kTwipsPerPixel;
     const std::array<int, 4> verschuiving{-5100, -2400, 300, 3000};
     for (std::size_t n = 0; n < 4; ++n) {
         const int links = static_cast<int>(std::lround(midden + verschuiving[n]));
-        ind.rol[n] = QRect(links, 3300, 2250, 3105);
-        ind.binnenKader[n] = QRect(links - 60, 3240, 2355, 3240);
-        ind.buitenKader[n] = QRect(links - 90, 3210, 2430, 3285);
+        ind.rol[n] = QRect(links, 3300 + omlaag, 2250, 3105);
+        ind.binnenKader[n] = QRect(links - 60, 3240 + omlaag, 2355, 3240);
+        ind.buitenKader[n] = QRect(links - 90, 3210 + omlaag, 2430, 3285);
     }
-    ind.nummerPic = QRect(static_cast<int>(std::lround(midden - 4020)), 6900, 8040, 2700);
-    ind.pijlLinks = QPoint(static_cast<int>(std::lround(midden - 5400)), 7800);
-    ind.pijlRechts = QPoint(static_cast<int>(std::lround(midden + 4290)), 7800);
+    ind.nummerPic = QRect(static_cast<int>(std::lround(midden - 4020)), 6900 + omlaag, 8040, 2700);
+    ind.pijlLinks = QPoint(static_cast<int>(std::lround(midden - 5400)), 7800 + omlaag);
+    ind.pijlRechts = QPoint(static_cast<int>(std::lround(midden + 4290)), 7800 + omlaag);
     ind.knopPic = QRect(0, ind.schermHoogte - 1200, ind.schermBreedte, 1200);
     return ind;
+}
+
+int middenOmlaag(const QSize& schermPixels) {
+    if (schermPixels.height() <= schermPixels.width())
+        return 0;
+    return std::max(0, (schermPixels.height() - kOntwerpHoogte) / 2);
 }
 
 double logoLinks(int schermBreedteTwips, double labelBreedteTwips, bool gekleurd) {
@@ -49,7 +57,16 @@ QRect bordVlak(const QSize& schermPixels) {
     const int pijlOnder = naarPixels(ind.pijlLinks.y()) + kPijlGrootte.height();
     const int boven = std::max(nummer.y() + nummer.height(), pijlOnder);
     const int onder = naarPixels(ind.knopPic.y());
-    const int marge = std::max(6, schermPixels.height() / 120);
-    return QRect(QPoint(marge, boven + marge),
-                 QPoint(schermPixels.width() - 1 - marge, onder - 1 - marge));
+    const int vrij = onder - boven;
+    // The margin grows with the screen, and gives way to the board where the band is low.
+    const int marge = std::clamp((vrij - kBordLaagste) / 2, kBordKleinsteMarge,
+                                 std::max(6, schermPixels.height() / 120));
+    const int links = marge;
+    const int rechts = schermPixels.width() - 1 - marge;
+    if (vrij - 2 * marge >= kBordLaagste)
+        return QRect(QPoint(links, boven + marge), QPoint(rechts, onder - 1 - marge));
+    // A window lower than the layout (a factor forced on a small screen): the board keeps
+    // its lowest height, just above the bottom panel, over what lies there.
+    return QRect(QPoint(links, onder - kBordKleinsteMarge - kBordLaagste),
+                 QPoint(rechts, onder - 1 - kBordKleinsteMarge));
 }

@@ -22,6 +22,11 @@ struct Indeling {
     int logo2Top = 870;
 };
 
+// On a screen on its side (higher than wide) the rollers, the result panel and the arrows
+// come down by half of the height above the layout's, into the middle of the window; the
+// title and the bottom panel stay. Returns how far, in pixels; 0 on a landscape screen.
+int middenOmlaag(const QSize& schermPixels);
+
 Indeling berekenIndeling(const QSize& schermPixels);
 
 // Left edge (twips) of a title label of the given width (twips); the coloured one stands
@@ -42,6 +47,12 @@ PaneelIndeling berekenPaneel(int binnenBreedte);
 
 inline constexpr int kPaneelHoogte = 80;
 
+// The board's lowest height in pixels: the last ten in a row with digits of about 21 pixels.
+inline constexpr int kBordLaagste = 44;
+inline constexpr int kBordKleinsteMarge = 2;
+
 // The board's place, in pixels: the free band below the result panel and the arrows beside
-// it, above the bottom panel, with a margin that grows with the screen.
+// it, above the bottom panel, with a margin that grows with the screen and shrinks (to
+// kBordKleinsteMarge) where the band is low. It is never lower than kBordLaagste: in a window
+// lower than the layout it lies over the lowest part of the window above the bottom panel.
 QRect bordVlak(const QSize& schermPixels);

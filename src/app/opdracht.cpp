@@ -66,7 +66,27 @@ public:
     static QString hulp(const Paden& paden, const QString& gebruikersMap);
     static Opdracht lees(const QStringList& argumenten, const QString& programmaMap,
                          const QString& gebruikersMap);
+
+private:
+    static QString fout(const QCommandLineParser& parser, const QStringList& argumenten);
 };
+
+// What is wrong with a command line the parser refused, in the program's language (the
+// parser's own text is English unless Qt's translations are installed).
+QString Opdrachtregel::fout(const QCommandLineParser& parser, const QStringList& argumenten) {
+    const QStringList onbekend = parser.unknownOptionNames();
+    if (!onbekend.isEmpty()) {
+        QStringList namen;
+        for (const QString& naam : onbekend)
+            namen << (naam.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + naam;
+        return tr("quintaro: onbekende optie %1").arg(namen.join(QStringLiteral(", "))) + u'\n';
+    }
+    // An option that asks for a value as the last word of the line.
+    const QString laatste = argumenten.size() > 1 ? argumenten.last() : QString();
+    if (laatste.startsWith(u'-'))
+        return tr("quintaro: %1 vraagt een waarde").arg(laatste) + u'\n';
+    return QStringLiteral("quintaro: ") + parser.errorText() + u'\n';
+}
 
 QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     QString tekst;
@@ -140,11 +160,13 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                    tr("Tekent het venster op elk scherm <factor> keer zo groot (%1 tot %2), voor "
                       "een scherm dat zijn maat verkeerd doorgeeft. Zonder deze optie kiest het "
                       "programma de factor zelf: 1 op schermen tot %3 pixels hoog, daarboven de "
-                      "hoogte gedeeld door %4 (2 op een 4K-scherm); vergroot het bureaublad al, "
-                      "dan blijft het daarbij.")
+                      "hoogte gedeeld door %4 (2 op een 4K-scherm), maar nooit zo veel dat er "
+                      "minder dan %5 pixels in de breedte overblijven (een staand scherm). "
+                      "Vergroot het bureaublad al, dan blijft het daarbij.")
                        .arg(getal(kKleinsteSchaal), getal(kGrootsteSchaal))
                        .arg(kSchaalGrens)
-                       .arg(kOntwerpHoogte));
+                       .arg(kOntwerpHoogte)
+                       .arg(kKleinsteBreedte));
     tekst += u'\n' + tr("Toetsen:") + u'\n';
     for (const ToetsenOverzicht::Regel& regel : ToetsenOverzicht::regels())
         tekst += optie(regel.toets, regel.uitleg);
@@ -213,7 +235,10 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     };
 
     // The language first: every text from here on is in it.
-    const QString taal = parser.isSet(taalOptie) ? parser.value(taalOptie) : QStringLiteral("nl");
+    // A --lang without its value is a mistake of the line, told below in Dutch.
+    const bool taalOntbreekt = !gelezen && parser.value(taalOptie).isEmpty();
+    const QString taal =
+        parser.isSet(taalOptie) && !taalOntbreekt ? parser.value(taalOptie) : QStringLiteral("nl");
     if (!Taal::kies(taal)) {
         return stop(1, tr("quintaro: onbekende taal \"%1\"; kies uit: %2")
                                .arg(taal, Taal::bekend().join(QStringLiteral(", "))) +
@@ -231,10 +256,8 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
         return stop(0, hulp(opdracht.paden, gebruikersMap));
     if (parser.isSet(versieOptie))
         return stop(0, QStringLiteral("Quintaro %1\n").arg(QStringLiteral(QUINTARO_VERSION)));
-    if (!gelezen) {
-        return stop(1, QStringLiteral("quintaro: ") + parser.errorText() + u'\n' +
-                           tr("Zie: quintaro --help") + u'\n');
-    }
+    if (!gelezen)
+        return stop(1, fout(parser, argumenten) + tr("Zie: quintaro --help") + u'\n');
     if (parser.isSet(dirOptie) && dir.isEmpty())
         return stop(1, tr("quintaro: --dir vraagt een map") + u'\n');
     if (parser.isSet(schaalOptie)) {

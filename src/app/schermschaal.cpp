@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QScreen>
 #include <QtGui/private/qhighdpiscaling_p.h>
-#include <cmath>
 
 namespace {
 
@@ -46,8 +45,8 @@ void SchermSchaal::pasToe(QScreen* scherm) {
     const double globaal = globaleFactor();
     // A factor given before is not the desktop's scaling.
     const double bureaublad = gegeven().contains(scherm->name()) ? platform * globaal : ratio;
-    const int hoogte = static_cast<int>(std::lround(scherm->size().height() * ratio));
-    const double schaal = kiesSchaal(hoogte, bureaublad, m_geforceerd);
+    const QSize pixels = opSchaal(scherm->size(), ratio);
+    const double schaal = kiesSchaal(pixels, bureaublad, m_geforceerd);
     if (qFuzzyCompare(schaal, ratio))
         return;
     const double eigen = schaal / (platform * globaal);

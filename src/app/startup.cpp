@@ -43,11 +43,28 @@ int schrijfUitvoer(const Opdracht& opdracht) {
     return opdracht.eindCode;
 }
 
-bool vraagtHulpOfVersie(int argc, char** argv) {
+// Whether the command line holds an option of the window system, which only the full
+// application understands (-platform, -display, -style and the like).
+bool vraagtVensterOptie(int argc, char** argv) {
+    static const QList<QByteArray> opties{"platform",        "platformpluginpath",
+                                          "platformtheme",   "plugin",
+                                          "qwindowgeometry", "geometry",
+                                          "qwindowicon",     "icon",
+                                          "qwindowtitle",    "title",
+                                          "reverse",         "session",
+                                          "display",         "name",
+                                          "style",           "stylesheet",
+                                          "widgetcount",     "nograb",
+                                          "dograb",          "sync",
+                                          "qmljsdebugger",   "testability"};
     for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "-h" || argument == "--help" || argument == "-?" || argument == "-v" ||
-            argument == "--version")
+        QByteArray argument(argv[i]);
+        if (!argument.startsWith('-'))
+            continue;
+        argument = argument.mid(argument.startsWith("--") ? 2 : 1);
+        argument =
+            argument.left(argument.indexOf('=') < 0 ? argument.size() : argument.indexOf('='));
+        if (opties.contains(argument))
             return true;
     }
     return false;
@@ -139,13 +156,14 @@ int quintaroStart(int argc, char** argv) {
     if (vraagt(argc, argv, "--controleer") || vraagt(argc, argv, "--rapport") ||
         vraagt(argc, argv, "--toezegging") || vraagt(argc, argv, "--keten"))
         return journaalOpdracht(argc, argv);
-    // Help and version are given without contacting the window system, so that they work
-    // without a display as well.
-    if (vraagtHulpOfVersie(argc, argv)) {
+    // The command line is read before the window system is reached, so that help, version
+    // and a mistake on it are answered without a display as well. A mistake next to an option
+    // of the window system waits for the full application, which takes those away first.
+    {
         QCoreApplication kern(argc, argv);
         zetNamen();
         const Opdracht opdracht = leesOpdracht();
-        if (opdracht.klaar)
+        if (opdracht.klaar && !(opdracht.fout && vraagtVensterOptie(argc, argv)))
             return schrijfUitvoer(opdracht);
     }
 

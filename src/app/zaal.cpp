@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QWidget>
+#include <algorithm>
 
 Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellingenhouder& inst,
            Algemeen& algemeen)
@@ -44,6 +45,8 @@ Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellinge
     m_toezegging = new QLabel(venster);
     m_toezegging->setObjectName(QStringLiteral("Toezegging"));
     m_toezegging->setFont(arial(15, true));
+    // The audience's text is shown as typed, never read as markup.
+    m_toezegging->setTextFormat(Qt::PlainText);
     m_toezegging->setStyleSheet(QStringLiteral(
         "QLabel { color: rgb(250, 250, 250); background: rgba(0, 0, 0, 110); padding: 4px 8px; "
         "border-radius: 4px; }"));
@@ -153,9 +156,18 @@ void Zaal::vraagPubliekeInvoer() {
         return;
     }
     if (ok && !tekst.trimmed().isEmpty() && m_trekking.zetPubliekeInvoer(tekst.trimmed())) {
-        // Shown with the commitment, so the hall sees what went in.
-        m_toezegging->setText(m_toezegging->text() + u'\n' +
-                              tr("Publieke invoer: %1").arg(tekst.trimmed()));
+        // Shown with the commitment, so the hall sees what went in; a long text is cut short
+        // with an ellipsis at the width of the commitment's line or a quarter of the window,
+        // whichever is wider, and read whole by assistive technology.
+        const QString regel = tr("Publieke invoer: %1").arg(tekst.trimmed());
+        const QFontMetrics fm(m_toezegging->font());
+        int breedte = m_bord->parentWidget()->width() / 4;
+        for (const QString& r : m_toezegging->text().split(u'\n'))
+            breedte = std::max(breedte, fm.horizontalAdvance(r));
+        const QString kort =
+            fm.elidedText(QString(regel).replace(u'\n', u' '), Qt::ElideRight, breedte);
+        m_toezegging->setAccessibleName(m_toezegging->text() + u'\n' + regel);
+        m_toezegging->setText(m_toezegging->text() + u'\n' + kort);
         m_toezegging->adjustSize();
         toonKetenKop(m_trekking.ketenKop());
     }

@@ -27,14 +27,16 @@ QString variant(const QString& bron, int n) {
 
 } // namespace
 
-double kiesSchaal(int hoogtePixels, double bureaublad, std::optional<double> geforceerd) {
+double kiesSchaal(const QSize& pixels, double bureaublad, std::optional<double> geforceerd) {
     if (geforceerd)
         return *geforceerd;
     if (bureaublad > 1.0 + kMarge)
         return bureaublad;
-    if (hoogtePixels <= kSchaalGrens)
+    const double breedte = pixels.width();
+    const double hoogte = pixels.height();
+    if (hoogte <= kSchaalGrens)
         return 1.0;
-    return static_cast<double>(hoogtePixels) / kOntwerpHoogte;
+    return std::max(1.0, std::min(hoogte / kOntwerpHoogte, breedte / kKleinsteBreedte));
 }
 
 std::optional<double> leesSchaal(const QString& tekst) {

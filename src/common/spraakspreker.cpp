@@ -1,5 +1,7 @@
 #include "common/spraakspreker.h"
 
+#include "common/stemkeuze.h"
+
 #include <QDeadlineTimer>
 #include <QTextToSpeech>
 #include <QThread>
@@ -61,23 +63,27 @@ Q_SIGNALS:
     void spreekt(bool bezig);
 
 private:
-    // Sets the engine to a voice of `taal`'s language, the same country first; returns the
-    // voice's name, or empty when the engine has none.
+    // Sets the engine to a voice of `taal`'s language, the system's country first (see
+    // StemKeuze); returns the voice's name, or empty when the engine has none.
     QString kiesStem(const QLocale& taal) {
         if (!m_tts)
             return {};
-        if (m_tts->locale().language() != taal.language()) {
-            std::optional<QLocale> gekozen;
-            for (const QLocale& l : m_tts->availableLocales()) {
-                if (l.language() == taal.language() &&
-                    (!gekozen || l.territory() == taal.territory()))
-                    gekozen = l;
-            }
+        if (!m_gekozen || m_gekozen->language() != taal.language()) {
+            const std::optional<QLocale> gekozen =
+                StemKeuze::taal(m_tts->availableLocales(), taal, QLocale::system());
             if (!gekozen)
                 return {};
             m_tts->setLocale(*gekozen);
             if (m_tts->locale().language() != taal.language())
                 return {};
+            const QList<QVoice> stemmen = m_tts->availableVoices();
+            QStringList namen;
+            for (const QVoice& v : stemmen)
+                namen << v.name();
+            const qsizetype keuze = StemKeuze::stem(namen, *gekozen);
+            if (keuze >= 0)
+                m_tts->setVoice(stemmen[keuze]);
+            m_gekozen = gekozen;
         }
         const QString naam = m_tts->voice().name();
         return naam.isEmpty() ? m_tts->locale().name() : naam;
@@ -86,6 +92,7 @@ private:
     QString m_engineNaam;
     bool m_gezocht = false;
     std::unique_ptr<QTextToSpeech> m_tts;
+    std::optional<QLocale> m_gekozen;
 };
 
 SpraakSpreker::SpraakSpreker(const QString& engine, QObject* parent)

@@ -109,27 +109,42 @@ bool ToetsenOverzicht::event(QEvent* e) {
     return QWidget::event(e);
 }
 
-// A sixth of the parent's height for the rows at most, centred.
+// The width of the rows at a row height of `regelHoogte`, margins included.
+int ToetsenOverzicht::breedteBij(int regelHoogte) const {
+    const QFontMetrics ft(letter(regelHoogte * 6 / 10, true));
+    const QFontMetrics fu(letter(regelHoogte * 6 / 10, false));
+    int toetsBreedte = 0;
+    int uitlegBreedte = ft.horizontalAdvance(tr("Toetsen"));
+    for (const Regel& regel : regels()) {
+        toetsBreedte = std::max(toetsBreedte, ft.horizontalAdvance(regel.toets));
+        uitlegBreedte = std::max(uitlegBreedte, fu.horizontalAdvance(regel.uitleg));
+    }
+    return 3 * regelHoogte + toetsBreedte + uitlegBreedte;
+}
+
+// A 24th of the parent's height for a row, less where the rows would not fit its width (a
+// screen on its side, a narrow window): then as large as fits nineteen twentieths of it.
+int ToetsenOverzicht::regelHoogte() const {
+    const QWidget* ouder = parentWidget();
+    if (!ouder)
+        return 24;
+    int hoogte = std::max(16, ouder->height() / 24);
+    const int ruimte = ouder->width() * 19 / 20;
+    while (hoogte > 8 && breedteBij(hoogte) > ruimte)
+        hoogte = std::max(8, hoogte * 9 / 10);
+    return hoogte;
+}
+
+// Centred on the parent.
 void ToetsenOverzicht::plaats() {
     QWidget* ouder = parentWidget();
     if (!ouder)
         return;
-    const QList<Regel> r = regels();
-    const int regelHoogte = std::max(16, ouder->height() / 24);
-    const QFont toetsFont = letter(regelHoogte * 6 / 10, true);
-    const QFont uitlegFont = letter(regelHoogte * 6 / 10, false);
-    const QFontMetrics ft(toetsFont);
-    const QFontMetrics fu(uitlegFont);
-    int toetsBreedte = 0;
-    int uitlegBreedte = ft.horizontalAdvance(tr("Toetsen"));
-    for (const Regel& regel : r) {
-        toetsBreedte = std::max(toetsBreedte, ft.horizontalAdvance(regel.toets));
-        uitlegBreedte = std::max(uitlegBreedte, fu.horizontalAdvance(regel.uitleg));
-    }
-    const int marge = regelHoogte;
+    const int regel = regelHoogte();
+    const int marge = regel;
     const QSize maat(
-        std::min(ouder->width(), 2 * marge + toetsBreedte + marge + uitlegBreedte),
-        std::min(ouder->height(), 2 * marge + regelHoogte * static_cast<int>(r.size() + 1)));
+        std::min(ouder->width(), breedteBij(regel)),
+        std::min(ouder->height(), 2 * marge + regel * static_cast<int>(regels().size() + 1)));
     setGeometry(QRect(
         QPoint((ouder->width() - maat.width()) / 2, (ouder->height() - maat.height()) / 2), maat));
 }
@@ -137,7 +152,7 @@ void ToetsenOverzicht::plaats() {
 void ToetsenOverzicht::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const int regelHoogte = parentWidget() ? std::max(16, parentWidget()->height() / 24) : 24;
+    const int regelHoogte = this->regelHoogte();
     const int marge = regelHoogte;
     p.setPen(QPen(QColor(200, 200, 220), 2));
     p.setBrush(QColor(15, 15, 35, 200));

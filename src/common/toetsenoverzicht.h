@@ -39,6 +39,8 @@ protected:
 
 private:
     void plaats();
+    int regelHoogte() const;
+    int breedteBij(int regelHoogte) const;
 
     QList<QObject*> m_bronnen;
 };

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -102,8 +103,15 @@ void Bord::volg(const GetrokkenLijst* lijst) {
     m_gewist = connect(lijst, &QAbstractItemModel::modelReset, this, &Bord::wis);
 }
 
+BordInhoud::Weergave Bord::weergave() const {
+    // On a screen that shrinks the layout the pixels of the screen count.
+    const double schaal = std::min(1.0, devicePixelRatioF());
+    const int r = randBreedte();
+    return m_inhoud.weergave(rect().adjusted(r, r, -r, -r).size(), kKleinsteCijfer / schaal);
+}
+
 QString Bord::beschrijving() const {
-    switch (m_inhoud.weergave()) {
+    switch (weergave()) {
     case BordInhoud::Weergave::Leeg:
         return tr("Leeg bij rollers met afbeeldingen.");
     case BordInhoud::Weergave::Raster: {
@@ -132,9 +140,26 @@ void Bord::gewijzigd() {
     update();
 }
 
+void Bord::resizeEvent(QResizeEvent*) {
+    // The view may change with the size.
+    gewijzigd();
+}
+
+int Bord::randBreedte() const {
+    return static_cast<int>(std::ceil(kRandDeel * height())) + 2;
+}
+
 QRect Bord::binnenVlak() const {
-    const int rand = static_cast<int>(std::ceil(kRandDeel * height())) + 2;
-    return rect().adjusted(rand, rand, -rand, -rand);
+    const int r = randBreedte();
+    QRect vlak = rect().adjusted(r, r, -r, -r);
+    // The last ten in a row take no more height than they can fill: a place at most twice
+    // as high as it is wide, on a band as high as a screen on its side leaves.
+    if (weergave() == BordInhoud::Weergave::LaatsteTien) {
+        const int hoogste = 2 * vlak.width() / (BordInhoud::kLaatste + 1);
+        if (vlak.height() > hoogste)
+            vlak.setHeight(hoogste);
+    }
+    return vlak;
 }
 
 QString Bord::breedsteRasterTekst() const {
@@ -145,8 +170,8 @@ QString Bord::breedsteRasterTekst() const {
 
 QRectF Bord::celVak(qint32 nummer) const {
     const QRect vlak = binnenVlak();
-    if (m_inhoud.weergave() != BordInhoud::Weergave::Raster || vlak.isEmpty() ||
-        nummer < m_inhoud.laag() || nummer > m_inhoud.hoog())
+    if (weergave() != BordInhoud::Weergave::Raster || vlak.isEmpty() || nummer < m_inhoud.laag() ||
+        nummer > m_inhoud.hoog())
         return {};
     const auto aantal = static_cast<int>(m_inhoud.bereikGrootte());
     const QSize maat = BordInhoud::rasterMaat(aantal, vlak.size(), breedsteRasterTekst().size());
@@ -161,7 +186,7 @@ QRectF Bord::celVak(qint32 nummer) const {
 
 QRectF Bord::plaatsVak(int plaats) const {
     const QRect vlak = binnenVlak();
-    if (m_inhoud.weergave() != BordInhoud::Weergave::LaatsteTien || vlak.isEmpty() || plaats < 0 ||
+    if (weergave() != BordInhoud::Weergave::LaatsteTien || vlak.isEmpty() || plaats < 0 ||
         plaats >= BordInhoud::kLaatste)
         return {};
     // Ten places in a row; the latest takes two, at the left.
@@ -174,18 +199,22 @@ QRectF Bord::plaatsVak(int plaats) const {
 }
 
 void Bord::paintEvent(QPaintEvent*) {
-    if (m_inhoud.weergave() == BordInhoud::Weergave::Leeg)
+    const BordInhoud::Weergave getoond = weergave();
+    if (getoond == BordInhoud::Weergave::Leeg)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const double rand = std::max(1.0, kRandDeel * height());
-    const QRectF buiten = QRectF(rect()).adjusted(rand / 2, rand / 2, -rand / 2, -rand / 2);
-    const double hoek = std::min(12.0, height() / 8.0);
-    p.setPen(QPen(kRand, rand));
+    const double lijn = std::max(1.0, kRandDeel * height());
+    // The frame goes round what is filled.
+    const int r = randBreedte();
+    const QRect gevuld = binnenVlak().adjusted(-r, -r, r, r);
+    const QRectF buiten = QRectF(gevuld).adjusted(lijn / 2, lijn / 2, -lijn / 2, -lijn / 2);
+    const double hoek = std::min(12.0, gevuld.height() / 8.0);
+    p.setPen(QPen(kRand, lijn));
     p.setBrush(kAchtergrond);
     p.drawRoundedRect(buiten, hoek, hoek);
-    if (m_inhoud.weergave() == BordInhoud::Weergave::Raster)
+    if (getoond == BordInhoud::Weergave::Raster)
         tekenRaster(p);
     else
         tekenLaatsteTien(p);
@@ -222,7 +251,7 @@ void Bord::tekenLaatsteTien(QPainter& p) const {
     const QRectF klein = plaatsVak(1);
     const QRectF groot = plaatsVak(0);
     const QFont kleinFont =
-        passendFont(breedst, QSizeF(klein.width() * 0.85, klein.height() * 0.55));
+        passendFont(breedst, QSizeF(klein.width() * 0.85, klein.height() * 0.65));
     const QFont grootFont =
         passendFont(breedst, QSizeF(groot.width() * 0.85, groot.height() * 0.75));
     const double hoek = std::min(klein.width(), klein.height()) / 8.0;

@@ -7,13 +7,17 @@
 
 class GetrokkenLijst;
 // The board of the evening, in the free band below the result panel: every number of a
-// small range in a grid, the drawn ones lit and the latest marked; for a larger range the
-// last ten numbers drawn, latest first, in large print; with picture rollers nothing. It
-// paints from its state at its own size, and tells assistive technology which numbers have
-// been drawn.
+// small range in a grid, the drawn ones lit and the latest marked; for a larger range, or
+// where the grid's digits would be lower than kKleinsteCijfer pixels, the last ten numbers
+// drawn, latest first, in large print; with picture rollers nothing. It paints from its
+// state at its own size, and tells assistive technology which numbers have been drawn.
 class Bord : public QWidget {
     Q_OBJECT
 public:
+    // The board is read from the back of the hall: no digit lower than this many pixels of
+    // the screen.
+    static constexpr double kKleinsteCijfer = 16;
+
     explicit Bord(QWidget* parent = nullptr);
 
     void zetBereik(qint32 laag, qint32 hoog);
@@ -28,6 +32,8 @@ public:
     void volg(const GetrokkenLijst* lijst);
 
     const BordInhoud& inhoud() const { return m_inhoud; }
+    // What the board shows at its size.
+    BordInhoud::Weergave weergave() const;
     // What assistive technology reads as the board's description.
     QString beschrijving() const;
     // Where the grid shows `nummer`, and where the last-ten view shows its `plaats` (0 for
@@ -37,9 +43,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     void gewijzigd();
+    int randBreedte() const;
     QRect binnenVlak() const;
     QString breedsteRasterTekst() const;
     double tussenruimte() const;

@@ -1,5 +1,7 @@
 #include "draw/bordinhoud.h"
 
+#include <QString>
+
 #include <algorithm>
 
 void BordInhoud::zetBereik(qint32 laag, qint32 hoog) {
@@ -33,6 +35,17 @@ BordInhoud::Weergave BordInhoud::weergave() const {
     return n > 0 && n <= kMaxRaster ? Weergave::Raster : Weergave::LaatsteTien;
 }
 
+BordInhoud::Weergave BordInhoud::weergave(const QSize& vlak, double kleinsteCijfer) const {
+    const Weergave zonderMaat = weergave();
+    // A board not laid out yet shows what its range asks for.
+    if (zonderMaat != Weergave::Raster || vlak.isEmpty())
+        return zonderMaat;
+    const int tekens =
+        static_cast<int>(std::max(QString::number(m_laag).size(), QString::number(m_hoog).size()));
+    const double cijfer = rasterCijfer(static_cast<int>(bereikGrootte()), vlak, tekens);
+    return cijfer >= kleinsteCijfer ? Weergave::Raster : Weergave::LaatsteTien;
+}
+
 std::optional<qint32> BordInhoud::laatste() const {
     if (m_getrokken.isEmpty())
         return std::nullopt;
@@ -56,24 +69,43 @@ QList<qint32> BordInhoud::getrokkenOplopend() const {
     return uit;
 }
 
+namespace {
+
+// The digits' height in a cell of `breedte` x `hoogte` holding `tekens` characters: a digit of
+// a bold sans-serif font is about 0.78 of its height wide; the print takes at most 80 % of a
+// cell's width and 60 % of its height, and the cell loses a fourteenth of its smaller side to
+// the space around it on every side.
+double cijferHoogte(double breedte, double hoogte, int tekens) {
+    const double tussen = std::max(1.0, std::min(breedte, hoogte) / 14.0);
+    return std::min((breedte - 2 * tussen) * 0.8 / (0.78 * std::max(1, tekens)),
+                    (hoogte - 2 * tussen) * 0.6);
+}
+
+} // namespace
+
 QSize BordInhoud::rasterMaat(int aantal, const QSize& vlak, int tekens) {
     if (aantal <= 0 || vlak.isEmpty())
         return QSize(0, 0);
-    // A digit of a bold sans-serif font is about 0.6 of the font's pixel size wide; the print
-    // takes at most 80 % of a cell's width and 65 % of its height.
-    const double breedteDeel = 0.8 / (0.6 * std::max(1, tekens));
     QSize beste(aantal, 1);
     double besteLetter = -1;
     for (int rijen = 1; rijen <= aantal; ++rijen) {
         const int kolommen = (aantal + rijen - 1) / rijen;
         if (rijen > 1 && (kolommen * (rijen - 1)) >= aantal)
             continue; // the same columns with an empty last row
-        const double cel = std::min(vlak.width() / static_cast<double>(kolommen) * breedteDeel,
-                                    vlak.height() / static_cast<double>(rijen) * 0.65);
+        const double cel = cijferHoogte(vlak.width() / static_cast<double>(kolommen),
+                                        vlak.height() / static_cast<double>(rijen), tekens);
         if (cel > besteLetter) {
             besteLetter = cel;
             beste = QSize(kolommen, rijen);
         }
     }
     return beste;
+}
+
+double BordInhoud::rasterCijfer(int aantal, const QSize& vlak, int tekens) {
+    const QSize maat = rasterMaat(aantal, vlak, tekens);
+    if (maat.isEmpty())
+        return 0;
+    return cijferHoogte(vlak.width() / static_cast<double>(maat.width()),
+                        vlak.height() / static_cast<double>(maat.height()), tekens);
 }

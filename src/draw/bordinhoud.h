@@ -8,8 +8,9 @@
 
 // What the board of the evening shows: the range, the roller kind and the numbers drawn so
 // far. With digit rollers and a range of at most a hundred numbers it is a grid of the whole
-// range, the drawn ones lit and the latest marked; with a larger range the last ten numbers
-// drawn, latest first; with picture rollers nothing.
+// range, the drawn ones lit and the latest marked, where the board is large enough for its
+// digits to be read; with a larger range, or on a board too low for the grid, the last ten
+// numbers drawn, latest first; with picture rollers nothing.
 class BordInhoud {
 public:
     enum class Weergave { Leeg, Raster, LaatsteTien };
@@ -23,7 +24,11 @@ public:
     void voegToe(qint32 nummer);
     void wis();
 
+    // The view for a board of any size.
     Weergave weergave() const;
+    // The view on a board of `vlak`: the last ten instead of a grid whose digits would be
+    // lower than `kleinsteCijfer` pixels.
+    Weergave weergave(const QSize& vlak, double kleinsteCijfer) const;
     qint32 laag() const { return m_laag; }
     qint32 hoog() const { return m_hoog; }
     // The number of numbers in the range (0 for an inverted range).
@@ -40,6 +45,8 @@ public:
     // Columns and rows of a grid of `aantal` cells, each to hold a number of `tekens`
     // characters, chosen so that the print in a `vlak` of that size is as large as it can be.
     static QSize rasterMaat(int aantal, const QSize& vlak, int tekens);
+    // How high, in pixels, the digits of that grid are at most.
+    static double rasterCijfer(int aantal, const QSize& vlak, int tekens);
 
 private:
     qint32 m_laag = 1;

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QVBoxLayout;
 class Voorvertoning;
 
 // The operator's own window, beside the audience's full-screen one (on the first screen when
@@ -29,6 +30,8 @@ public:
 
     Bedieningslijst& lijst() { return *m_lijstModel; }
     Voorvertoning& voorvertoning() { return *m_voorvertoning; }
+    // Adds a part of another subsystem (the live view's switch) below the switches.
+    void voegOnderdeelToe(QWidget* onderdeel);
 
 protected:
     void keyReleaseEvent(QKeyEvent* e) override;
@@ -66,4 +69,5 @@ private:
     QCheckBox* m_stem = nullptr;
     QCheckBox* m_bord = nullptr;
     QPushButton* m_instellingenKnop = nullptr;
+    QVBoxLayout* m_rechts = nullptr;
 };

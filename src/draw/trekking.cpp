@@ -3,9 +3,9 @@
 #include "common/instellingenhouder.h"
 #include "common/paden.h"
 #include "common/pauze.h"
-#include "journaal/hervatting.h"
 #include "draw/panel.h"
 #include "draw/rollogica.h"
+#include "journaal/hervatting.h"
 #include "journaal/trekkingsboek.h"
 
 #include <algorithm>
@@ -180,6 +180,14 @@ QString Trekking::toezegging() const {
     return m_boek->toezeggingKort();
 }
 
+QString Trekking::toezeggingVolledig() const {
+    return m_boek->heeftReeks() ? m_boek->reeks().toezegging() : QString();
+}
+
+QString Trekking::publiekeInvoer() const {
+    return m_boek->heeftReeks() ? QString::fromUtf8(m_boek->reeks().publiekeInvoer()) : QString();
+}
+
 bool Trekking::wordtVastgelegd() const {
     return m_boek->wordtBijgehouden();
 }
@@ -190,7 +198,10 @@ bool Trekking::kanPubliekeInvoer() const {
 }
 
 bool Trekking::zetPubliekeInvoer(const QString& tekst) {
-    return kanPubliekeInvoer() && m_boek->zetPubliekeInvoer(tekst);
+    if (!kanPubliekeInvoer() || !m_boek->zetPubliekeInvoer(tekst))
+        return false;
+    Q_EMIT publiekeInvoerGezet(publiekeInvoer());
+    return true;
 }
 
 void Trekking::sluitJournaal() {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/getrokkenlijst.h"
-#include "journaal/journaalrecord.h"
 #include "draw/rol.h"
+#include "journaal/journaalrecord.h"
 
 #include <QImage>
 #include <QObject>
@@ -59,6 +59,10 @@ public:
     // The current series' commitment as shown ("3f2a 91c0 77de 0b18"), and whether the journal
     // records it.
     QString toezegging() const;
+    // The whole commitment (64 hex digits) and the public input of the current series; empty
+    // when there is none.
+    QString toezeggingVolledig() const;
+    QString publiekeInvoer() const;
     bool wordtVastgelegd() const;
     // The audience's text for this series; only before its first draw.
     bool kanPubliekeInvoer() const;
@@ -101,6 +105,8 @@ Q_SIGNALS:
     void laatsteVervallen(qint32 nummer, const QString& reden);
     // A series began: its commitment, and whether the journal records it.
     void reeksBegonnen(const QString& toezegging, bool vastgelegd);
+    // The audience's text went into the current series.
+    void publiekeInvoerGezet(const QString& tekst);
 
 private:
     void StopRollers();

@@ -24,6 +24,7 @@ void Livepoort::incomingConnection(qintptr descriptor) {
         delete socket;
         return;
     }
+    ruimOp();
     if (m_open.size() >= kMaxKlanten) {
         weiger(socket, "503 Service Unavailable");
         return;
@@ -32,18 +33,18 @@ void Livepoort::incomingConnection(qintptr descriptor) {
     // stops reading, and the request is refused below.
     socket->setReadBufferSize(kMaxRuweKop + 1024);
     Toestand& t = m_open[socket];
+    t = Toestand();
+    t.socket = socket;
     t.sinds.start();
     t.verzoek.start();
     // Connected before the HTTP server's own handler, so the counts see each piece first.
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] { gelezen(socket); });
-    connect(socket, &QObject::destroyed, this,
-            [this, socket] { m_open.remove(static_cast<QTcpSocket*>(socket)); });
     addPendingConnection(socket);
 }
 
 void Livepoort::gelezen(QTcpSocket* socket) {
     auto it = m_open.find(socket);
-    if (it == m_open.end() || it->webSocket || it->afgebroken)
+    if (it == m_open.end() || it->socket.isNull() || it->webSocket || it->afgebroken)
         return;
     Toestand& t = *it;
     if (t.ontvangen == 0)
@@ -64,7 +65,7 @@ void Livepoort::gelezen(QTcpSocket* socket) {
 
 void Livepoort::verzoekKlaar(QTcpSocket* socket) {
     auto it = m_open.find(socket);
-    if (it == m_open.end())
+    if (it == m_open.end() || it->socket.isNull())
         return;
     it->ontvangen = 0;
     it->regel = 0;
@@ -72,9 +73,19 @@ void Livepoort::verzoekKlaar(QTcpSocket* socket) {
     it->sinds.start();
 }
 
+int Livepoort::aantalVerbindingen() {
+    ruimOp();
+    return static_cast<int>(m_open.size());
+}
+
+void Livepoort::ruimOp() {
+    m_open.removeIf([](QHash<QTcpSocket*, Toestand>::iterator it) { return it->socket.isNull(); });
+}
+
 void Livepoort::merkWebSocket(const QHostAddress& adres, quint16 poort) {
+    ruimOp();
     for (auto it = m_open.begin(); it != m_open.end(); ++it) {
-        if (it.key()->peerPort() == poort && it.key()->peerAddress().isEqual(adres)) {
+        if (it->socket->peerPort() == poort && it->socket->peerAddress().isEqual(adres)) {
             it->webSocket = true;
             return;
         }
@@ -85,6 +96,8 @@ void Livepoort::weiger(QTcpSocket* socket, const QByteArray& status) {
     auto it = m_open.find(socket);
     if (it != m_open.end())
         it->afgebroken = true;
+    // What came is dropped unread, so the HTTP server does not answer it as well.
+    socket->skip(socket->bytesAvailable());
     socket->write(weigering(status));
     socket->disconnectFromHost();
     // A peer that does not take the answer is not waited for.
@@ -95,6 +108,7 @@ void Livepoort::weiger(QTcpSocket* socket, const QByteArray& status) {
 }
 
 void Livepoort::veeg() {
+    ruimOp();
     QList<QTcpSocket*> stil;
     for (auto it = m_open.cbegin(); it != m_open.cend(); ++it) {
         const Toestand& t = *it;
@@ -105,9 +119,10 @@ void Livepoort::veeg() {
             stil.append(it.key());
     }
     for (QTcpSocket* socket : stil) {
-        m_open[socket].afgebroken = true;
+        // The HTTP server lets go of a socket it could not read (and of our own connections to
+        // it); nobody else deletes it then.
+        m_open.remove(socket);
         socket->abort();
-        // The HTTP server lets go of a socket it could not read; nobody else deletes it then.
-        QTimer::singleShot(2000, socket, &QObject::deleteLater);
+        socket->deleteLater();
     }
 }

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTimer>
 
@@ -25,7 +26,7 @@ public:
 
     explicit Livepoort(QObject* parent = nullptr);
 
-    int aantalVerbindingen() const { return static_cast<int>(m_open.size()); }
+    int aantalVerbindingen();
     // A whole request was read from `socket`: its counts start again.
     void verzoekKlaar(QTcpSocket* socket);
     // The connection of this peer became a WebSocket.
@@ -36,6 +37,9 @@ protected:
 
 private:
     struct Toestand {
+        // Qt's HTTP server cuts every connection of a socket it hands on or gives up on, ours
+        // included; whether the socket still exists is known from this alone.
+        QPointer<QTcpSocket> socket;
         QElapsedTimer sinds; // since the last byte, or the start of the request
         QElapsedTimer verzoek;
         qint64 ontvangen = 0; // bytes of the request so far
@@ -47,6 +51,7 @@ private:
     void gelezen(QTcpSocket* socket);
     void weiger(QTcpSocket* socket, const QByteArray& status);
     void veeg();
+    void ruimOp(); // forgets the sockets that are gone
 
     QHash<QTcpSocket*, Toestand> m_open;
     QTimer m_veger;

@@ -28,6 +28,14 @@ void fout(QHttpServerResponder& responder, Status status, const QByteArray& teks
     antwoord(responder, tekst + '\n', "text/plain; charset=utf-8", status);
 }
 
+bool isWebSocket(const QHttpServerRequest& verzoek) {
+    for (const auto& [naam, waarde] : verzoek.headers()) {
+        if (naam.compare("upgrade", Qt::CaseInsensitive) == 0)
+            return waarde.trimmed().compare("websocket", Qt::CaseInsensitive) == 0;
+    }
+    return false;
+}
+
 } // namespace
 
 Liveserver::Liveserver(const QString& journaalPad, const QHash<QString, Bestand>& paginas,
@@ -93,7 +101,9 @@ bool Liveserver::handleRequest(const QHttpServerRequest& verzoek, QTcpSocket* so
         return true;
     }
     const QString pad = url.path();
-    if (pad == QLatin1String("/stand.json")) {
+    if (pad == QLatin1String("/live") && isWebSocket(verzoek)) {
+        // Qt's server answers the upgrade itself once this returns; nothing is written here.
+    } else if (pad == QLatin1String("/stand.json")) {
         antwoord(responder, m_stand, "application/json");
     } else if (pad == QLatin1String("/journaal.jsonl")) {
         antwoord(responder, journaal(), "application/jsonl; charset=utf-8");

@@ -17,9 +17,9 @@ class QWebSocket;
 // line). Every other method gets 405, an unknown path 404. Nothing it is sent reaches the
 // draw: it only reads. A WebSocket at /live receives the state after every change.
 //
-// It runs in a thread of its own (Liveweergave), so no client can slow the draw; zetStand()
-// hands it each new state. A client whose unsent data grows beyond kMaxBuffer is dropped, and
-// so is one that has not answered a ping for kPingMs * 3.
+// It is made and runs in a thread of its own (Liveweergave), so no client can slow the draw;
+// zetStand() hands it each new state. A client whose unsent data grows beyond kMaxBuffer is
+// dropped, and so is one that has not answered a ping for kPingMs * 3.
 class Liveserver : public QAbstractHttpServer {
     Q_OBJECT
 public:

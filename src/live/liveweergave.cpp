@@ -7,6 +7,7 @@
 #include <QAbstractSocket>
 
 #include <algorithm>
+#include <memory>
 #include <sys/resource.h>
 
 namespace {
@@ -53,19 +54,24 @@ bool Liveweergave::start() {
         socketFout = QAbstractSocket::SocketAddressNotAvailableError;
     } else {
         ruimteVoorKlanten();
-        m_server = new Liveserver(m_journaalPad, Livepagina::bestanden(m_taal), m_stand->json());
-        m_server->moveToThread(&m_draad);
+        // The server is made in its thread, and with it the parts Qt's HTTP server keeps
+        // inside (its WebSocket server), so that all of them live there.
+        const QByteArray stand = m_stand->json();
+        const auto paginas = Livepagina::bestanden(m_taal);
+        auto* thuis = new QObject;
+        thuis->moveToThread(&m_draad);
         m_draad.start();
         QMetaObject::invokeMethod(
-            m_server,
-            [this, &systeem, &socketFout] {
-                m_poort = m_server->luister(m_adres.adres, m_adres.poort, &systeem, &socketFout);
+            thuis,
+            [&] {
+                auto server = std::make_unique<Liveserver>(m_journaalPad, paginas, stand);
+                m_poort = server->luister(m_adres.adres, m_adres.poort, &systeem, &socketFout);
+                if (m_poort != 0)
+                    m_server = server.release();
+                thuis->deleteLater();
             },
             Qt::BlockingQueuedConnection);
-        if (m_poort == 0) {
-            QMetaObject::invokeMethod(
-                m_server, [this] { delete m_server; }, Qt::BlockingQueuedConnection);
-            m_server = nullptr;
+        if (!m_server) {
             m_draad.quit();
             m_draad.wait();
         }

@@ -49,9 +49,9 @@ void QrVak::plaats() {
         return;
     }
     // A whole number of pixels per module keeps the code sharp for a phone's camera; the
-    // code takes about a quarter of the window's height.
+    // code takes about a sixth of the window's height, above the rollers.
     const int modules = m_code.width();
-    const int perModule = std::max(3, venster->height() / 4 / modules);
+    const int perModule = std::max(2, venster->height() / 6 / modules);
     const int zijde = modules * perModule;
     resize(zijde + 2 * kRand, zijde + 2 * kRand + kTekstHoogte);
     move(venster->width() - width() - 8, 8);

@@ -62,8 +62,11 @@ public:
         m_proces.waitForFinished(5000);
     }
 
-    // A new tab at `breedte` x `hoogte` showing `url`; false when it does not load.
-    bool open(const QString& url, int breedte, int hoogte, bool doorzichtig = false) {
+    enum Soort { Telefoon, Bureaublad, Doorzichtig };
+    // A new tab at `breedte` x `hoogte` showing `url` as a phone shows it, or as a desktop
+    // browser does (transparent: the background left out, as a streaming program's browser
+    // source has it); false when it does not load.
+    bool open(const QString& url, int breedte, int hoogte, Soort soort) {
         const QJsonObject doel = stuur(QStringLiteral("Target.createTarget"),
                                        {{QStringLiteral("url"), QStringLiteral("about:blank")}});
         const QJsonObject sessie =
@@ -75,8 +78,8 @@ public:
               {{QStringLiteral("width"), breedte},
                {QStringLiteral("height"), hoogte},
                {QStringLiteral("deviceScaleFactor"), 1},
-               {QStringLiteral("mobile"), breedte < 600}});
-        if (doorzichtig)
+               {QStringLiteral("mobile"), soort == Telefoon}});
+        if (soort == Doorzichtig)
             stuur(QStringLiteral("Emulation.setDefaultBackgroundColorOverride"),
                   {{QStringLiteral("color"), QJsonObject{{QStringLiteral("r"), 0},
                                                          {QStringLiteral("g"), 0},

@@ -85,7 +85,7 @@ bool Liveserver::handleRequest(const QHttpServerRequest& verzoek, QTcpSocket* so
         m_poort->verzoekKlaar(socket);
     QHttpServerResponder responder = makeResponder(verzoek, socket);
     if (verzoek.method() != QHttpServerRequest::Method::Get) {
-        responder.write({{"Allow", "GET"}, {"Content-Length", "0"}}, Status::MethodNotAllowed);
+        responder.write({{"Allow", "GET"}}, Status::MethodNotAllowed);
         return true;
     }
     const QUrl url = verzoek.url();

@@ -2,7 +2,8 @@
 # Builds the benchmarks into build-bench/ (or $BENCH_BUILD_DIR) and prints one table of every
 # figure: the settings file, the drawn-list file and the draw journal with the series' draws
 # (Google Benchmark), and the running program's start-up, a real-time draw and a 100-draw session
-# (bench_window), and a real-time draw's cost of the operator's window (bench_bediening). The
+# (bench_window), a real-time draw's cost of the operator's window (bench_bediening) and a
+# real-time draw with 300 pages reading the live view (bench_live). The
 # window figures are taken on an X server (Xvfb, 1920x1080) when xvfb-run is installed, else on
 # Qt's offscreen platform; the table says which.
 #   scripts/bench.sh [--runs N]     N start-ups for the start-up median (default 7)
@@ -13,7 +14,7 @@ BUILD_DIR=${BENCH_BUILD_DIR:-build-bench}
 scripts/deps.sh
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_BUILD_BENCH=ON >/dev/null
 cmake --build "$BUILD_DIR" -j"$(nproc)" --target quintaro bench_settings bench_journaal \
-    bench_window bench_bediening \
+    bench_window bench_bediening bench_live \
     >/dev/null
 BIN="$BUILD_DIR/bin"
 
@@ -35,9 +36,12 @@ if command -v xvfb-run >/dev/null 2>&1; then
         "$BIN/bench_window" --zaal "$@" >>"$ruw" 2>/dev/null
     xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb \
         "$BIN/bench_bediening" 2>/dev/null | grep -v '^#' >>"$ruw"
+    xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb \
+        "$BIN/bench_live" 2>/dev/null >>"$ruw"
 else
     QT_QPA_PLATFORM=offscreen "$BIN/bench_window" --zaal "$@" >>"$ruw" 2>/dev/null
     QT_QPA_PLATFORM=offscreen "$BIN/bench_bediening" 2>/dev/null | grep -v '^#' >>"$ruw"
+    QT_QPA_PLATFORM=offscreen "$BIN/bench_live" 2>/dev/null >>"$ruw"
 fi
 
 echo "Quintaro $(git rev-parse --short HEAD 2>/dev/null || echo '?'), $(nproc) cores," \

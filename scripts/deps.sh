@@ -16,6 +16,8 @@ PACKAGES=(
     qt6-speech-dev qt6-declarative-dev
     qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     python3 python3-pyatspi at-spi2-core dbus-bin
+    qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+    zbar-tools chromium
 )
 if [ -n "${QUINTARO_EXTRA_PACKAGES:-}" ]; then
     read -r -a extra <<<"$QUINTARO_EXTRA_PACKAGES"

@@ -707,6 +707,131 @@ the list will now be cleared!</translation>
     </message>
 </context>
 <context>
+    <name>LiveSchakelaar</name>
+    <message>
+        <source>Uit: niemand kan de trekking op het web volgen.</source>
+        <translation>Off: nobody can follow the draw on the web.</translation>
+    </message>
+    <message>
+        <source>Te volgen op %1</source>
+        <translation>Follow it at %1</translation>
+    </message>
+    <message>
+        <source>Live-weergave op het web</source>
+        <translation>Live view on the web</translation>
+    </message>
+</context>
+<context>
+    <name>Livetekst</name>
+    <message>
+        <source>Quintaro live</source>
+        <translation>Quintaro live</translation>
+    </message>
+    <message>
+        <source>Laatst getrokken</source>
+        <translation>Latest number</translation>
+    </message>
+    <message>
+        <source>Nog geen nummer getrokken</source>
+        <translation>No number drawn yet</translation>
+    </message>
+    <message>
+        <source>Er wordt getrokken…</source>
+        <translation>Drawing…</translation>
+    </message>
+    <message>
+        <source>Bord</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>De laatste tien</source>
+        <translation>The last ten</translation>
+    </message>
+    <message>
+        <source>Getrokken nummers</source>
+        <translation>Drawn numbers</translation>
+    </message>
+    <message>
+        <source>Teller</source>
+        <translation>Counter</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Toezegging van deze reeks</source>
+        <translation>Commitment of this series</translation>
+    </message>
+    <message>
+        <source>Publieke invoer</source>
+        <translation>Public input</translation>
+    </message>
+    <message>
+        <source>(geen)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Deze reeks wordt niet vastgelegd.</source>
+        <translation>This series is not being recorded.</translation>
+    </message>
+    <message>
+        <source>Toezegging uit de QR-code</source>
+        <translation>Commitment from the QR code</translation>
+    </message>
+    <message>
+        <source>gelijk aan die van deze reeks</source>
+        <translation>the same as this series&apos;</translation>
+    </message>
+    <message>
+        <source>van een eerdere reeks</source>
+        <translation>of an earlier series</translation>
+    </message>
+    <message>
+        <source>vervallen</source>
+        <translation>void</translation>
+    </message>
+    <message>
+        <source>Live verbonden</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Verbinding verbroken; opnieuw verbinden…</source>
+        <translation>Connection lost; reconnecting…</translation>
+    </message>
+    <message>
+        <source>Controleer de avond zelf: download het journaal en laat een van de gepubliceerde controleprogramma&apos;s het nalopen.</source>
+        <translation>Check the evening yourself: download the journal and run one of the published checkers on it.</translation>
+    </message>
+    <message>
+        <source>Trekkingsjournaal downloaden</source>
+        <translation>Download the draw journal</translation>
+    </message>
+    <message>
+        <source>Stand als JSON</source>
+        <translation>State as JSON</translation>
+    </message>
+</context>
+<context>
+    <name>Liveweergave</name>
+    <message>
+        <source>poort %1 is al in gebruik door een ander programma</source>
+        <translation>port %1 is already in use by another program</translation>
+    </message>
+    <message>
+        <source>adres %1 is niet van deze computer</source>
+        <translation>address %1 is not this computer&apos;s</translation>
+    </message>
+    <message>
+        <source>geen toestemming voor poort %1 (poorten onder 1024 vragen beheerrechten)</source>
+        <translation>no permission for port %1 (ports below 1024 need administrator rights)</translation>
+    </message>
+    <message>
+        <source>Live-weergave op %1 niet gestart: %2. De trekking gaat gewoon door.</source>
+        <translation>Live view on %1 not started: %2. The draw goes on as ever.</translation>
+    </message>
+</context>
+<context>
     <name>NummerVak</name>
     <message>
         <source>Getrokken nummer</source>
@@ -864,6 +989,18 @@ the list will now be cleared!</translation>
         <translation>quintaro: --scherm needs a screen number from 1</translation>
     </message>
     <message>
+        <source>--web [adres:]poort</source>
+        <translation>--web [address:]port</translation>
+    </message>
+    <message>
+        <source>Zet de live-weergave aan: het programma toont zelf op http://adres:poort/ de trekking aan telefoons en laptops (met bord, lijst, toezegging en het journaal), op /overlay het nummer op een doorzichtige achtergrond voor een streamingprogramma, en het venster van het publiek een QR-code van de pagina (toets Q). Zonder adres alleen voor deze computer (127.0.0.1); 0.0.0.0 of het adres van het zaalnetwerk laat telefoons in de zaal meekijken. Ook aan en uit in het venster van de bediening (poort %1 als --web ontbreekt). Niets op de pagina kan de avond veranderen.</source>
+        <translation>Turns the live view on: the program itself shows the draw to phones and laptops at http://address:port/ (with the board, the list, the commitment and the journal), at /overlay the number on a transparent background for a streaming program, and the audience&apos;s window a QR code of the page (key Q). Without an address for this computer only (127.0.0.1); 0.0.0.0 or the hall network&apos;s address lets phones in the hall follow. Also on and off in the operator&apos;s window (port %1 when --web is not given). Nothing on the page can change the evening.</translation>
+    </message>
+    <message>
+        <source>quintaro: --web vraagt [adres:]poort, zoals 8080 of 0.0.0.0:8080, niet &quot;%1&quot;</source>
+        <translation>quintaro: --web needs [address:]port, such as 8080 or 0.0.0.0:8080, not &quot;%1&quot;</translation>
+    </message>
+    <message>
         <source>quintaro: onbekende optie %1</source>
         <translation>quintaro: unknown option %1</translation>
     </message>
@@ -941,6 +1078,13 @@ the list will now be cleared!</translation>
     <message>
         <source>%1: regel %2, reeks %3 na %4 trekkingen; daarna in die reeks nog %5 trekkingen en %6 vervallen</source>
         <translation>%1: line %2, series %3 after %4 draws; after it that series has %5 more draws and %6 voids</translation>
+    </message>
+</context>
+<context>
+    <name>QrVak</name>
+    <message>
+        <source>QR-code van de live-weergave: %1</source>
+        <translation>QR code of the live view: %1</translation>
     </message>
 </context>
 <context>
@@ -1066,6 +1210,14 @@ the list will now be cleared!</translation>
     <message>
         <source>Toetsen</source>
         <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>QR-code van de live-weergave aan / uit (met --web)</source>
+        <translation>QR code of the live view on / off (with --web)</translation>
     </message>
 </context>
 <context>

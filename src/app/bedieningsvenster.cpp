@@ -65,6 +65,10 @@ Bedieningsvenster::Bedieningsvenster(Hoofdvenster& publiek, QWidget* parent)
 
 Bedieningsvenster::~Bedieningsvenster() = default;
 
+void Bedieningsvenster::voegOnderdeelToe(QWidget* onderdeel) {
+    m_rechts->insertWidget(m_rechts->indexOf(m_instellingenKnop), onderdeel);
+}
+
 void Bedieningsvenster::maakOnderdelen() {
     m_lijstModel = new Bedieningslijst(this);
     m_voorvertoning = new Voorvertoning(&m_publiek, this);
@@ -117,6 +121,7 @@ void Bedieningsvenster::maakOnderdelen() {
     schakelaars->addWidget(m_stem);
     schakelaars->addWidget(m_bord);
     auto* rechts = new QVBoxLayout;
+    m_rechts = rechts;
     rechts->addWidget(m_startKnop);
     rechts->addWidget(m_lijstKop);
     rechts->addWidget(m_lijstVak, 1);

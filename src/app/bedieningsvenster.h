@@ -10,6 +10,7 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class ToetsenOverzicht;
+class QVBoxLayout;
 class Voorvertoning;
 
 // The operator's own window, beside the audience's full-screen one (on the first screen when
@@ -32,6 +33,8 @@ public:
 
     Bedieningslijst& lijst() { return *m_lijstModel; }
     Voorvertoning& voorvertoning() { return *m_voorvertoning; }
+    // Adds a part of another subsystem (the live view's switch) below the switches.
+    void voegOnderdeelToe(QWidget* onderdeel);
 
 protected:
     void keyReleaseEvent(QKeyEvent* e) override;
@@ -74,4 +77,5 @@ private:
     QCheckBox* m_bord = nullptr;
     QPushButton* m_instellingenKnop = nullptr;
     ToetsenOverzicht* m_overzicht = nullptr;
+    QVBoxLayout* m_rechts = nullptr;
 };

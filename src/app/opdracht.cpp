@@ -156,6 +156,17 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                    tr("Schrijft zonder venster een afdrukbaar verslag van het journaal als "
                       "PDF: per reeks het bereik, de toezegging, de publieke invoer, de sleutel, "
                       "elke trekking met haar tijd en de uitkomst van de controle."));
+    tekst += optie(tr("--web [adres:]poort"),
+                   tr("Zet de live-weergave aan: het programma toont zelf op "
+                      "http://adres:poort/ de trekking aan telefoons en laptops (met bord, "
+                      "lijst, toezegging en het journaal), op /overlay het nummer op een "
+                      "doorzichtige achtergrond voor een streamingprogramma, en het venster "
+                      "van het publiek een QR-code van de pagina (toets Q). Zonder adres "
+                      "alleen voor deze computer (127.0.0.1); 0.0.0.0 of het adres van het "
+                      "zaalnetwerk laat telefoons in de zaal meekijken. Ook aan en uit in het "
+                      "venster van de bediening (poort %1 als --web ontbreekt). Niets op de "
+                      "pagina kan de avond veranderen.")
+                       .arg(Liveadres::kStandaardPoort));
     tekst += optie(tr("--schaal <factor>"),
                    tr("Tekent het venster op elk scherm <factor> keer zo groot (%1 tot %2), voor "
                       "een scherm dat zijn maat verkeerd doorgeeft. Zonder deze optie kiest het "
@@ -219,9 +230,10 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     const QCommandLineOption toezeggingOptie(QStringLiteral("toezegging"), QString(),
                                              QStringLiteral("hex"));
     const QCommandLineOption ketenOptie(QStringLiteral("keten"), QString(), QStringLiteral("hex"));
+    const QCommandLineOption webOptie(QStringLiteral("web"), QString(), QStringLiteral("poort"));
     parser.addOptions({hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie, stemOptie,
                        bordOptie, hervatOptie, bedieningOptie, schermOptie, controleerOptie,
-                       rapportOptie, schaalOptie, toezeggingOptie, ketenOptie});
+                       rapportOptie, schaalOptie, toezeggingOptie, ketenOptie, webOptie});
     parser.addPositionalArgument(QStringLiteral("pdf"), QString());
     const bool gelezen = parser.parse(argumenten);
 
@@ -266,6 +278,15 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
             return stop(1, tr("quintaro: --schaal vraagt een getal van %1 tot %2, niet \"%3\"")
                                    .arg(getal(kKleinsteSchaal), getal(kGrootsteSchaal),
                                         parser.value(schaalOptie)) +
+                               u'\n');
+        }
+    }
+    if (parser.isSet(webOptie)) {
+        opdracht.web = Liveadres::lees(parser.value(webOptie));
+        if (!opdracht.web) {
+            return stop(1, tr("quintaro: --web vraagt [adres:]poort, zoals 8080 of "
+                              "0.0.0.0:8080, niet \"%1\"")
+                                   .arg(parser.value(webOptie)) +
                                u'\n');
         }
     }

@@ -2,6 +2,7 @@
 
 #include "common/paden.h"
 #include "journaal/controleuitslag.h"
+#include "live/liveadres.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,8 @@ struct Opdracht {
     QString rapportJournaal;
     QString rapportPdf;
     std::optional<double> schaal; // --schaal: the window's scale factor on every screen
+    // --web [ADDRESS:]PORT: the live view, on from the start at this address.
+    std::optional<Liveadres> web;
     // The program ends before its window opens: help, version or a mistake on the command
     // line. `uitvoer` is then printed, to standard error when `fout`, and `eindCode` returned.
     bool klaar = false;

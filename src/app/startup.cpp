@@ -6,12 +6,16 @@
 #include "app/schermkeuze.h"
 #include "app/schermschaal.h"
 #include "app/signaalwachter.h"
+#include "app/taal.h"
 #include "app/vensterplaatsing.h"
 #include "app/zaal.h"
 #include "common/mapslot.h"
 #include "draw/startbediening.h"
 #include "draw/trekking.h"
 #include "journaal/journaalopdracht.h"
+#include "live/liveschakelaar.h"
+#include "live/liveweergave.h"
+#include "live/qrvak.h"
 
 #include <QApplication>
 #include <QDir>
@@ -235,6 +239,22 @@ int quintaroStart(int argc, char** argv) {
     // Documentation pictures of picture mode.
     if (qEnvironmentVariableIntValue("QUINTARO_ROLSOORT") == 1)
         venster.instellingen().kiesRolSoort(1);
+
+    // The live view: off unless --web asks for it or the operator switches it on; the QR code
+    // of its page on the audience's window (Q).
+    Liveweergave live(venster.trekking(), venster.instellingen(), opdracht.paden.journaal(),
+                      Taal::huidige());
+    auto* qr = new QrVak(&venster, venster.toetsBron());
+    QObject::connect(&live, &Liveweergave::paginaAdresGewijzigd, qr, &QrVak::zetAdres);
+    QObject::connect(&live, &Liveweergave::foutGemeld, [](const QString& tekst) {
+        std::fputs(qPrintable(QStringLiteral("quintaro: ") + tekst + u'\n'), stderr);
+    });
+    if (bediening)
+        bediening->voegOnderdeelToe(new LiveSchakelaar(live));
+    if (opdracht.web) {
+        live.zetAdres(*opdracht.web);
+        qr->zetGewenst(live.start());
+    }
 
     Vensterplaatsing plaatsing(venster, bediening.get());
     plaatsing.toon(scherm, schermen.value(keuze.bediening));

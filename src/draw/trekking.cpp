@@ -220,6 +220,14 @@ QString Trekking::toezegging() const {
     return m_boek->toezeggingKort();
 }
 
+QString Trekking::toezeggingVolledig() const {
+    return m_boek->heeftReeks() ? m_boek->reeks().toezegging() : QString();
+}
+
+QString Trekking::publiekeInvoer() const {
+    return m_boek->heeftReeks() ? QString::fromUtf8(m_boek->reeks().publiekeInvoer()) : QString();
+}
+
 bool Trekking::wordtVastgelegd() const {
     return m_boek->wordtBijgehouden();
 }
@@ -237,6 +245,7 @@ bool Trekking::zetPubliekeInvoer(const QString& tekst) {
     if (!kanPubliekeInvoer() || !m_boek->zetPubliekeInvoer(tekst))
         return false;
     meldKeten();
+    Q_EMIT publiekeInvoerGezet(publiekeInvoer());
     return true;
 }
 

@@ -61,6 +61,10 @@ public:
     // The current series' commitment as shown ("3f2a 91c0 77de 0b18"), and whether the journal
     // records it.
     QString toezegging() const;
+    // The whole commitment (64 hex digits) and the public input of the current series; empty
+    // when there is none.
+    QString toezeggingVolledig() const;
+    QString publiekeInvoer() const;
     bool wordtVastgelegd() const;
     // What the operator should be told about the journal and the key file since the start
     // (Trekkingsboek::meldingen, and why a --hervat could not go on); empty when all is well.
@@ -126,6 +130,8 @@ Q_SIGNALS:
     // The journal got a line (a draw, a series, a void, a public input, a range): the new
     // head of its chain.
     void ketenGewijzigd(const QString& kop);
+    // The audience's text went into the current series.
+    void publiekeInvoerGezet(const QString& tekst);
 
 private:
     void StopRollers();

@@ -27,7 +27,7 @@ Trekking::Trekking(Instellingenhouder& instellingen, Pauze& pauze, const Paden& 
           })),
       m_lijstSchrijver(std::make_unique<Lijstschrijver>(paden.lijst())) {
     setObjectName(QStringLiteral("Trekking"));
-    for (std::size_t n = 0; n < 4; ++n) {
+    for (std::size_t n = 0; n < kMaxRollen; ++n) {
         m_timer[n].setParent(this);
         m_timer[n].setObjectName(QStringLiteral("Timer%1").arg(n + 1));
         m_timer[n].setInterval(10);
@@ -67,7 +67,7 @@ QString Trekking::vastleggingsReden() const {
 void Trekking::zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QImage& prijsTabel) {
     m_strook = {cijfers, fruit};
     m_prijsTabel = prijsTabel;
-    for (int n = 0; n < 4; ++n) {
+    for (int n = 0; n < kMaxRollen; ++n) {
         m_rol[static_cast<std::size_t>(n)].vervangStrook(m_strook[m_inst.rolSoort() ? 1 : 0]);
         toonRol(n);
     }
@@ -107,11 +107,20 @@ void Trekking::tekenNummerBeeld() {
     }
     ::MaakNummerSchoon(m_nummerBeeld);
     if (m_drukKleur.isValid())
+        drukResultaat();
+}
+
+void Trekking::drukResultaat() {
+    // Up to four characters at the place of their length, as always; a longer number centred
+    // and as large as fits.
+    if (m_nummerLengte <= 4)
         drukNummer(m_nummerBeeld, m_nummerTekst, m_tekstX, m_drukKleur);
+    else
+        drukBreedNummer(m_nummerBeeld, m_nummerTekst, m_drukKleur);
 }
 
 void Trekking::geefRollersStrook() {
-    for (int n = 0; n < 4; ++n) {
+    for (int n = 0; n < kMaxRollen; ++n) {
         m_rol[static_cast<std::size_t>(n)].zetStrook(m_strook[m_inst.rolSoort() ? 1 : 0]);
         toonRol(n);
     }
@@ -133,6 +142,7 @@ void Trekking::rolSoortGekozen(int soort) {
         m_totaalScore = 0;
     }
     geefRollersStrook();
+    pasRollenAan();
     maakLijstLeeg(Journaalrecord::Reden::RolSoort);
     m_aantalTrekkingen = 0;
     m_reeksOpenstaand = false;
@@ -143,6 +153,7 @@ void Trekking::rolSoortGekozen(int soort) {
 void Trekking::bereikGewijzigd(qint32 laagste, qint32 hoogste) {
     if (m_stil)
         return;
+    pasRollenAan();
     // A cleared list begins a new series with this range; a kept list keeps its series.
     if (m_reeksOpenstaand) {
         m_reeksOpenstaand = false;
@@ -153,6 +164,22 @@ void Trekking::bereikGewijzigd(qint32 laagste, qint32 hoogste) {
     // An applied range shows in the counter; an inverted one is refused and shows nothing.
     if (laagste <= hoogste)
         Q_EMIT tellerGewijzigd(tellerTekst());
+}
+
+void Trekking::pasRollenAan(int minimaal) {
+    const Instellingen& inst = m_inst.record();
+    const int gevraagd =
+        m_inst.rolSoort() != 0
+            ? 4
+            : std::max(::aantalRollen(inst.LaagsteNummer, inst.HoogsteNummer), minimaal);
+    const int aantal = std::clamp(gevraagd, 4, kMaxRollen);
+    if (aantal == m_aantalRollen)
+        return;
+    // The rollers stand on 0 in their new places until the next draw.
+    m_aantalRollen = aantal;
+    m_cijfer.assign(static_cast<std::size_t>(aantal), 0);
+    geefRollersStrook();
+    Q_EMIT aantalRollenGewijzigd(aantal);
 }
 
 void Trekking::maakLijstLeeg(Journaalrecord::Reden reden) {
@@ -170,11 +197,13 @@ void Trekking::nieuweReeks() {
 }
 
 void Trekking::beginReeks() {
+    pasRollenAan();
     nieuweReeks();
 }
 
 void Trekking::hervat(const Hervatting& h) {
     if (h.soort == Hervatting::Soort::Niets) {
+        pasRollenAan();
         nieuweReeks();
         return;
     }
@@ -187,6 +216,7 @@ void Trekking::hervat(const Hervatting& h) {
     if (h.rolSoort != 0)
         MaakFruitScherm();
     geefRollersStrook();
+    pasRollenAan();
     std::vector<qint32> lijst = h.lijst;
     if (h.soort == Hervatting::Soort::NieuweReeks && !lijst.empty()) {
         // The journal stopped before the list file did (a full disk): it carries those too.
@@ -283,7 +313,7 @@ void Trekking::rolTik(int n) {
 
 void Trekking::toonRollers() {
     bool getoond = false;
-    for (int n = 0; n < 4; ++n) {
+    for (int n = 0; n < m_aantalRollen; ++n) {
         const int rijen = m_rol[static_cast<std::size_t>(n)].neemVuil();
         if (rijen > 0) {
             getoond = true;
@@ -331,15 +361,17 @@ void Trekking::StartRollers() {
     Q_EMIT geluidGevraagd(m_paden.geluid("start.wav"));
     m_nummerTekst = QString::number(m_getrokkenNummer);
     m_nummerLengte = static_cast<int>(std::min<qsizetype>(m_nummerTekst.size(), 255));
+    // A number longer than the range's (a journal of another range) gets rollers for all of it.
+    pasRollenAan(m_inst.rolSoort() == 0 ? m_nummerLengte : 0);
     geefRollersStrook();
-    m_cijfer = splitsCijfers(m_nummerTekst, m_cijfer);
+    m_cijfer = splitsCijfers(m_nummerTekst, m_aantalRollen);
 
-    for (int n = 0; n < 4; ++n) {
+    for (int n = 0; n < m_aantalRollen; ++n) {
         m_timer[static_cast<std::size_t>(n)].start();
-        if (n < 3 && !m_pauze.Wacht(0.2))
+        if (n < m_aantalRollen - 1 && !m_pauze.Wacht(0.2))
             return;
     }
-    m_rolPositie = {0, 0, 0, 0};
+    m_rolPositie.fill(0);
     if (!m_pauze.Wacht(m_inst.record().PauzeSeconden))
         return;
     StopRollers();
@@ -355,7 +387,8 @@ void Trekking::StopRollers() {
             return;
     }
     journaalGestopt();
-    for (int n = 0; n < 4; ++n) {
+    // Every roller stops as the first four do, one after another: more rollers, a longer draw.
+    for (int n = 0; n < m_aantalRollen; ++n) {
         const auto i = static_cast<std::size_t>(n);
         m_stopPositie = stopPositie(m_cijfer[i], m_stopPositie);
         m_timer[i].stop();
@@ -368,7 +401,7 @@ void Trekking::StopRollers() {
         m_rol[i].tekenStrook(m_stopPositie, 202);
         toonRol(n);
         Q_EMIT rolGestopt(n);
-        if (n == 3)
+        if (n == m_aantalRollen - 1)
             break;
         if (!m_pauze.Wacht(0.2))
             return;
@@ -384,8 +417,8 @@ void Trekking::StopRollers() {
     } else {
         ::MaakNummerSchoon(m_nummerBeeld);
         m_tekstX = tekstX(m_nummerLengte, m_tekstX);
-        drukNummer(m_nummerBeeld, m_nummerTekst, m_tekstX, titelKleur(m_inst.record()));
         m_drukKleur = titelKleur(m_inst.record());
+        drukResultaat();
         Q_EMIT nummerBeeldGewijzigd();
     }
     m_lijst.voegToe(m_getrokkenNummer);

@@ -103,10 +103,15 @@ private Q_SLOTS:
             QCOMPARE(o.trekking().rolBeeld(n).copy(0, 0, 150, 202), cel(cijfer));
             QCOMPARE(getoondCijfer(o.kind(QStringLiteral("Pic%1").arg(n + 1))), cijfer);
         }
-        // The result panel holds the whole number, centred and made to fit.
+        // The result panel holds the whole number: a long one centred and made to fit, one of
+        // four characters or fewer (from 1..20000) where it always stood.
         QImage verwacht = nieuwNummerPaneel();
         MaakNummerSchoon(verwacht);
-        drukBreedNummer(verwacht, tekst, QColor(255, 255, 190));
+        if (tekst.size() > 4)
+            drukBreedNummer(verwacht, tekst, QColor(255, 255, 190));
+        else
+            drukNummer(verwacht, tekst, tekstX(static_cast<int>(tekst.size()), 0),
+                       QColor(255, 255, 190));
         QCOMPARE(o.trekking().nummerBeeld(), verwacht);
         QCOMPARE(o.kind("NummerPic")->accessibleName(), "Getrokken nummer: " + tekst);
     }

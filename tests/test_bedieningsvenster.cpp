@@ -389,9 +389,16 @@ private Q_SLOTS:
     }
 
     // The preview is the audience's picture, scaled: after a draw, whose rollers and result
-    // reached it in parts at most once per interval, it is what a whole painting gives.
+    // reached it in parts at most once per interval, it is what a whole painting gives; also
+    // with five smaller rollers.
+    void previewShowsWhatTheAudienceSees_data() {
+        QTest::addColumn<qint32>("hoogste");
+        QTest::newRow("four rollers") << 50;
+        QTest::newRow("five rollers") << 20000;
+    }
     void previewShowsWhatTheAudienceSees() {
-        Avond a;
+        QFETCH(qint32, hoogste);
+        Avond a(instellingenMetBereik(1, hoogste));
         Voorvertoning& voorvertoning = a.b->voorvertoning();
         QTRY_VERIFY(voorvertoning.aantalBeelden() > 0);
         QTest::qWait(4 * voorvertoning.interval());

@@ -114,7 +114,7 @@ private Q_SLOTS:
         for (int n = 0; n < 4; ++n)
             QVERIFY(!o.trekking().rolDraait(n));
         // Each roller shows exactly the cell of its digit.
-        const auto cijfers = splitsCijfers(QString::number(nummer), {0, 0, 0, 0});
+        const auto cijfers = splitsCijfers(QString::number(nummer), 4);
         for (int n = 0; n < 4; ++n) {
             const int y = stopPositie(cijfers[static_cast<std::size_t>(n)], 0);
             QCOMPARE(cel(o, n), strook(0).copy(0, y, 150, 202));

@@ -19,28 +19,32 @@ private Q_SLOTS:
     void tickOmslag();
 };
 
-using Cijfers = std::array<int, 4>;
-
 void TestDrawLogic::splitsCijfersTabel_data() {
     QTest::addColumn<QString>("tekst");
+    QTest::addColumn<int>("aantal");
     QTest::addColumn<QList<int>>("verwacht");
-    QTest::newRow("7") << "7" << QList<int>{0, 0, 0, 7};
-    QTest::newRow("42") << "42" << QList<int>{0, 0, 4, 2};
-    QTest::newRow("305") << "305" << QList<int>{0, 3, 0, 5};
-    QTest::newRow("9999") << "9999" << QList<int>{9, 9, 9, 9};
-    QTest::newRow("1000") << "1000" << QList<int>{1, 0, 0, 0};
-    QTest::newRow("-5") << "-5" << QList<int>{0, 0, 0, 5};
-    QTest::newRow("-999") << "-999" << QList<int>{0, 9, 9, 9};
-    // Too long or empty: the previous digits 3, 1, 4, 1 stay.
-    QTest::newRow("10000") << "10000" << QList<int>{3, 1, 4, 1};
-    QTest::newRow("-1000") << "-1000" << QList<int>{3, 1, 4, 1};
-    QTest::newRow("empty") << "" << QList<int>{3, 1, 4, 1};
+    QTest::newRow("7") << "7" << 4 << QList<int>{0, 0, 0, 7};
+    QTest::newRow("42") << "42" << 4 << QList<int>{0, 0, 4, 2};
+    QTest::newRow("305") << "305" << 4 << QList<int>{0, 3, 0, 5};
+    QTest::newRow("9999") << "9999" << 4 << QList<int>{9, 9, 9, 9};
+    QTest::newRow("1000") << "1000" << 4 << QList<int>{1, 0, 0, 0};
+    QTest::newRow("-5") << "-5" << 4 << QList<int>{0, 0, 0, 5};
+    QTest::newRow("-999") << "-999" << 4 << QList<int>{0, 9, 9, 9};
+    QTest::newRow("empty") << "" << 4 << QList<int>{0, 0, 0, 0};
+    // Longer numbers on as many rollers, the minus sign on its own one.
+    QTest::newRow("10000") << "10000" << 5 << QList<int>{1, 0, 0, 0, 0};
+    QTest::newRow("-1000") << "-1000" << 5 << QList<int>{0, 1, 0, 0, 0};
+    // Eleven characters on ten rollers: the minus sign is left off.
+    QTest::newRow("-2147483648") << "-2147483648" << 10 << QList<int>{2, 1, 4, 7, 4, 8, 3, 6, 4, 8};
+    // Picture rollers stay four: the last four characters.
+    QTest::newRow("12345 on 4") << "12345" << 4 << QList<int>{2, 3, 4, 5};
 }
 
 void TestDrawLogic::splitsCijfersTabel() {
     QFETCH(QString, tekst);
+    QFETCH(int, aantal);
     QFETCH(QList<int>, verwacht);
-    const Cijfers cijfers = splitsCijfers(tekst, Cijfers{3, 1, 4, 1});
+    const std::vector<int> cijfers = splitsCijfers(tekst, aantal);
     QCOMPARE(QList<int>(cijfers.begin(), cijfers.end()), verwacht);
 }
 

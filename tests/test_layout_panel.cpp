@@ -2,8 +2,11 @@
 #include "common/knoppaneel.h"
 #include "draw/panel.h"
 #include "draw/rol.h"
+#include "draw/rollogica.h"
 
 #include <QTest>
+
+#include <limits>
 
 class TestLayoutPanel : public QObject {
     Q_OBJECT
@@ -23,6 +26,83 @@ private Q_SLOTS:
         QCOMPARE(ind.knopPic, QRect(0, 768 * 15 - 1200, 15360, 1200));
         QCOMPARE(naarPixels(ind.nummerPic), QRect(244, 460, 536, 180));
         QCOMPARE(naarPixels(ind.rol[0]).size(), Rol::kGrootte);
+    }
+
+    // However many characters a range's numbers have, their rollers share the band of the four:
+    // alike, left to right without overlapping, from its left edge to its right edge, each
+    // inside its frames; four rollers keep their places.
+    void rollersShareTheBand_data() {
+        QTest::addColumn<QSize>("scherm");
+        QTest::addColumn<qint32>("laagste");
+        QTest::addColumn<qint32>("hoogste");
+        QTest::addColumn<int>("aantal");
+        for (const QSize s : {QSize(1024, 768), QSize(1920, 1080)}) {
+            const auto rij = [&](const char* naam) -> QTestData& {
+                return QTest::addRow("%dx%d %s", s.width(), s.height(), naam) << s;
+            };
+            rij("-999..9999") << -999 << 9999 << 4;
+            rij("10000..10999") << 10000 << 10999 << 5;
+            rij("-1000..-1") << -1000 << -1 << 5;
+            rij("1..250000") << 1 << 250000 << 6;
+            rij("min..max") << std::numeric_limits<qint32>::min()
+                            << std::numeric_limits<qint32>::max() << 10;
+        }
+    }
+
+    void rollersShareTheBand() {
+        QFETCH(QSize, scherm);
+        QFETCH(qint32, laagste);
+        QFETCH(qint32, hoogste);
+        QFETCH(int, aantal);
+        const Indeling vier = berekenIndeling(scherm);
+        const Indeling ind = berekenIndeling(scherm, aantalRollen(laagste, hoogste));
+        QCOMPARE(ind.aantalRollen, aantal);
+        const QRect band = naarPixels(vier.buitenKader[0]).united(naarPixels(vier.buitenKader[3]));
+        const QRect eerste = naarPixels(ind.rol[0]);
+        for (std::size_t n = 0; n < static_cast<std::size_t>(aantal); ++n) {
+            const QRect rol = naarPixels(ind.rol[n]), buiten = naarPixels(ind.buitenKader[n]);
+            QVERIFY(band.contains(buiten) && buiten.contains(naarPixels(ind.binnenKader[n])) &&
+                    naarPixels(ind.binnenKader[n]).contains(rol));
+            QVERIFY(qAbs(rol.width() - eerste.width()) <= 1 && rol.height() == eerste.height());
+            QVERIFY(n == 0 || naarPixels(ind.buitenKader[n - 1]).right() < buiten.left());
+            if (aantal == 4)
+                QVERIFY(ind.rol[n] == vier.rol[n] && ind.buitenKader[n] == vier.buitenKader[n]);
+        }
+        QVERIFY(qAbs(naarPixels(ind.buitenKader[aantal - 1]).right() - band.right()) <= 1);
+        QVERIFY(aantal == kMaxRollen || ind.rol[static_cast<std::size_t>(aantal)].isNull());
+    }
+
+    // A result of more than four characters is printed whole inside the frame, centred, with
+    // its digits on the middle line of the shorter results.
+    void wideNumbersFitThePanel_data() {
+        QTest::addColumn<QString>("tekst");
+        for (const char* tekst : {"10000", "-1000", "888888", "-2147483648"})
+            QTest::newRow(tekst) << QString::fromLatin1(tekst);
+    }
+
+    void wideNumbersFitThePanel() {
+        QFETCH(QString, tekst);
+        const QColor kleur(255, 255, 190);
+        // The bounds of the pixels of one colour inside the frame.
+        const auto inkt = [&](const QImage& paneel, QRgb kleur) {
+            QRect r;
+            for (int y = 10; y < 170; ++y)
+                for (int x = 10; x < 526; ++x)
+                    if (paneel.pixel(x, y) == kleur)
+                        r |= QRect(x, y, 1, 1);
+            return r;
+        };
+        QImage paneel = nieuwNummerPaneel(), vier = nieuwNummerPaneel();
+        MaakNummerSchoon(paneel);
+        MaakNummerSchoon(vier);
+        drukBreedNummer(paneel, tekst, kleur);
+        drukNummer(vier, QStringLiteral("8888"), 60, kleur);
+        const QRect gekleurd = inkt(paneel, kleur.rgb()), schaduw = inkt(paneel, qRgb(0, 0, 0));
+        const QRect binnen(14, 14, 536 - 28, 180 - 28);
+        QVERIFY(binnen.contains(gekleurd) && binnen.contains(schaduw));
+        QVERIFY(qAbs(schaduw.left() - (535 - gekleurd.right())) <= 8);
+        QVERIFY(gekleurd.width() > 400 && gekleurd.height() * 3 > inkt(vier, kleur.rgb()).height());
+        QVERIFY(qAbs(gekleurd.center().y() - inkt(vier, kleur.rgb()).center().y()) <= 4);
     }
 
     void titleCentring() {

@@ -92,7 +92,7 @@ private Q_SLOTS:
         start.pijlGeklikt(start.pijlLinks());
         QCOMPARE(o.trekking().lijst().aantal(), qsizetype{1});
         const QString nummer = QString::number(o.trekking().lijst().nummers().back());
-        const std::array<int, 4> cijfers = splitsCijfers(nummer, {});
+        const std::vector<int> cijfers = splitsCijfers(nummer, 4);
         std::array<QImage, 4> rollen;
         for (int n = 0; n < 4; ++n)
             rollen[n] = o.trekking().rolBeeld(n);

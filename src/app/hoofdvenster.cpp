@@ -31,6 +31,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 Hoofdvenster::Hoofdvenster(const Paden& paden, const QSize& schermPixels, bool hervat,
                            QWidget* parent)
     : QWidget(parent), m_paden(paden), m_scherm(schermPixels), m_hervat(hervat) {
@@ -54,7 +57,7 @@ void Hoofdvenster::maakOnderdelen() {
     m_trekking = new Trekking(m_inst, m_pauze, m_paden, this);
     m_schaal = new SchaalVolger(*this, *m_trekking);
     m_titel = new Titel(this, m_scherm.width() * kTwipsPerPixel);
-    for (int n = 0; n < 4; ++n) {
+    for (int n = 0; n < kMaxRollen; ++n) {
         auto* rol = new RolVak(*m_trekking, n, this);
         rol->setMouseTracking(true);
         rol->installEventFilter(this);
@@ -88,6 +91,7 @@ void Hoofdvenster::verbind() {
     connect(m_trekking, &Trekking::tellerGewijzigd, this, &Hoofdvenster::zetTeller);
     connect(m_trekking, &Trekking::geluidGevraagd, m_algemeen, &Algemeen::SpeelGeluid);
     connect(m_trekking, &Trekking::uitgeput, this, &Hoofdvenster::meldUitgeput);
+    connect(m_trekking, &Trekking::aantalRollenGewijzigd, this, &Hoofdvenster::plaatsRollen);
     connect(m_nummerVak, &NummerVak::spatieLosgelaten, m_start, &StartBediening::spatieStart);
     connect(m_start, &StartBediening::bezigGewijzigd, m_werkbalk,
             [this](bool bezig) { m_werkbalk->zetAan(!bezig); });
@@ -111,8 +115,7 @@ void Hoofdvenster::laadVolgorde() {
     setGeometry(QRect(QPoint(0, 0), m_scherm));
 
     m_titel->zetHoogte(naarPixels(m_indeling.logo1Top), naarPixels(m_indeling.logo2Top));
-    for (std::size_t n = 0; n < 4; ++n)
-        m_rol[n]->setGeometry(naarPixels(m_indeling.rol[n]));
+    plaatsRollen(m_trekking->aantalRollen());
     m_nummerVak->setGeometry(naarPixels(m_indeling.nummerPic));
     m_zaal->zetBordVlak(bordVlak(m_scherm));
     m_trekking->MaakNummerSchoon();
@@ -146,6 +149,17 @@ void Hoofdvenster::laadVolgorde() {
     m_titel->zetKleur(titelKleur(inst));
 }
 
+void Hoofdvenster::plaatsRollen(int aantal) {
+    m_indeling = berekenIndeling(m_scherm, aantal);
+    for (std::size_t n = 0; n < kMaxRollen; ++n) {
+        const bool inGebruik = static_cast<int>(n) < m_indeling.aantalRollen;
+        if (inGebruik)
+            m_rol[n]->setGeometry(naarPixels(m_indeling.rol[n]));
+        m_rol[n]->setVisible(inGebruik);
+    }
+    update();
+}
+
 void Hoofdvenster::laadAchtergrond(const QString& pad) {
     // An unreadable picture keeps the one shown before.
     const QImage beeld = ::laadAchtergrond(pad, opSchaal(m_scherm, devicePixelRatioF()));
@@ -171,9 +185,13 @@ void Hoofdvenster::paintEvent(QPaintEvent*) {
         p.fillRect(QRect(r.left(), r.top(), dikte, r.height()), kleur);
         p.fillRect(QRect(r.right() - dikte + 1, r.top(), dikte, r.height()), kleur);
     };
-    for (std::size_t n = 0; n < 4; ++n) {
-        rand(naarPixels(m_indeling.binnenKader[n]), 9, Qt::black);
-        rand(naarPixels(m_indeling.buitenKader[n]), 3, Qt::white);
+    // Smaller rollers have thinner frames.
+    const auto dikte = [this](int pixels) {
+        return std::max(1, static_cast<int>(std::lround(pixels * m_indeling.rolSchaal)));
+    };
+    for (std::size_t n = 0; n < static_cast<std::size_t>(m_indeling.aantalRollen); ++n) {
+        rand(naarPixels(m_indeling.binnenKader[n]), dikte(9), Qt::black);
+        rand(naarPixels(m_indeling.buitenKader[n]), dikte(3), Qt::white);
     }
 }
 

@@ -71,6 +71,8 @@ private:
     void maakOnderdelen();
     void verbind();
     void laadVolgorde();
+    // The rollers in use in their places, the others hidden; the frames are repainted.
+    void plaatsRollen(int aantal);
     void zetTeller(const QString& tekst);
     void laadAchtergrond(const QString& pad);
     void meldUitgeput();
@@ -99,7 +101,7 @@ private:
     Werkbalk* m_werkbalk = nullptr;
     Titel* m_titel = nullptr;
     Zaal* m_zaal = nullptr;
-    std::array<RolVak*, 4> m_rol{};
+    std::array<RolVak*, kMaxRollen> m_rol{};
     NummerVak* m_nummerVak = nullptr;
     KnopPaneel* m_knopPaneel = nullptr;
     PlaatjesKnop* m_exitKnop = nullptr;

@@ -7,7 +7,47 @@
 
 #include <cmath>
 
-Indeling berekenIndeling(const QSize& schermPixels) {
+namespace {
+
+QRect afgerond(double x, double y, double breedte, double hoogte) {
+    return QRect(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)),
+                 static_cast<int>(std::lround(breedte)), static_cast<int>(std::lround(hoogte)));
+}
+
+// Spreads `aantal` rollers over the band of the four of `ind`, each roller with its frames
+// a copy of the first one's, scaled.
+void verdeelRollen(Indeling& ind, int aantal) {
+    const QRect eerste = ind.buitenKader[0];
+    const int bandLinks = eerste.x();
+    const int bandBreedte = ind.buitenKader[3].x() + ind.buitenKader[3].width() - bandLinks;
+    const double stap = ind.buitenKader[1].x() - eerste.x();
+    const double schaal = bandBreedte / ((aantal - 1) * stap + eerste.width());
+    const double boven = eerste.y() + eerste.height() * (1 - schaal) / 2;
+    // A rectangle of the first roller, placed as it lies in its white frame.
+    const auto plaats = [&](const QRect& r, double links) {
+        return afgerond(links + (r.x() - eerste.x()) * schaal,
+                        boven + (r.y() - eerste.y()) * schaal, r.width() * schaal,
+                        r.height() * schaal);
+    };
+    const QRect rol = ind.rol[0];
+    const QRect binnen = ind.binnenKader[0];
+    for (std::size_t n = 0; n < kMaxRollen; ++n) {
+        if (static_cast<int>(n) >= aantal) {
+            ind.rol[n] = ind.binnenKader[n] = ind.buitenKader[n] = QRect();
+            continue;
+        }
+        const double links = bandLinks + static_cast<double>(n) * stap * schaal;
+        ind.rol[n] = plaats(rol, links);
+        ind.binnenKader[n] = plaats(binnen, links);
+        ind.buitenKader[n] = plaats(eerste, links);
+    }
+    ind.aantalRollen = aantal;
+    ind.rolSchaal = schaal;
+}
+
+} // namespace
+
+Indeling berekenIndeling(const QSize& schermPixels, int aantalRollen) {
     Indeling ind;
     ind.schermBreedte = schermPixels.width() * kTwipsPerPixel;
     ind.schermHoogte = schermPixels.height() * kTwipsPerPixel;
@@ -24,6 +64,8 @@ Indeling berekenIndeling(const QSize& schermPixels) {
     ind.pijlLinks = QPoint(static_cast<int>(std::lround(midden - 5400)), 7800 + omlaag);
     ind.pijlRechts = QPoint(static_cast<int>(std::lround(midden + 4290)), 7800 + omlaag);
     ind.knopPic = QRect(0, ind.schermHoogte - 1200, ind.schermBreedte, 1200);
+    if (aantalRollen > 4)
+        verdeelRollen(ind, std::min(aantalRollen, kMaxRollen));
     return ind;
 }
 

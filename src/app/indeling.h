@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/eenheden.h"
+#include "draw/rollogica.h"
 
 #include <QPoint>
 #include <QRect>
@@ -11,9 +12,12 @@
 struct Indeling {
     int schermBreedte = 0; // twips
     int schermHoogte = 0;
-    std::array<QRect, 4> rol;         // Pic1 to Pic4
-    std::array<QRect, 4> binnenKader; // black frames
-    std::array<QRect, 4> buitenKader; // white frames
+    // Pic1 to Pic4, or as many as the rollers in use (aantalRollen); the rest stay empty.
+    std::array<QRect, kMaxRollen> rol;
+    std::array<QRect, kMaxRollen> binnenKader; // black frames
+    std::array<QRect, kMaxRollen> buitenKader; // white frames
+    int aantalRollen = 4;
+    double rolSchaal = 1; // of the rollers and their frames against four rollers
     QRect nummerPic;
     QPoint pijlLinks;
     QPoint pijlRechts;
@@ -27,7 +31,10 @@ struct Indeling {
 // title and the bottom panel stay. Returns how far, in pixels; 0 on a landscape screen.
 int middenOmlaag(const QSize& schermPixels);
 
-Indeling berekenIndeling(const QSize& schermPixels);
+// With more than four rollers they share the band the four occupy (their white frames from the
+// first one's left edge to the last one's right edge), all alike, smaller by rolSchaal, centred
+// on the band's height.
+Indeling berekenIndeling(const QSize& schermPixels, int aantalRollen = 4);
 
 // Left edge (twips) of a title label of the given width (twips); the coloured one stands
 // 60 twips left of the centred shadow.

@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 QImage nieuwNummerPaneel(double schaal) {
@@ -59,14 +60,49 @@ QFont nummerFont() {
     return arial(140, true);
 }
 
-void drukNummer(QImage& paneel, const QString& tekst, int x, const QColor& kleur) {
+namespace {
+
+// Black at `basis` (the start of the baseline), the colour 4 pixels right of it and below it.
+void drukMetSchaduw(QImage& paneel, const QFont& font, QPointF basis, const QString& tekst,
+                    const QColor& kleur) {
     QPainter p(&paneel);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QFont font = nummerFont();
     p.setFont(font);
-    const qreal ascent = QFontMetricsF(font).ascent();
     p.setPen(QColor(0, 0, 0));
-    p.drawText(QPointF(x, -18 + ascent), tekst);
+    p.drawText(basis, tekst);
     p.setPen(kleur);
-    p.drawText(QPointF(x + 4, -14 + ascent), tekst);
+    p.drawText(basis + QPointF(4, 4), tekst);
+}
+
+} // namespace
+
+void drukNummer(QImage& paneel, const QString& tekst, int x, const QColor& kleur) {
+    const QFont font = nummerFont();
+    drukMetSchaduw(paneel, font, QPointF(x, -18 + QFontMetricsF(font).ascent()), tekst, kleur);
+}
+
+QFont breedNummerFont(const QString& tekst) {
+    QFont font = nummerFont();
+    // Inside the frame with air on both sides, the shadow's 4 pixels included.
+    constexpr qreal ruimte = kPaneelBreedte - 2 * 24 - 4;
+    const qreal breedte = QFontMetricsF(font).horizontalAdvance(tekst);
+    if (breedte <= ruimte)
+        return font;
+    int pixels = static_cast<int>(std::floor(font.pixelSize() * ruimte / breedte));
+    font.setPixelSize(std::max(pixels, 1));
+    // Rounded metrics may still be a pixel too wide.
+    while (pixels > 1 && QFontMetricsF(font).horizontalAdvance(tekst) > ruimte)
+        font.setPixelSize(--pixels);
+    return font;
+}
+
+void drukBreedNummer(QImage& paneel, const QString& tekst, const QColor& kleur) {
+    const QFontMetricsF groot(nummerFont());
+    // The middle of the digits as drukNummer sets them.
+    const qreal midden = -18 + groot.ascent() - groot.capHeight() / 2;
+    const QFont font = breedNummerFont(tekst);
+    const QFontMetricsF maat(font);
+    const qreal x = (kPaneelBreedte - 4 - maat.horizontalAdvance(tekst)) / 2;
+    drukMetSchaduw(paneel, font, QPointF(std::round(x), std::round(midden + maat.capHeight() / 2)),
+                   tekst, kleur);
 }

@@ -31,3 +31,9 @@ QFont nummerFont();
 // Prints `tekst` with its black shadow at (x, -18) and in `kleur` at (x + 4, -14); the
 // positions are the top of the text line.
 void drukNummer(QImage& paneel, const QString& tekst, int x, const QColor& kleur);
+// The font of a printed result of more than four characters: that of nummerFont(), made smaller
+// until the text fits inside the frame with air on both sides.
+QFont breedNummerFont(const QString& tekst);
+// Prints such a result centred in breedNummerFont(), shadow and colour as drukNummer does, its
+// digits on the same middle line as those of a shorter result.
+void drukBreedNummer(QImage& paneel, const QString& tekst, const QColor& kleur);

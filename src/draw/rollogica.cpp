@@ -1,5 +1,7 @@
 #include "draw/rollogica.h"
 
+#include <algorithm>
+
 namespace {
 
 // The value a roller shows for one character of the number text: a digit its value,
@@ -18,15 +20,19 @@ constexpr int omslag = 2120;
 
 } // namespace
 
-std::array<int, 4> splitsCijfers(const QString& nummerTekst, const std::array<int, 4>& vorige) {
-    const qsizetype lengte = nummerTekst.size();
-    if (lengte < 1 || lengte > 4)
-        return vorige;
+int aantalRollen(qint32 laagste, qint32 hoogste) {
+    // The longest text of a range is that of one of its ends.
+    const auto lengte = std::max(QString::number(laagste).size(), QString::number(hoogste).size());
+    return static_cast<int>(std::clamp<qsizetype>(lengte, 4, kMaxRollen));
+}
+
+std::vector<int> splitsCijfers(const QString& nummerTekst, int aantal) {
     // Right-aligned: the leading rollers that get no character show 0.
-    std::array<int, 4> cijfers{0, 0, 0, 0};
-    const qsizetype begin = 4 - lengte;
-    for (qsizetype i = 0; i < lengte; ++i)
-        cijfers[static_cast<std::size_t>(begin + i)] = cijferWaarde(nummerTekst[i]);
+    std::vector<int> cijfers(static_cast<std::size_t>(std::max(aantal, 0)), 0);
+    const qsizetype lengte = nummerTekst.size();
+    for (qsizetype i = 0; i < aantal && i < lengte; ++i)
+        cijfers[static_cast<std::size_t>(aantal - 1 - i)] =
+            cijferWaarde(nummerTekst[lengte - 1 - i]);
     return cijfers;
 }
 

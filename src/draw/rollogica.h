@@ -1,11 +1,19 @@
 #pragma once
 
 #include <QString>
-#include <array>
+#include <vector>
 
-// The digits on which rollers 1 to 4 stop, right-aligned with leading zeros. A minus sign
-// counts as 0. A text longer than four characters leaves `vorige` unchanged.
-std::array<int, 4> splitsCijfers(const QString& nummerTekst, const std::array<int, 4>& vorige);
+// The most rollers a range gets: a 32-bit number has up to ten digits.
+inline constexpr int kMaxRollen = 10;
+
+// The rollers a range of digit rollers gets: one per character of its longest number (the minus
+// sign counts, as it takes a roller), at least four and at most kMaxRollen.
+int aantalRollen(qint32 laagste, qint32 hoogste);
+
+// The digits on which `aantal` rollers stop, right-aligned with leading zeros. A minus sign
+// counts as 0. Of a text longer than `aantal` the rollers show the last characters: only the
+// minus sign of the longest negative numbers (eleven characters) then stays off the rollers.
+std::vector<int> splitsCijfers(const QString& nummerTekst, int aantal);
 
 // Strip offset of the cell that shows a digit (0 stops on the repeated 0 below the 9);
 // a digit outside 0..9 returns `vorige`.

@@ -9,8 +9,14 @@ RolVak::RolVak(const Trekking& trekking, int n, QWidget* parent)
     setObjectName(QStringLiteral("Pic%1").arg(n + 1));
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&trekking, &Trekking::rolBijgewerkt, this, [this](int rol, int rijen) {
-        if (rol == m_n)
-            update(0, 0, width(), rijen);
+        if (rol != m_n)
+            return;
+        // The rows of a smaller roller that show the changed rows of its picture.
+        const int hoogte =
+            height() == Rol::kGrootte.height()
+                ? rijen
+                : (rijen * height() + Rol::kGrootte.height() - 1) / Rol::kGrootte.height() + 1;
+        update(0, 0, width(), hoogte);
     });
     // Read by assistive technology: which roller, and once it stands still, what it shows.
     setAccessibleName(tr("Roller %1").arg(m_n + 1));
@@ -35,5 +41,11 @@ QString RolVak::symbool() const {
 
 void RolVak::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, m_trekking.rolBeeld(m_n));
+    if (size() == Rol::kGrootte) {
+        p.drawImage(0, 0, m_trekking.rolBeeld(m_n));
+        return;
+    }
+    // More than four rollers share their band: each shows its picture smaller.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(rect(), m_trekking.rolBeeld(m_n));
 }

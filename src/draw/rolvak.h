@@ -4,7 +4,8 @@
 
 class Trekking;
 
-// One roller on the screen: shows the picture the draw engine keeps for it.
+// One roller on the screen: shows the picture the draw engine keeps for it, scaled to its
+// size where that is smaller than the picture's.
 class RolVak : public QWidget {
     Q_OBJECT
 public:

@@ -27,7 +27,7 @@ Trekking::Trekking(Instellingenhouder& instellingen, Pauze& pauze, const Paden& 
           })),
       m_lijstSchrijver(std::make_unique<Lijstschrijver>(paden.lijst())) {
     setObjectName(QStringLiteral("Trekking"));
-    for (std::size_t n = 0; n < 4; ++n) {
+    for (std::size_t n = 0; n < kMaxRollen; ++n) {
         m_timer[n].setParent(this);
         m_timer[n].setObjectName(QStringLiteral("Timer%1").arg(n + 1));
         m_timer[n].setInterval(10);
@@ -68,20 +68,6 @@ QString Trekking::vastleggingsReden() const {
     return m_boek->journaal().fout();
 }
 
-void Trekking::zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QImage& prijsTabel) {
-    m_strook = {cijfers, fruit};
-    m_prijsTabel = prijsTabel;
-    for (int n = 0; n < 4; ++n) {
-        m_rol[static_cast<std::size_t>(n)].vervangStrook(m_strook[m_inst.rolSoort() ? 1 : 0]);
-        toonRol(n);
-    }
-    if (m_nummerBeeld.devicePixelRatio() != cijfers.devicePixelRatio()) {
-        m_nummerBeeld = nieuwNummerPaneel(cijfers.devicePixelRatio());
-        tekenNummerBeeld();
-        Q_EMIT nummerBeeldGewijzigd();
-    }
-}
-
 int Trekking::rolSoort() const {
     return m_inst.rolSoort();
 }
@@ -90,41 +76,6 @@ QString Trekking::tellerTekst() const {
     if (m_inst.rolSoort() != 0)
         return QString::number(m_totaalScore);
     return ::tellerTekst(m_aantalTrekkingen, m_inst.record().HoogsteNummer);
-}
-
-void Trekking::MaakNummerSchoon() {
-    m_drukKleur = QColor();
-    ::MaakNummerSchoon(m_nummerBeeld);
-    Q_EMIT nummerBeeldGewijzigd();
-}
-
-void Trekking::MaakFruitScherm() {
-    m_drukKleur = QColor();
-    ::MaakFruitScherm(m_nummerBeeld, m_prijsTabel);
-    Q_EMIT nummerBeeldGewijzigd();
-}
-
-void Trekking::tekenNummerBeeld() {
-    if (m_inst.rolSoort() != 0) {
-        ::MaakFruitScherm(m_nummerBeeld, m_prijsTabel);
-        return;
-    }
-    ::MaakNummerSchoon(m_nummerBeeld);
-    if (m_drukKleur.isValid())
-        drukNummer(m_nummerBeeld, m_nummerTekst, m_tekstX, m_drukKleur);
-}
-
-void Trekking::geefRollersStrook() {
-    for (int n = 0; n < 4; ++n) {
-        m_rol[static_cast<std::size_t>(n)].zetStrook(m_strook[m_inst.rolSoort() ? 1 : 0]);
-        toonRol(n);
-    }
-}
-
-void Trekking::toonRol(int n) {
-    const int rijen = m_rol[static_cast<std::size_t>(n)].neemVuil();
-    if (rijen > 0)
-        Q_EMIT rolBijgewerkt(n, rijen);
 }
 
 void Trekking::rolSoortGekozen(int soort) {
@@ -137,6 +88,7 @@ void Trekking::rolSoortGekozen(int soort) {
         m_totaalScore = 0;
     }
     geefRollersStrook();
+    pasRollenAan();
     maakLijstLeeg(Journaalrecord::Reden::RolSoort);
     m_aantalTrekkingen = 0;
     m_reeksOpenstaand = false;
@@ -147,6 +99,7 @@ void Trekking::rolSoortGekozen(int soort) {
 void Trekking::bereikGewijzigd(qint32 laagste, qint32 hoogste) {
     if (m_stil)
         return;
+    pasRollenAan();
     // A cleared list begins a new series with this range; a kept list keeps its series.
     if (m_reeksOpenstaand) {
         m_reeksOpenstaand = false;
@@ -175,11 +128,13 @@ void Trekking::nieuweReeks() {
 }
 
 void Trekking::beginReeks() {
+    pasRollenAan();
     nieuweReeks();
 }
 
 void Trekking::hervat(const Hervatting& h) {
     if (h.soort == Hervatting::Soort::Niets) {
+        pasRollenAan();
         nieuweReeks();
         return;
     }
@@ -192,6 +147,7 @@ void Trekking::hervat(const Hervatting& h) {
     if (h.rolSoort != 0)
         MaakFruitScherm();
     geefRollersStrook();
+    pasRollenAan();
     std::vector<qint32> lijst = h.lijst;
     if (h.soort == Hervatting::Soort::NieuweReeks && !lijst.empty()) {
         // The journal stopped before the list file did (a full disk): it carries those too.
@@ -306,28 +262,6 @@ void Trekking::stop() {
     m_beeldTimer.stop();
 }
 
-void Trekking::rolTik(int n) {
-    auto& positie = m_rolPositie[static_cast<std::size_t>(n)];
-    m_rol[static_cast<std::size_t>(n)].tekenStrook(positie, 200);
-    positie = volgendePositie(positie);
-    if (!m_beeldTimer.isActive())
-        m_beeldTimer.start();
-}
-
-void Trekking::toonRollers() {
-    bool getoond = false;
-    for (int n = 0; n < 4; ++n) {
-        const int rijen = m_rol[static_cast<std::size_t>(n)].neemVuil();
-        if (rijen > 0) {
-            getoond = true;
-            Q_EMIT rolBijgewerkt(n, rijen);
-        }
-    }
-    if (!getoond &&
-        std::none_of(m_timer.begin(), m_timer.end(), [](const QTimer& t) { return t.isActive(); }))
-        m_beeldTimer.stop();
-}
-
 void Trekking::StartRollers() {
     const Instellingen& inst = m_inst.record();
     m_bezig = true;
@@ -375,15 +309,17 @@ void Trekking::StartRollers() {
     Q_EMIT geluidGevraagd(m_paden.geluid("start.wav"));
     m_nummerTekst = QString::number(m_getrokkenNummer);
     m_nummerLengte = static_cast<int>(std::min<qsizetype>(m_nummerTekst.size(), 255));
+    // A number longer than the range's (a journal of another range) gets rollers for all of it.
+    pasRollenAan(m_inst.rolSoort() == 0 ? m_nummerLengte : 0);
     geefRollersStrook();
-    m_cijfer = splitsCijfers(m_nummerTekst, m_cijfer);
+    m_cijfer = splitsCijfers(m_nummerTekst, m_aantalRollen);
 
-    for (int n = 0; n < 4; ++n) {
+    for (int n = 0; n < m_aantalRollen; ++n) {
         m_timer[static_cast<std::size_t>(n)].start();
-        if (n < 3 && !m_pauze.Wacht(0.2))
+        if (n < m_aantalRollen - 1 && !m_pauze.Wacht(0.2))
             return;
     }
-    m_rolPositie = {0, 0, 0, 0};
+    m_rolPositie.fill(0);
     if (!m_pauze.Wacht(m_inst.record().PauzeSeconden))
         return;
     StopRollers();
@@ -399,7 +335,8 @@ void Trekking::StopRollers() {
             return;
     }
     journaalGestopt();
-    for (int n = 0; n < 4; ++n) {
+    // Every roller stops as the first four do, one after another: more rollers, a longer draw.
+    for (int n = 0; n < m_aantalRollen; ++n) {
         const auto i = static_cast<std::size_t>(n);
         m_stopPositie = stopPositie(m_cijfer[i], m_stopPositie);
         m_timer[i].stop();
@@ -412,7 +349,7 @@ void Trekking::StopRollers() {
         m_rol[i].tekenStrook(m_stopPositie, 202);
         toonRol(n);
         Q_EMIT rolGestopt(n);
-        if (n == 3)
+        if (n == m_aantalRollen - 1)
             break;
         if (!m_pauze.Wacht(0.2))
             return;
@@ -428,8 +365,8 @@ void Trekking::StopRollers() {
     } else {
         ::MaakNummerSchoon(m_nummerBeeld);
         m_tekstX = tekstX(m_nummerLengte, m_tekstX);
-        drukNummer(m_nummerBeeld, m_nummerTekst, m_tekstX, titelKleur(m_inst.record()));
         m_drukKleur = titelKleur(m_inst.record());
+        drukResultaat();
         Q_EMIT nummerBeeldGewijzigd();
     }
     m_lijst.voegToe(m_getrokkenNummer);

@@ -2,6 +2,7 @@
 
 #include "common/getrokkenlijst.h"
 #include "draw/rol.h"
+#include "draw/rollogica.h"
 #include "journaal/journaalrecord.h"
 
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <vector>
 
 class Instellingenhouder;
 class Lijstschrijver;
@@ -18,13 +20,14 @@ class Trekkingsboek;
 struct Hervatting;
 struct Paden;
 
-// The draw engine. It owns the four rollers' pictures and their timers, the result panel's
+// The draw engine. It owns the rollers' pictures and their timers (four, or one per character of
+// the range's longest number with digit rollers), the result panel's
 // picture, the draw sequence (StartRollers, the ticks, StopRollers, PlaatsScore), the series of
 // draws with their journal (every number derived from the series' key, so that it can be
 // checked afterwards), the drawn list and the counters. The views only show its pictures;
 // everything the window must do for it (sounds, the exhaustion message, the controls) it asks for
 // by signal. A draw is started by the start controls, which disable themselves first;
-// trekkingKlaar() tells them to come back.
+// trekkingKlaar() tells them to come back. Its pictures are drawn in trekkingbeelden.cpp.
 class Trekking : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +41,9 @@ public:
     void zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QImage& prijsTabel);
 
     const QImage& rolBeeld(int n) const { return m_rol[static_cast<std::size_t>(n)].beeld(); }
+    // The rollers in use, 4 to kMaxRollen: the picture rollers are four, the digit rollers
+    // follow the range (aantalRollen).
+    int aantalRollen() const { return m_aantalRollen; }
     const QImage& nummerBeeld() const { return m_nummerBeeld; }
     const GetrokkenLijst& lijst() const { return m_lijst; }
     GetrokkenLijst& lijst() { return m_lijst; }
@@ -48,7 +54,11 @@ public:
     QString tellerTekst() const;
     int rolSoort() const;
     // The digit roller n stops (or stopped) on in the current draw.
-    int rolCijfer(int n) const { return m_cijfer[static_cast<std::size_t>(n)]; }
+    int rolCijfer(int n) const {
+        return n >= 0 && n < static_cast<int>(m_cijfer.size())
+                   ? m_cijfer[static_cast<std::size_t>(n)]
+                   : 0;
+    }
     bool rolDraait(int n) const { return m_timer[static_cast<std::size_t>(n)].isActive(); }
     // From the start of StartRollers to the end of StopRollers.
     bool bezig() const { return m_bezig; }
@@ -114,6 +124,9 @@ Q_SIGNALS:
     void tellerGewijzigd(const QString& tekst);
     // Roller n changed in its top `rijen` rows.
     void rolBijgewerkt(int n, int rijen);
+    // The number of rollers in use changed (a range of longer or shorter numbers, the other
+    // roller kind, a journal taken over); not during a draw.
+    void aantalRollenGewijzigd(int aantal);
     void nummerBeeldGewijzigd();
     void geluidGevraagd(const QString& pad);
     // Every number of the range is in the list: the window says so and returns when the
@@ -140,10 +153,14 @@ private:
     // The result panel's picture in its current look: the prize table, or the digit look
     // with the printed result when there is one.
     void tekenNummerBeeld();
+    // Prints the drawn number on the result panel in m_drukKleur.
+    void drukResultaat();
     void rolTik(int n);
     void toonRollers();
     void toonRol(int n);
     void rolSoortGekozen(int soort);
+    // The rollers the range and the roller kind ask for, at least `minimaal`.
+    void pasRollenAan(int minimaal = 0);
     void bereikGewijzigd(qint32 laagste, qint32 hoogste);
     void maakLijstLeeg(Journaalrecord::Reden reden);
     void nieuweReeks();
@@ -157,9 +174,9 @@ private:
 
     std::array<QImage, 2> m_strook; // digits, fruits
     QImage m_prijsTabel;
-    std::array<Rol, 4> m_rol;
+    std::array<Rol, kMaxRollen> m_rol;
     QImage m_nummerBeeld;
-    std::array<QTimer, 4> m_timer;
+    std::array<QTimer, kMaxRollen> m_timer;
     QTimer m_beeldTimer; // the spinning rollers reach the screen together, once per frame
 
     GetrokkenLijst m_lijst;
@@ -178,8 +195,9 @@ private:
     qint32 m_getrokkenNummer = 0;
     QString m_nummerTekst;
     int m_nummerLengte = 0;
-    std::array<int, 4> m_cijfer{};
-    std::array<int, 4> m_rolPositie{};
+    int m_aantalRollen = 4;
+    std::vector<int> m_cijfer = std::vector<int>(4, 0);
+    std::array<int, kMaxRollen> m_rolPositie{};
     int m_stopPositie = 0;
     int m_tekstX = 0;
     QColor m_drukKleur; // the colour of the printed result; invalid when none is printed

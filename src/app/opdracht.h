@@ -2,6 +2,7 @@
 
 #include "common/paden.h"
 #include "journaal/controleuitslag.h"
+#include "loterij/loterij.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,12 @@ struct Opdracht {
     // --rapport FILE OUT.pdf: write the report of the journal FILE to OUT.pdf and end.
     QString rapportJournaal;
     QString rapportPdf;
+    // --loterij FILE: the raffle read from FILE (docs/loterij.md); draws tickets instead of
+    // numbers.
+    std::optional<Loterij> loterij;
+    // --winnaars JOURNAL OUT.csv: write the winners of the raffle in JOURNAL and end.
+    QString winnaarsJournaal;
+    QString winnaarsCsv;
     std::optional<double> schaal; // --schaal: the window's scale factor on every screen
     // The program ends before its window opens: help, version or a mistake on the command
     // line. `uitvoer` is then printed, to standard error when `fout`, and `eindCode` returned.

@@ -25,7 +25,7 @@ import json
 import sys
 
 from journaalregels import (MAX_BESTAND, MAX_INVOER, MAX_REGEL, MIN_PIN, NUL_HASH, Getrokken,
-                           Trommel, plaats, record, regels, strikt_json)
+                           Trommel, loterij_regel, plaats, record, regels, strikt_json)
 
 
 class Fout(Exception):
@@ -270,48 +270,16 @@ class Controle:
             s["gewist"], self.actief = True, 0
 
     def loterij_record(self, s, r, n):
-        """A record of a raffle series in progress."""
-        l, soort, aantal = s["loterij"], r["soort"], len(s["nummers"])
-        if soort == "lotenreeks":
-            if aantal or r["index"] != len(l["reeksen"]) or r["index"] >= l["aantal_reeksen"]:
-                raise Fout(n, "lotenreeks %d hoort hier niet" % r["index"])
-            if r["laagste"] > r["hoogste"]:
-                raise Fout(n, "lotenreeks %d: laagste boven hoogste" % r["index"])
-            paren, vorige_tot = [], r["laagste"] - 1
-            for i in range(0, len(r["uit"]), 2):
-                van, tot = r["uit"][i], r["uit"][i + 1]
-                if van > tot or van <= vorige_tot or van < r["laagste"] or tot > r["hoogste"]:
-                    raise Fout(n, "lotenreeks %d: uit is geen oplopende rij binnen de reeks" % r["index"])
-                paren.append((van, tot))
-                vorige_tot = tot
-            l["reeksen"].append((r["laagste"], r["hoogste"], paren, r["naam"]))
-        elif soort == "prijs":
-            if aantal or r["index"] != len(l["prijzen"]) or r["index"] >= l["aantal_prijzen"]:
-                raise Fout(n, "prijs %d hoort hier niet" % r["index"])
-            l["prijzen"].append(r["omschrijving"])
-        elif soort == "trekking":
-            if r["index"] != aantal:
-                raise Fout(n, "index %d verwacht" % aantal)
-            if len(l["reeksen"]) < l["aantal_reeksen"] or len(l["prijzen"]) < l["aantal_prijzen"]:
-                raise Fout(n, "trekking voordat de loterij volledig is gegeven")
-            if "lotenreeks" not in r or "punten" in r:
-                raise Fout(n, "een trekking van de loterij zonder lotenreeks en prijs")
-            prijs_nu = l["eerste_prijs"] + aantal - s["vervallen"]
-            if r["prijs"] != prijs_nu or prijs_nu >= l["aantal_prijzen"]:
-                raise Fout(n, "prijs %d genoemd, prijs %d is aan de beurt" % (r["prijs"], prijs_nu))
-            if l["trommel"] is None:
-                l["trommel"] = Trommel([x[:3] for x in l["reeksen"]])
-            lot = (r["lotenreeks"], r["nummer"])
-            if r["lotenreeks"] >= l["aantal_reeksen"] or not l["trommel"].haal_uit(lot):
-                raise Fout(n, "lot %d van lotenreeks %d doet niet (meer) mee" % (lot[1], lot[0]))
-            l["loten"].append((lot, n))
+        """A record of a raffle series in progress (journaalregels.loterij_regel)."""
+        try:
+            gewist = loterij_regel(s["loterij"], r, len(s["nummers"]), s["vervallen"])
+        except ValueError as e:
+            raise Fout(n, str(e))
+        if r["soort"] == "trekking":
+            s["loterij"]["loten"].append(((r["lotenreeks"], r["nummer"]), n))
             s["nummers"].append(r["nummer"])
             self.trekkingen += 1
-        elif soort == "bereik":
-            raise Fout(n, "een loterij heeft geen bereik")
-        elif soort == "gewist":
-            if r["reden"] == "uitgeput" and (l["trommel"] is None or l["trommel"].aantal() > 0):
-                raise Fout(n, "de lijst heet uitgeput, maar er doen nog loten mee")
+        if gewist:
             s["gewist"], self.actief = True, 0
 
     def onthul(self, s, r, n):

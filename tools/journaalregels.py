@@ -301,3 +301,48 @@ class Trommel:
                 self.getrokken.insert(i, p)
                 return True
         return False
+
+
+def loterij_regel(l, r, aantal, vervallen):
+    """Applies a record to the raffle `l` of the series in progress (docs/verification.md,
+    sections 5a and 7), with its `aantal` draws and `vervallen` voids so far; raises
+    ValueError with the reason when it breaks a rule. Returns whether the series is cleared."""
+    soort = r["soort"]
+    if soort == "lotenreeks":
+        if aantal or r["index"] != len(l["reeksen"]) or r["index"] >= l["aantal_reeksen"]:
+            raise ValueError("lotenreeks %d hoort hier niet" % r["index"])
+        if r["laagste"] > r["hoogste"]:
+            raise ValueError("lotenreeks %d: laagste boven hoogste" % r["index"])
+        paren, vorige_tot = [], r["laagste"] - 1
+        for i in range(0, len(r["uit"]), 2):
+            van, tot = r["uit"][i], r["uit"][i + 1]
+            if van > tot or van <= vorige_tot or van < r["laagste"] or tot > r["hoogste"]:
+                raise ValueError("lotenreeks %d: uit is geen oplopende rij binnen de reeks" % r["index"])
+            paren.append((van, tot))
+            vorige_tot = tot
+        l["reeksen"].append((r["laagste"], r["hoogste"], paren, r["naam"]))
+    elif soort == "prijs":
+        if aantal or r["index"] != len(l["prijzen"]) or r["index"] >= l["aantal_prijzen"]:
+            raise ValueError("prijs %d hoort hier niet" % r["index"])
+        l["prijzen"].append(r["omschrijving"])
+    elif soort == "trekking":
+        if r["index"] != aantal:
+            raise ValueError("index %d verwacht" % aantal)
+        if len(l["reeksen"]) < l["aantal_reeksen"] or len(l["prijzen"]) < l["aantal_prijzen"]:
+            raise ValueError("trekking voordat de loterij volledig is gegeven")
+        if "lotenreeks" not in r or "punten" in r:
+            raise ValueError("een trekking van de loterij zonder lotenreeks en prijs")
+        prijs_nu = l["eerste_prijs"] + aantal - vervallen
+        if r["prijs"] != prijs_nu or prijs_nu >= l["aantal_prijzen"]:
+            raise ValueError("prijs %d genoemd, prijs %d is aan de beurt" % (r["prijs"], prijs_nu))
+        if l["trommel"] is None:
+            l["trommel"] = Trommel([x[:3] for x in l["reeksen"]])
+        if r["lotenreeks"] >= l["aantal_reeksen"] or not l["trommel"].haal_uit((r["lotenreeks"], r["nummer"])):
+            raise ValueError("lot %d van lotenreeks %d doet niet (meer) mee" % (r["nummer"], r["lotenreeks"]))
+    elif soort == "bereik":
+        raise ValueError("een loterij heeft geen bereik")
+    elif soort == "gewist":
+        if r["reden"] == "uitgeput" and (l["trommel"] is None or l["trommel"].aantal() > 0):
+            raise ValueError("de lijst heet uitgeput, maar er doen nog loten mee")
+        return True
+    return False

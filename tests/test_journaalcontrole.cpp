@@ -9,6 +9,7 @@
 #include <QBuffer>
 
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -47,6 +48,34 @@ QByteArray avond(const QTemporaryDir& dir, bool sluit = true) {
     boek.legVast(3, 10, 15);
     if (sluit)
         boek.sluit();
+    boek.wachtOpSchijf();
+    return lees(j);
+}
+
+// A raffle of two sets and nine prizes: two draws, the second winner absent, its prize drawn
+// again, a ticket set aside by the close; then, in a series of its own, every ticket drawn.
+QByteArray loterijAvond(const QTemporaryDir& dir) {
+    const QString j = dir.filePath(QStringLiteral("loterij.jsonl"));
+    Loterij loterij;
+    loterij.voegReeksToe({QStringLiteral("Blauw"), {}, {1, 6}, {{2, 2}, {5, 6}}, 0});
+    loterij.voegReeksToe({QString(), {}, {10, 12}, {}, 0});
+    for (const char* prijs :
+         {"Bloemen", "Wijn", "Fiets", "Taart", "Boek", "Mand", "Lamp", "Pen", "Reis"})
+        loterij.voegPrijsToe({QString::fromUtf8(prijs), {}, 0});
+    Trekkingsboek boek(j, dir.filePath(QStringLiteral("loterij.sleutel")));
+    boek.beginLoterij(loterij, 0);
+    boek.zetPubliekeInvoer(QStringLiteral("zaal"));
+    boek.legVast(1);
+    boek.legVast(2);
+    boek.vervallen(1, QStringLiteral("niet aanwezig"));
+    boek.legVast(3);
+    boek.legVast(4);
+    boek.lijstGewist(Journaalrecord::Reden::Bereik);
+    boek.beginLoterij(loterij, 3);
+    for (qint32 t = 5; boek.volgende(); ++t)
+        boek.legVast(t);
+    boek.lijstGewist(Journaalrecord::Reden::Uitgeput);
+    boek.sluit();
     boek.wachtOpSchijf();
     return lees(j);
 }
@@ -186,6 +215,88 @@ private Q_SLOTS:
         geval(4, [&](auto& r) { vervang(r[3], "\"teller\":1,", "\"teller\":1,\"extra\":1,"); });
         geval(3, [&](auto& r) { vervang(r[2], "Tafel", "\\ud800Tafel"); });
         geval(29, [&](auto& r) { r.append(r[27]); }); // a second end
+    }
+
+    // A raffle: honest, then a ticket, a set and a prize changed, and records out of place,
+    // each with the chain made whole again: both checkers name the same line.
+    void loterij_data() {
+        QTest::addColumn<int>("aan");  // the line changed, or before which `door` is put
+        QTest::addColumn<int>("fout"); // the line at fault; 0: honest
+        QTest::addColumn<QByteArray>("wat");
+        QTest::addColumn<QByteArray>("door");
+        // Lines: 1 start, 2 reeks, 3-4 lotenreeks, 5-13 prijs, 14 invoer, 15 and 16 trekking,
+        // 17 vervallen, 18 and 19 trekking, 20 gewist, 21 sleutel, 22 reeks, ..., 42 einde.
+        const QByteArray bereik = "{\"soort\":\"bereik\",\"tijd\":\"t\",\"reeks\":1,\"laagste\":1,"
+                                  "\"hoogste\":9,\"vorige\":\"" +
+                                  QByteArray(64, '0') + "\"}";
+        const QByteArray set =
+            "{\"soort\":\"lotenreeks\",\"tijd\":\"t\",\"reeks\":1,\"index\":2,"
+            "\"naam\":\"\",\"laagste\":1,\"hoogste\":2,\"uit\":[],\"vorige\":\"" +
+            QByteArray(64, '0') + "\"}";
+        QTest::newRow("honest") << 0 << 0 << QByteArray() << QByteArray();
+        QTest::newRow("a ticket the key does not give")
+            << 15 << 15 << QByteArray() << QByteArray("lot");
+        QTest::newRow("another set") << 16 << 16 << QByteArray() << QByteArray("set");
+        QTest::newRow("prize not up")
+            << 18 << 18 << QByteArray("\"prijs\":1") << QByteArray("\"prijs\":2");
+        QTest::newRow("a set after a draw") << 16 << 16 << QByteArray("+") << set;
+        QTest::newRow("a range in a raffle") << 16 << 16 << QByteArray("+") << bereik;
+        QTest::newRow("points in a raffle") << 15 << 15 << QByteArray("\"teller\":1,")
+                                            << QByteArray("\"teller\":1,\"punten\":1,\"score\":1,");
+        QTest::newRow("exhausted too soon") << 20 << 20 << QByteArray("\"reden\":\"bereik\"")
+                                            << QByteArray("\"reden\":\"uitgeput\"");
+        QTest::newRow("out of play backwards")
+            << 4 << 4 << QByteArray("\"uit\":[]") << QByteArray("\"uit\":[12,10]");
+        QTest::newRow("a set too many")
+            << 2 << 4 << QByteArray("\"lotenreeksen\":2") << QByteArray("\"lotenreeksen\":1");
+        QTest::newRow("a prize beyond the last")
+            << 22 << 34 << QByteArray("\"eerstePrijs\":3") << QByteArray("\"eerstePrijs\":4");
+    }
+    void loterij() {
+        QFETCH(int, aan);
+        QFETCH(int, fout);
+        QFETCH(QByteArray, wat);
+        QFETCH(QByteArray, door);
+        QTemporaryDir dir;
+        QList<QByteArray> regels = regelsVan(loterijAvond(dir));
+        QCOMPARE(regels.size(), 42);
+        if (fout == 0) {
+            beide(samen(regels), kGoed);
+            const Controleuitslag u =
+                Journaalcontrole::controleer(dir.filePath(QStringLiteral("loterij.jsonl")), true);
+            QCOMPARE(u.nagerekend, qint64{4 + 6});
+            QCOMPARE(u.reeksen[0].prijzen.size(), std::size_t{9});
+            QCOMPARE(u.reeksen[0].trekkingen[2].prijs, qint64{1}); // again after the void
+            QVERIFY(u.reeksen[0].trekkingen[1].vervalt);
+            return;
+        }
+        QByteArray& r = regels[aan - 1];
+        if (wat == "+") {
+            regels.insert(aan - 1, door);
+        } else if (door == "lot" || door == "set") {
+            auto t = Journaalrecord::lees(r);
+            QVERIFY(t && t->lotenreeks);
+            if (door == "set") {
+                t->lotenreeks = 1 - *t->lotenreeks; // the number is not in the other set
+            } else {
+                // A ticket in play that the first series never draws.
+                std::set<std::pair<qint64, qint32>> getrokken;
+                for (int i : {15, 16, 18, 19}) {
+                    const auto d = Journaalrecord::lees(regels[i - 1]);
+                    getrokken.insert({*d->lotenreeks, d->nummer});
+                }
+                for (std::pair<qint64, qint32> lot :
+                     {std::pair<qint64, qint32>{0, 1}, {0, 3}, {0, 4}, {1, 10}, {1, 11}, {1, 12}}) {
+                    if (!getrokken.count(lot))
+                        std::tie(t->lotenreeks, t->nummer) = lot;
+                }
+            }
+            r = t->regel();
+        } else {
+            QVERIFY2(r.contains(wat), r.constData());
+            r.replace(wat, door);
+        }
+        beide(samen(herketen(regels, aan)), ::fout(fout));
     }
 
     // The commands, as a user runs them: the summary and the exit status, and the report.

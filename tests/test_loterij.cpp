@@ -1,5 +1,6 @@
 // The raffle file and its drum of tickets: the example of docs/, the dialects spreadsheet
 // programs write, every kind of bad input in one table, and the drum against a plain list.
+#include "journaal/trekkingsreeks.h"
 #include "loterij/lotentrommel.h"
 #include "loterij/loterijlezer.h"
 #include "loterij/lotkleur.h"
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 #include <random>
+#include <set>
 
 namespace {
 
@@ -241,6 +243,43 @@ private Q_SLOTS:
         }
         QCOMPARE(trommel.aantal(), std::uint64_t(0));
         QCOMPARE(trommel.aantalGetrokken(), std::uint64_t(begin.size()));
+    }
+
+    // The evening's raffle drawn as the program draws it, 10,000 draws over series that run
+    // out and begin again with a fresh key: no unsold ticket ever, none twice in a series, and
+    // a series that runs out has drawn every ticket in play once. A copy of a series (as
+    // --hervat hands it over) goes on with the same tickets.
+    void nooitEenOnverkochtLot() {
+        const auto gelezen = leesBestand("reeks;Blauw;blauw;1;500\n"
+                                         "uit;Blauw;7;40-49;100;201-204;333;500;1-2\n"
+                                         "reeks;Roze;roze;10000;10999\nprijs;Fiets\n");
+        QVERIFY2(gelezen.loterij, qPrintable(gelezen.tekst()));
+        const Loterij& loterij = *gelezen.loterij;
+        QCOMPARE(loterij.aantalLoten(), std::uint64_t(480 + 1000));
+        const auto onverkocht = [&](const Lot& lot) {
+            for (const Nummerbereik& b : loterij.reeksen()[std::size_t(lot.reeks)].uit)
+                if (lot.nummer >= b.van && lot.nummer <= b.tot)
+                    return true;
+            return false;
+        };
+        int getrokken = 0, reeksen = 0;
+        while (getrokken < 10000) {
+            Trekkingsreeks reeks = Trekkingsreeks::nieuwLoterij(loterij);
+            ++reeksen;
+            std::set<std::pair<int, qint32>> gezien;
+            while (const auto lot = reeks.volgendLot()) {
+                QVERIFY(!onverkocht(*lot));
+                QVERIFY(gezien.insert({lot->reeks, lot->nummer}).second);
+                QCOMPARE(reeks.legVast(), lot->nummer);
+                if (++getrokken % 997 == 0) {
+                    const Trekkingsreeks kopie = reeks;
+                    QCOMPARE(kopie.volgendLot(), reeks.volgendLot());
+                }
+            }
+            QCOMPARE(gezien.size(), std::size_t(loterij.aantalLoten()));
+            QCOMPARE(reeks.loten().size(), gezien.size());
+        }
+        QCOMPARE(reeksen, 7);
     }
 };
 

@@ -44,12 +44,12 @@ struct Venster {
     QList<QUrl> geopend;
 
     explicit Venster(const QByteArray& instellingen = {}, QSize scherm = QSize(1024, 768),
-                     double tijdSchaal = 0.01) {
+                     double tijdSchaal = 0.01, const Loterij* loterij = nullptr) {
         if (!instellingen.isEmpty())
             schrijfAlles(map.filePath(QStringLiteral("Quintaro.ini")), instellingen);
         Paden paden;
         paden.programmaMap = paden.gegevensMap = map.path();
-        w = std::make_unique<Hoofdvenster>(paden, scherm);
+        w = std::make_unique<Hoofdvenster>(paden, scherm, false, loterij);
         w->pauze().setTijdSchaal(tijdSchaal);
         w->algemeen().zetGeluidsuitvoer(false);
         w->algemeen().zetOpener([this](const QUrl& url) { geopend.append(url); });

@@ -25,7 +25,7 @@ import json
 import sys
 
 from journaalregels import (MAX_BESTAND, MAX_INVOER, MAX_REGEL, MIN_PIN, NUL_HASH, Getrokken,
-                           plaats, record, regels, strikt_json)
+                           Trommel, loterij_regel, plaats, record, regels, strikt_json)
 
 
 class Fout(Exception):
@@ -35,10 +35,25 @@ class Fout(Exception):
         self.reden = reden
 
 
+def lot_tekst(loterij, lot):
+    naam = loterij["reeksen"][lot[0]][3]
+    return "%s %d" % (naam, lot[1]) if naam else "%d" % lot[1]
+
+
 def trek_opnieuw(reeks, sleutel):
     """Draws the series again from its key; raises Fout at the first number that differs."""
     begin = reeks["begin"]
     invoer_hash = hashlib.sha256(reeks["invoer"].encode("utf-8")).digest()
+    loterij = reeks["loterij"]
+    if loterij is not None:
+        trommel = Trommel([r[:3] for r in loterij["reeksen"]])
+        for index, (lot, regel) in enumerate(loterij["loten"]):
+            verwacht = trommel.lot_op_plaats(plaats(sleutel, invoer_hash, index, trommel.aantal()))
+            if verwacht != lot:
+                raise Fout(regel, "in het journaal staat %s, maar de sleutel geeft %s"
+                           % (lot_tekst(loterij, lot), lot_tekst(loterij, verwacht)))
+            trommel.haal_uit(verwacht)
+        return
     laagste, hoogste = begin["laagste"], begin["hoogste"]
     getrokken = Getrokken(begin["overgenomen"]) if begin["rolsoort"] == 0 else None
     index = 0
@@ -172,8 +187,16 @@ class Controle:
                 raise Fout(n, "reeks %d loopt nog" % self.actief)
             if r["reeks"] != laatste + 1:
                 raise Fout(n, "reeksnummer %d volgt niet op %d" % (r["reeks"], laatste))
+            loterij = None
+            if "lotenreeksen" in r:
+                if r["rolsoort"] != 0 or r["overgenomen"]:
+                    raise Fout(n, "een reeks van een loterij heeft rolsoort 0 en niets overgenomen")
+                loterij = {"aantal_reeksen": r["lotenreeksen"], "aantal_prijzen": r["prijzen"],
+                           "eerste_prijs": r["eerstePrijs"], "reeksen": [], "prijzen": [],
+                           "trommel": None, "loten": []}
             self.reeksen.append(
                 {
+                    "loterij": loterij,
                     "begin": r,
                     "laagste": r["laagste"],
                     "hoogste": r["hoogste"],
@@ -210,13 +233,19 @@ class Controle:
             return
         if r["reeks"] != self.actief:
             raise Fout(n, "reeks %d loopt hier niet" % r["reeks"])
-        if soort == "invoer":
+        if s["loterij"] is not None and soort != "invoer":
+            self.loterij_record(s, r, n)
+        elif soort in ("lotenreeks", "prijs"):
+            raise Fout(n, "reeks %d is geen loterij" % r["reeks"])
+        elif soort == "invoer":
             if aantal > 0 or s["invoer_gezet"]:
                 raise Fout(n, "publieke invoer te laat of dubbel")
             if len(r["tekst"].encode("utf-8")) > MAX_INVOER:
                 raise Fout(n, "de publieke invoer is langer dan %d bytes" % MAX_INVOER)
             s["invoer"], s["invoer_gezet"] = r["tekst"], True
         elif soort == "trekking":
+            if "lotenreeks" in r:
+                raise Fout(n, "een lot getrokken in een reeks zonder loterij")
             if r["index"] != aantal:
                 raise Fout(n, "index %d verwacht" % aantal)
             onder, boven = min(s["laagste"], s["hoogste"]), max(s["laagste"], s["hoogste"])
@@ -238,6 +267,19 @@ class Controle:
                 onder, boven = min(s["laagste"], s["hoogste"]), max(s["laagste"], s["hoogste"])
                 if g is None or g.vrij(onder, boven) > 0:
                     raise Fout(n, "de lijst heet uitgeput, maar er zijn nog nummers vrij")
+            s["gewist"], self.actief = True, 0
+
+    def loterij_record(self, s, r, n):
+        """A record of a raffle series in progress (journaalregels.loterij_regel)."""
+        try:
+            gewist = loterij_regel(s["loterij"], r, len(s["nummers"]), s["vervallen"])
+        except ValueError as e:
+            raise Fout(n, str(e))
+        if r["soort"] == "trekking":
+            s["loterij"]["loten"].append(((r["lotenreeks"], r["nummer"]), n))
+            s["nummers"].append(r["nummer"])
+            self.trekkingen += 1
+        if gewist:
             s["gewist"], self.actief = True, 0
 
     def onthul(self, s, r, n):

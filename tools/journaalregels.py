@@ -133,11 +133,15 @@ VELDEN = {
     "start": {"versie": "tekst", "formaat": "formaat", "gescheurd?": "positief", "vorigeHeel?": "hex"},
     "reeks": {"reeks": "positief", "laagste": "int32", "hoogste": "int32", "rolsoort": "rolsoort",
               "toezegging": "hex", "versie": "tekst", "overgenomen": "lijst32", "teller": "int32",
-              "score": "int32"},
+              "score": "int32", "lotenreeksen?": "positief", "prijzen?": "positief",
+              "eerstePrijs?": "index"},
+    "lotenreeks": {"reeks": "positief", "index": "index", "naam": "tekst", "laagste": "int32",
+                   "hoogste": "int32", "uit": "paren32"},
+    "prijs": {"reeks": "positief", "index": "index", "omschrijving": "tekst"},
     "hervat": {"reeks": "positief", "index": "index", "teller": "int32", "score": "int32"},
     "invoer": {"reeks": "positief", "tekst": "tekst"},
     "trekking": {"reeks": "positief", "index": "index", "nummer": "int32", "teller": "int32",
-                 "punten?": "int32", "score?": "int32"},
+                 "punten?": "int32", "score?": "int32", "lotenreeks?": "index", "prijs?": "index"},
     "bereik": {"reeks": "positief", "laagste": "int32", "hoogste": "int32"},
     "gewist": {"reeks": "positief", "reden": "reden"},
     "sleutel": {"reeks": "positief", "sleutel": "hex"},
@@ -163,6 +167,8 @@ def waarde_ok(soort, x):
         return x in REDENEN
     if soort == "lijst32":
         return type(x) is list and all(INT32[0] <= n <= INT32[1] for n in x)
+    if soort == "paren32":
+        return waarde_ok("lijst32", x) and len(x) % 2 == 0
     laag, hoog = GRENZEN[soort]
     return type(x) is int and laag <= x <= hoog
 
@@ -192,6 +198,10 @@ def record(tekst):
         raise ValueError("punten en score horen samen")
     if soort == "start" and (("gescheurd" in obj) != ("vorigeHeel" in obj)):
         raise ValueError("gescheurd en vorigeHeel horen samen")
+    if soort == "trekking" and (("lotenreeks" in obj) != ("prijs" in obj)):
+        raise ValueError("lotenreeks en prijs horen samen")
+    if soort == "reeks" and len({n in obj for n in ("lotenreeksen", "prijzen", "eerstePrijs")}) > 1:
+        raise ValueError("lotenreeksen, prijzen en eerstePrijs horen samen")
     bekend = {"soort"} | {n.rstrip("?") for n in velden}
     for naam in obj:
         if naam not in bekend:
@@ -244,3 +254,95 @@ class Getrokken:
             else:
                 laag = j + 1
         return onder + k + laag
+
+
+class Trommel:
+    """The tickets of a raffle still in play, in the fixed order of docs/verification.md: the
+    sets in the order of their records, within a set by number, leaving out the numbers out
+    of play and the tickets drawn. A ticket is a pair (set, number)."""
+
+    def __init__(self, reeksen):
+        """reeksen: per set (lowest, highest, [(from, to), ...] out of play, ascending)."""
+        self.lopen = []  # runs of consecutive tickets: (first place, first number, length, set)
+        totaal = 0
+        for i, (laag, hoog, uit) in enumerate(reeksen):
+            volgend = laag
+            for van, tot in list(uit) + [(hoog + 1, hoog + 1)]:
+                if van > volgend:
+                    self.lopen.append((totaal, volgend, van - volgend, i))
+                    totaal += van - volgend
+                volgend = tot + 1
+        self.begins = [loop[0] for loop in self.lopen]
+        self.totaal = totaal
+        self.getrokken = []  # the places (before any draw) of the tickets drawn, ascending
+
+    def aantal(self):
+        return self.totaal - len(self.getrokken)
+
+    def lot_op_plaats(self, k):
+        """The k-th ticket still in play, counted from 0."""
+        p = k
+        for d in self.getrokken:
+            if d > p:
+                break
+            p += 1
+        begin, eerste, _, reeks = self.lopen[bisect.bisect_right(self.begins, p) - 1]
+        return (reeks, eerste + p - begin)
+
+    def haal_uit(self, lot):
+        """Takes the ticket out of play; False when it is not in play."""
+        reeks, nummer = lot
+        for begin, eerste, lengte, r in self.lopen:
+            if r == reeks and eerste <= nummer < eerste + lengte:
+                p = begin + nummer - eerste
+                i = bisect.bisect_left(self.getrokken, p)
+                if i < len(self.getrokken) and self.getrokken[i] == p:
+                    return False
+                self.getrokken.insert(i, p)
+                return True
+        return False
+
+
+def loterij_regel(l, r, aantal, vervallen):
+    """Applies a record to the raffle `l` of the series in progress (docs/verification.md,
+    sections 5a and 7), with its `aantal` draws and `vervallen` voids so far; raises
+    ValueError with the reason when it breaks a rule. Returns whether the series is cleared."""
+    soort = r["soort"]
+    if soort == "lotenreeks":
+        if aantal or r["index"] != len(l["reeksen"]) or r["index"] >= l["aantal_reeksen"]:
+            raise ValueError("lotenreeks %d hoort hier niet" % r["index"])
+        if r["laagste"] > r["hoogste"]:
+            raise ValueError("lotenreeks %d: laagste boven hoogste" % r["index"])
+        paren, vorige_tot = [], r["laagste"] - 1
+        for i in range(0, len(r["uit"]), 2):
+            van, tot = r["uit"][i], r["uit"][i + 1]
+            if van > tot or van <= vorige_tot or van < r["laagste"] or tot > r["hoogste"]:
+                raise ValueError("lotenreeks %d: uit is geen oplopende rij binnen de reeks" % r["index"])
+            paren.append((van, tot))
+            vorige_tot = tot
+        l["reeksen"].append((r["laagste"], r["hoogste"], paren, r["naam"]))
+    elif soort == "prijs":
+        if aantal or r["index"] != len(l["prijzen"]) or r["index"] >= l["aantal_prijzen"]:
+            raise ValueError("prijs %d hoort hier niet" % r["index"])
+        l["prijzen"].append(r["omschrijving"])
+    elif soort == "trekking":
+        if r["index"] != aantal:
+            raise ValueError("index %d verwacht" % aantal)
+        if len(l["reeksen"]) < l["aantal_reeksen"] or len(l["prijzen"]) < l["aantal_prijzen"]:
+            raise ValueError("trekking voordat de loterij volledig is gegeven")
+        if "lotenreeks" not in r or "punten" in r:
+            raise ValueError("een trekking van de loterij zonder lotenreeks en prijs")
+        prijs_nu = l["eerste_prijs"] + aantal - vervallen
+        if r["prijs"] != prijs_nu or prijs_nu >= l["aantal_prijzen"]:
+            raise ValueError("prijs %d genoemd, prijs %d is aan de beurt" % (r["prijs"], prijs_nu))
+        if l["trommel"] is None:
+            l["trommel"] = Trommel([x[:3] for x in l["reeksen"]])
+        if r["lotenreeks"] >= l["aantal_reeksen"] or not l["trommel"].haal_uit((r["lotenreeks"], r["nummer"])):
+            raise ValueError("lot %d van lotenreeks %d doet niet (meer) mee" % (r["nummer"], r["lotenreeks"]))
+    elif soort == "bereik":
+        raise ValueError("een loterij heeft geen bereik")
+    elif soort == "gewist":
+        if r["reden"] == "uitgeput" and (l["trommel"] is None or l["trommel"].aantal() > 0):
+            raise ValueError("de lijst heet uitgeput, maar er doen nog loten mee")
+        return True
+    return False

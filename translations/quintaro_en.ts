@@ -119,6 +119,30 @@
         <source>Kop van de keten: %1</source>
         <translation>Head of the chain: %1</translation>
     </message>
+    <message>
+        <source>Niet aanwezig</source>
+        <translation>Not present</translation>
+    </message>
+    <message>
+        <source>De winnaar is niet in de zaal: het lot vervalt en dezelfde prijs wordt opnieuw getrokken.</source>
+        <translation>The winner is not in the hall: the ticket is declared void and the same prize is drawn again.</translation>
+    </message>
+    <message>
+        <source>Prijzen met hun winnaars</source>
+        <translation>Prizes with their winners</translation>
+    </message>
+    <message>
+        <source>Alle prijzen zijn getrokken.</source>
+        <translation>Every prize has been drawn.</translation>
+    </message>
+    <message>
+        <source>Aan de beurt: prijs %1 van %2, %3</source>
+        <translation>Up now: prize %1 of %2, %3</translation>
+    </message>
+    <message>
+        <source>(%1 niet aanwezig)</source>
+        <translation>(%1 not present)</translation>
+    </message>
 </context>
 <context>
     <name>Bord</name>
@@ -354,6 +378,10 @@ the list will now be cleared!</translation>
         <source>Teller: %1</source>
         <translation>Counter: %1</translation>
     </message>
+    <message>
+        <source>Alle prijzen van de loterij zijn getrokken.</source>
+        <translation>Every prize of the raffle has been drawn.</translation>
+    </message>
 </context>
 <context>
     <name>Journaalcontrole</name>
@@ -485,6 +513,58 @@ the list will now be cleared!</translation>
         <source>de publieke invoer is %1 bytes lang; ten hoogste %2 bytes zijn toegestaan</source>
         <translation>the public input is %1 bytes long; at most %2 bytes are allowed</translation>
     </message>
+    <message>
+        <source>lotenreeks %1 hoort hier niet (verwacht: %2 van %3, voor de eerste trekking)</source>
+        <translation>set of tickets %1 does not belong here (expected: %2 of %3, before the first draw)</translation>
+    </message>
+    <message>
+        <source>lotenreeks %1: het laagste nummer ligt boven het hoogste</source>
+        <translation>set of tickets %1: the lowest number is above the highest</translation>
+    </message>
+    <message>
+        <source>lotenreeks %1: &quot;uit&quot; is geen oplopende rij van losse bereiken binnen de reeks</source>
+        <translation>set of tickets %1: &quot;uit&quot; is not an ascending row of separate ranges within the set</translation>
+    </message>
+    <message>
+        <source>prijs %1 hoort hier niet (verwacht: %2 van %3, voor de eerste trekking)</source>
+        <translation>prize %1 does not belong here (expected: %2 of %3, before the first draw)</translation>
+    </message>
+    <message>
+        <source>een trekking voordat alle lotenreeksen en prijzen van de loterij zijn gegeven</source>
+        <translation>a draw before every set of tickets and prize of the raffle is given</translation>
+    </message>
+    <message>
+        <source>een trekking van de loterij zonder lotenreeks en prijs</source>
+        <translation>a draw of the raffle without set of tickets and prize</translation>
+    </message>
+    <message>
+        <source>de trekking noemt prijs %1, maar prijs %2 is aan de beurt</source>
+        <translation>the draw names prize %1, but prize %2 is up</translation>
+    </message>
+    <message>
+        <source>lot %1 van lotenreeks %2 doet niet (meer) mee</source>
+        <translation>ticket %1 of set of tickets %2 is not (or no longer) in play</translation>
+    </message>
+    <message>
+        <source>een reeks van een loterij heeft rolsoort 0 en niets overgenomen</source>
+        <translation>a series of a raffle has roller kind 0 and nothing carried over</translation>
+    </message>
+    <message>
+        <source>een lot getrokken in een reeks zonder loterij</source>
+        <translation>a ticket drawn in a series without a raffle</translation>
+    </message>
+    <message>
+        <source>reeks %1 is geen loterij</source>
+        <translation>series %1 is not a raffle</translation>
+    </message>
+    <message>
+        <source>een loterij heeft geen bereik</source>
+        <translation>a raffle has no range</translation>
+    </message>
+    <message>
+        <source>de lijst heet uitgeput, maar er doen nog loten mee</source>
+        <translation>the list is said to be exhausted, but tickets are still in play</translation>
+    </message>
 </context>
 <context>
     <name>Journaalopdracht</name>
@@ -495,6 +575,14 @@ the list will now be cleared!</translation>
     <message>
         <source>Verslag geschreven: %1</source>
         <translation>Report written: %1</translation>
+    </message>
+    <message>
+        <source>quintaro: %1 kan niet worden geschreven: %2</source>
+        <translation>quintaro: %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Winnaars geschreven: %1</source>
+        <translation>Winners written: %1</translation>
     </message>
 </context>
 <context>
@@ -1038,7 +1126,7 @@ the list will now be cleared!</translation>
     </message>
     <message>
         <source>Met --controleer: een kop van de keten van het scherm, de hash van de laatste regel van het journaal na een trekking. De controle noemt de regel met die hash en hoeveel trekkingen en vervallen de reeks daarna nog heeft, en faalt als geen regel past. Mag vaker gegeven worden.</source>
-        <translation>With --controleer: a head of the chain from the screen, the hash of the journal's latest line after a draw. The check names the line with that hash and how many draws and voids its series has after it, and fails when no line matches. May be given more than once.</translation>
+        <translation>With --controleer: a head of the chain from the screen, the hash of the journal&apos;s latest line after a draw. The check names the line with that hash and how many draws and voids its series has after it, and fails when no line matches. May be given more than once.</translation>
     </message>
     <message>
         <source>quintaro: --%1 vraagt %2 tot 64 hexadecimale cijfers, niet &quot;%3&quot;</source>
@@ -1047,6 +1135,30 @@ the list will now be cleared!</translation>
     <message>
         <source>quintaro: --toezegging en --keten horen bij --controleer</source>
         <translation>quintaro: --toezegging and --keten go with --controleer</translation>
+    </message>
+    <message>
+        <source>--loterij &lt;bestand&gt;</source>
+        <translation>--loterij &lt;file&gt;</translation>
+    </message>
+    <message>
+        <source>Opent een loterij: trekt loten uit de reeksen van &lt;bestand&gt; (kleuren, nummers, niet verkochte loten, prijzen; zie docs/loterij.md) in plaats van nummers. Elk lot dat nog meedoet is even kansrijk; de lijst toont &quot;Roze 123&quot;. In het venster van de bediening: de prijs die aan de beurt is, de prijzen met hun winnaars en de knop Niet aanwezig, die het lot laat vervallen en dezelfde prijs opnieuw laat trekken. Een bestand met een fout wordt niet geopend: de regel en de reden komen op de standaardfout en het programma stopt. Gaat niet samen met --hervat.</source>
+        <translation>Opens a raffle: draws tickets from the sets of &lt;file&gt; (colours, numbers, unsold tickets, prizes; see docs/loterij.md) instead of numbers. Every ticket still in play is equally likely; the list shows &quot;Roze 123&quot;. In the operator&apos;s window: the prize up, the prizes with their winners and the button Not present, which declares the ticket void and has the same prize drawn again. A file with a fault is not opened: its line and the reason go to standard error and the program stops. Does not go together with --hervat.</translation>
+    </message>
+    <message>
+        <source>--winnaars &lt;journaal&gt; &lt;csv&gt;</source>
+        <translation>--winnaars &lt;journal&gt; &lt;csv&gt;</translation>
+    </message>
+    <message>
+        <source>Schrijft de winnaars van de loterij in &lt;journaal&gt; naar &lt;csv&gt; (UTF-8, puntkomma&apos;s, een kopregel): prijs, reeks, nummer, tijd, en de loten waarvan de winnaar niet aanwezig was. Opent geen venster.</source>
+        <translation>Writes the winners of the raffle in &lt;journal&gt; to &lt;csv&gt; (UTF-8, semicolons, a heading line): prize, set, number, time, and the tickets whose winner was not present. Opens no window.</translation>
+    </message>
+    <message>
+        <source>quintaro: --winnaars vraagt een journaal en een CSV-bestand</source>
+        <translation>quintaro: --winnaars needs a journal and a CSV file</translation>
+    </message>
+    <message>
+        <source>quintaro: het loterijbestand %1 is niet geopend: %2</source>
+        <translation>quintaro: the raffle file %1 was not opened: %2</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1333,13 @@ the list will now be cleared!</translation>
     </message>
 </context>
 <context>
+    <name>Trekking</name>
+    <message>
+        <source>schijf vol</source>
+        <translation>disk full</translation>
+    </message>
+</context>
+<context>
     <name>Trekkingsboek</name>
     <message>
         <source>Het trekkingsjournaal %1 kan niet worden geschreven: %2. De trekkingen gaan door, maar worden niet vastgelegd.</source>
@@ -1252,13 +1371,6 @@ the list will now be cleared!</translation>
     <message>
         <source>een ander programma heeft het open</source>
         <translation>another program has it open</translation>
-    </message>
-</context>
-<context>
-    <name>Trekking</name>
-    <message>
-        <source>schijf vol</source>
-        <translation>disk full</translation>
     </message>
 </context>
 <context>

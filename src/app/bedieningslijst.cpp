@@ -17,7 +17,8 @@ QVariant Bedieningslijst::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole: {
         QString tekst = (r.tijd.isValid() ? r.tijd.toString(QStringLiteral("HH:mm:ss"))
                                           : QStringLiteral("--:--:--")) +
-                        QStringLiteral("   ") + QString::number(r.nummer);
+                        QStringLiteral("   ") +
+                        (r.lot.isEmpty() ? QString::number(r.nummer) : r.lot);
         if (r.metPunten)
             tekst += QStringLiteral("   ") +
                      (r.punten == 1 ? tr("%1 punt") : tr("%1 punten")).arg(r.punten);
@@ -49,11 +50,15 @@ void Bedieningslijst::voegToe(const Regel& regel) {
 }
 
 void Bedieningslijst::voegToe(qint32 nummer, const QTime& tijd) {
-    voegToe(Regel{nummer, 0, false, tijd, false, {}});
+    voegToe(Regel{nummer, 0, false, tijd, false, {}, {}});
+}
+
+void Bedieningslijst::voegToeLot(qint32 nummer, const QString& lot, const QTime& tijd) {
+    voegToe(Regel{nummer, 0, false, tijd, false, {}, lot});
 }
 
 void Bedieningslijst::voegToeMetPunten(qint32 nummer, int punten, const QTime& tijd) {
-    voegToe(Regel{nummer, punten, true, tijd, false, {}});
+    voegToe(Regel{nummer, punten, true, tijd, false, {}, {}});
 }
 
 void Bedieningslijst::vervalLaatste(const QString& reden) {

@@ -18,6 +18,7 @@ public:
         QTime tijd; // invalid: taken over from an earlier run, time unknown
         bool vervallen = false;
         QString reden;
+        QString lot; // a raffle: the ticket as the hall reads it ("Roze 123")
     };
 
     explicit Bedieningslijst(QObject* parent = nullptr);
@@ -27,6 +28,7 @@ public:
 
     void voegToe(qint32 nummer, const QTime& tijd);
     void voegToeMetPunten(qint32 nummer, int punten, const QTime& tijd);
+    void voegToeLot(qint32 nummer, const QString& lot, const QTime& tijd);
     // The last number was declared void.
     void vervalLaatste(const QString& reden);
     void maakLeeg();

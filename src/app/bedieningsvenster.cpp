@@ -6,6 +6,7 @@
 #include "app/zaal.h"
 #include "common/algemeen.h"
 #include "common/toetsenoverzicht.h"
+#include "draw/loterijverloop.h"
 #include "draw/startbediening.h"
 #include "draw/trekking.h"
 
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
@@ -99,6 +101,16 @@ void Bedieningsvenster::maakOnderdelen() {
     m_reden->setFocusPolicy(Qt::ClickFocus);
     m_redenKop->setBuddy(m_reden);
     m_vervalKnop = maak<QPushButton>(this, "VervalKnop");
+    m_prijsNu = maak<QLabel>(this, "PrijsNu");
+    m_prijsNu->setFont(grootte(font(), 14, true));
+    m_prijsNu->setWordWrap(true);
+    m_prijzen = maak<QListWidget>(this, "Prijzenlijst");
+    m_prijzen->setSelectionMode(QAbstractItemView::NoSelection);
+    m_afwezigKnop = maak<QPushButton>(this, "NietAanwezig");
+    const bool loterij = m_publiek.trekking().loterij() != nullptr;
+    for (QWidget* w : {static_cast<QWidget*>(m_prijsNu), static_cast<QWidget*>(m_prijzen),
+                       static_cast<QWidget*>(m_afwezigKnop)})
+        w->setVisible(loterij);
     m_geluid = maak<QCheckBox>(this, "GeluidSchakelaar");
     m_stem = maak<QCheckBox>(this, "StemSchakelaar");
     m_bord = maak<QCheckBox>(this, "BordSchakelaar");
@@ -123,6 +135,9 @@ void Bedieningsvenster::maakOnderdelen() {
     auto* rechts = new QVBoxLayout;
     m_rechts = rechts;
     rechts->addWidget(m_startKnop);
+    rechts->addWidget(m_prijsNu);
+    rechts->addWidget(m_afwezigKnop);
+    rechts->addWidget(m_prijzen, 1);
     rechts->addWidget(m_lijstKop);
     rechts->addWidget(m_lijstVak, 1);
     rechts->addWidget(m_redenKop);
@@ -145,7 +160,10 @@ void Bedieningsvenster::verbind() {
         werkVervallenBij();
     });
     connect(&trekking, &Trekking::nummerGetrokken, this, [this](qint32 nummer, int punten) {
-        if (m_publiek.trekking().rolSoort() != 0)
+        const GetrokkenLijst& lijst = m_publiek.trekking().lijst();
+        if (m_publiek.trekking().loterij())
+            m_lijstModel->voegToeLot(nummer, lijst.tekst(lijst.aantal() - 1), QTime::currentTime());
+        else if (m_publiek.trekking().rolSoort() != 0)
             m_lijstModel->voegToeMetPunten(nummer, punten, QTime::currentTime());
         else
             m_lijstModel->voegToe(nummer, QTime::currentTime());
@@ -169,6 +187,11 @@ void Bedieningsvenster::verbind() {
     connect(m_reden, &QLineEdit::textChanged, this, &Bedieningsvenster::werkVervallenBij);
     connect(m_reden, &QLineEdit::returnPressed, this, &Bedieningsvenster::laatVervallen);
     connect(m_vervalKnop, &QPushButton::clicked, this, &Bedieningsvenster::laatVervallen);
+    connect(m_afwezigKnop, &QPushButton::clicked, this, [this] {
+        // The journal's reason stays Dutch, as the journal's other texts.
+        m_publiek.trekking().vervalLaatste(QStringLiteral("niet aanwezig"));
+        setFocus(Qt::OtherFocusReason);
+    });
 
     Algemeen& algemeen = m_publiek.algemeen();
     Zaal& zaal = m_publiek.zaal();
@@ -207,6 +230,10 @@ void Bedieningsvenster::vertaal() {
     m_stem->setText(tr("Stem (V)"));
     m_bord->setText(tr("Bord (B)"));
     m_instellingenKnop->setText(tr("Instellingen..."));
+    m_afwezigKnop->setText(tr("Niet aanwezig"));
+    m_afwezigKnop->setToolTip(tr("De winnaar is niet in de zaal: het lot vervalt en dezelfde "
+                                 "prijs wordt opnieuw getrokken."));
+    m_prijzen->setAccessibleName(tr("Prijzen met hun winnaars"));
     zetTeller(m_tellerTekst);
     zetToezegging(m_toezeggingTekst, m_vastgelegd);
     zetKetenKop(m_ketenKop);
@@ -250,7 +277,35 @@ void Bedieningsvenster::zetKetenKop(const QString& kop) {
     m_keten->setVisible(!kop.isEmpty());
 }
 
+void Bedieningsvenster::werkLoterijBij() {
+    const Loterijverloop* verloop = m_publiek.trekking().loterij();
+    if (!verloop)
+        return;
+    m_afwezigKnop->setEnabled(m_publiek.trekking().kanVervallen());
+    const qint64 aantal = static_cast<qint64>(verloop->loterij().prijzen().size());
+    m_prijsNu->setText(verloop->allesGewonnen()
+                           ? tr("Alle prijzen zijn getrokken.")
+                           : tr("Aan de beurt: prijs %1 van %2, %3")
+                                 .arg(verloop->prijsNu() + 1)
+                                 .arg(aantal)
+                                 .arg(verloop->prijsTekst(verloop->prijsNu())));
+    m_prijzen->clear();
+    for (qint64 i = 0; i < aantal; ++i) {
+        QString regel = QStringLiteral("%1. %2").arg(i + 1).arg(verloop->prijsTekst(i));
+        for (const Loterijverloop::Uitslag& u : verloop->uitslagen()) {
+            if (u.prijs != i)
+                continue;
+            const QString lot = verloop->loterij().tekstVan(u.lot);
+            regel += u.afwezig ? QStringLiteral("   ") + tr("(%1 niet aanwezig)").arg(lot)
+                               : QStringLiteral("   %1 (%2)")
+                                     .arg(lot, u.tijd.toString(QStringLiteral("HH:mm:ss")));
+        }
+        m_prijzen->addItem(regel);
+    }
+}
+
 void Bedieningsvenster::werkVervallenBij() {
+    werkLoterijBij();
     const Trekking& trekking = m_publiek.trekking();
     const bool kan = trekking.kanVervallen();
     m_vervalKnop->setEnabled(kan && !m_reden->text().trimmed().isEmpty());

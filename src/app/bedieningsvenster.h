@@ -8,6 +8,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QListWidget;
 class QPushButton;
 class ToetsenOverzicht;
 class QVBoxLayout;
@@ -18,7 +19,9 @@ class Voorvertoning;
 // their times, the counter or score, the current series' commitment, the head of the
 // journal's chain and whether the journal records the series, the switches for sound, voice and
 // board, the settings, a scaled live picture of what the audience sees, and the void of the last
-// number with a reason typed in.
+// number with a reason typed in. With a raffle open, also the prize up, the prizes with their
+// winners so far, and "Niet aanwezig": the winner is not in the hall, the ticket is declared
+// void and the same prize is drawn next.
 //
 // It starts draws through the same start controls as the arrows and the space bar; the keys
 // released in it (space, B, V, P, Escape) reach the same handlers as in the audience's
@@ -51,6 +54,8 @@ private:
     void zetKetenKop(const QString& kop);
     void laatVervallen();
     void werkVervallenBij();
+    // A raffle: the prize up, the prizes with their winners, the button for an absent winner.
+    void werkLoterijBij();
 
     Hoofdvenster& m_publiek;
     bool m_klaar = false; // the closing sequence is done
@@ -72,6 +77,9 @@ private:
     QLabel* m_redenKop = nullptr;
     QLineEdit* m_reden = nullptr;
     QPushButton* m_vervalKnop = nullptr;
+    QLabel* m_prijsNu = nullptr;
+    QListWidget* m_prijzen = nullptr;
+    QPushButton* m_afwezigKnop = nullptr;
     QCheckBox* m_geluid = nullptr;
     QCheckBox* m_stem = nullptr;
     QCheckBox* m_bord = nullptr;

@@ -35,7 +35,7 @@
 #include <cmath>
 
 Hoofdvenster::Hoofdvenster(const Paden& paden, const QSize& schermPixels, bool hervat,
-                           QWidget* parent)
+                           const Loterij* loterij, QWidget* parent)
     : QWidget(parent), m_paden(paden), m_scherm(schermPixels), m_hervat(hervat) {
     setObjectName(QStringLiteral("Main"));
     //: The main window's caption; it has no title bar, so only task lists show it.
@@ -46,6 +46,8 @@ Hoofdvenster::Hoofdvenster(const Paden& paden, const QSize& schermPixels, bool h
     m_inst.setParent(this);
     m_inst.setObjectName(QStringLiteral("Instellingen"));
     maakOnderdelen();
+    if (loterij)
+        m_trekking->zetLoterij(*loterij);
     verbind();
     laadVolgorde();
 }
@@ -92,6 +94,14 @@ void Hoofdvenster::verbind() {
     connect(m_trekking, &Trekking::geluidGevraagd, m_algemeen, &Algemeen::SpeelGeluid);
     connect(m_trekking, &Trekking::uitgeput, this, &Hoofdvenster::meldUitgeput);
     connect(m_trekking, &Trekking::aantalRollenGewijzigd, this, &Hoofdvenster::plaatsRollen);
+    connect(m_trekking, &Trekking::allePrijzenGewonnen, this, [this] {
+        auto* bericht = new QMessageBox(QMessageBox::Information, QStringLiteral("Quintaro"),
+                                        tr("Alle prijzen van de loterij zijn getrokken."),
+                                        QMessageBox::Ok, dialoogOuder());
+        bericht->setObjectName(QStringLiteral("PrijzenOp"));
+        bericht->setAttribute(Qt::WA_DeleteOnClose);
+        bericht->open();
+    });
     connect(m_nummerVak, &NummerVak::spatieLosgelaten, m_start, &StartBediening::spatieStart);
     connect(m_start, &StartBediening::bezigGewijzigd, m_werkbalk,
             [this](bool bezig) { m_werkbalk->zetAan(!bezig); });
@@ -136,7 +146,7 @@ void Hoofdvenster::laadVolgorde() {
     m_gelezen = m_inst.laad(m_paden.instellingen(), m_paden.programmaMap);
     // From here on every step stands on its own: a failing one is skipped.
     const Instellingen& inst = m_inst.record();
-    if (m_hervat)
+    if (m_hervat && !m_trekking->loterij())
         m_trekking->hervat(Hervatting::lees(m_paden.journaal(), m_paden.journaalSleutel()));
     else
         m_trekking->beginReeks();

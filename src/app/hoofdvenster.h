@@ -22,6 +22,7 @@ class RolVak;
 class SchaalVolger;
 class StartBediening;
 class Trekking;
+class Loterij;
 class Titel;
 class Werkbalk;
 class Zaal;
@@ -34,8 +35,9 @@ class Hoofdvenster : public QWidget {
     Q_OBJECT
 public:
     // With `hervat` the draws go on where the journal left off, instead of a new series.
+    // With `loterij` it draws that raffle's tickets from the start (and does not go on).
     Hoofdvenster(const Paden& paden, const QSize& schermPixels, bool hervat = false,
-                 QWidget* parent = nullptr);
+                 const Loterij* loterij = nullptr, QWidget* parent = nullptr);
     ~Hoofdvenster() override;
 
     Instellingenhouder& instellingen() { return m_inst; }

@@ -1,5 +1,7 @@
 #include "app/opdracht.h"
 
+#include "loterij/loterijlezer.h"
+
 #include "app/taal.h"
 #include "common/schaal.h"
 #include "common/toetsenoverzicht.h"
@@ -126,6 +128,19 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                       "van een andere reeks, of leesbaar voor anderen), dan zegt een melding "
                       "waarom en begint ook een nieuwe reeks met dezelfde lijst; zo ook als het "
                       "journaal de reeks niet meer kon vastleggen (schijf vol)."));
+    tekst += optie(tr("--loterij <bestand>"),
+                   tr("Opent een loterij: trekt loten uit de reeksen van <bestand> (kleuren, "
+                      "nummers, niet verkochte loten, prijzen; zie docs/loterij.md) in plaats "
+                      "van nummers. Elk lot dat nog meedoet is even kansrijk; de lijst toont "
+                      "\"Roze 123\". In het venster van de bediening: de prijs die aan de beurt "
+                      "is, de prijzen met hun winnaars en de knop Niet aanwezig, die het lot laat "
+                      "vervallen en dezelfde prijs opnieuw laat trekken. Een bestand met een fout "
+                      "wordt niet geopend: de regel en de reden komen op de standaardfout en het "
+                      "programma stopt. Gaat niet samen met --hervat."));
+    tekst += optie(tr("--winnaars <journaal> <csv>"),
+                   tr("Schrijft de winnaars van de loterij in <journaal> naar <csv> (UTF-8, "
+                      "puntkomma's, een kopregel): prijs, reeks, nummer, tijd, en de loten "
+                      "waarvan de winnaar niet aanwezig was. Opent geen venster."));
     tekst += optie(QStringLiteral("--operator"),
                    tr("Opent ook met een enkel scherm het venster van de bediening: startknop, "
                       "getrokken nummers met hun tijd, teller, toezegging, geluid, stem, bord, "
@@ -230,10 +245,15 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
     const QCommandLineOption toezeggingOptie(QStringLiteral("toezegging"), QString(),
                                              QStringLiteral("hex"));
     const QCommandLineOption ketenOptie(QStringLiteral("keten"), QString(), QStringLiteral("hex"));
+    const QCommandLineOption loterijOptie(QStringLiteral("loterij"), QString(),
+                                          QStringLiteral("bestand"));
+    const QCommandLineOption winnaarsOptie(QStringLiteral("winnaars"), QString(),
+                                           QStringLiteral("journaal"));
     const QCommandLineOption webOptie(QStringLiteral("web"), QString(), QStringLiteral("poort"));
     parser.addOptions({hulpOptie, versieOptie, taalOptie, dirOptie, schermafdrukOptie, stemOptie,
                        bordOptie, hervatOptie, bedieningOptie, schermOptie, controleerOptie,
-                       rapportOptie, schaalOptie, toezeggingOptie, ketenOptie, webOptie});
+                       rapportOptie, schaalOptie, toezeggingOptie, ketenOptie, loterijOptie,
+                       winnaarsOptie, webOptie});
     parser.addPositionalArgument(QStringLiteral("pdf"), QString());
     const bool gelezen = parser.parse(argumenten);
 
@@ -326,6 +346,23 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
             return stop(1,
                         tr("quintaro: --rapport vraagt een journaal en een PDF-bestand") + u'\n');
         opdracht.rapportPdf = losse.first();
+    }
+    if (parser.isSet(winnaarsOptie)) {
+        opdracht.winnaarsJournaal = parser.value(winnaarsOptie);
+        if (opdracht.winnaarsJournaal.isEmpty() || losse.size() != 1 || losse.first().isEmpty())
+            return stop(1,
+                        tr("quintaro: --winnaars vraagt een journaal en een CSV-bestand") + u'\n');
+        opdracht.winnaarsCsv = losse.first();
+    }
+    if (parser.isSet(loterijOptie)) {
+        const QString pad = parser.value(loterijOptie);
+        const LoterijLezer::Uitslag gelezen = LoterijLezer::lees(pad);
+        if (!gelezen.loterij) {
+            return stop(1, tr("quintaro: het loterijbestand %1 is niet geopend: %2")
+                                   .arg(QDir::toNativeSeparators(pad), gelezen.tekst()) +
+                               u'\n');
+        }
+        opdracht.loterij = gelezen.loterij;
     }
     return opdracht;
 }

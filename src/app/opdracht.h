@@ -3,6 +3,7 @@
 #include "common/paden.h"
 #include "journaal/controleuitslag.h"
 #include "live/liveadres.h"
+#include "loterij/loterij.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,12 @@ struct Opdracht {
     // --rapport FILE OUT.pdf: write the report of the journal FILE to OUT.pdf and end.
     QString rapportJournaal;
     QString rapportPdf;
+    // --loterij FILE: the raffle read from FILE (docs/loterij.md); draws tickets instead of
+    // numbers.
+    std::optional<Loterij> loterij;
+    // --winnaars JOURNAL OUT.csv: write the winners of the raffle in JOURNAL and end.
+    QString winnaarsJournaal;
+    QString winnaarsCsv;
     std::optional<double> schaal; // --schaal: the window's scale factor on every screen
     // --web [ADDRESS:]PORT: the live view, on from the start at this address.
     std::optional<Liveadres> web;

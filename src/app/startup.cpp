@@ -101,6 +101,8 @@ int journaalOpdracht(int argc, char** argv) {
         return schrijfUitvoer(opdracht);
     if (!opdracht.rapportJournaal.isEmpty())
         return Journaalopdracht::rapport(opdracht.rapportJournaal, opdracht.rapportPdf);
+    if (!opdracht.winnaarsJournaal.isEmpty())
+        return Journaalopdracht::winnaars(opdracht.winnaarsJournaal, opdracht.winnaarsCsv);
     return Journaalopdracht::controleer(opdracht.controleer, opdracht.pinnen);
 }
 
@@ -158,7 +160,8 @@ void meldJournaal(Hoofdvenster& venster) {
 
 int quintaroStart(int argc, char** argv) {
     if (vraagt(argc, argv, "--controleer") || vraagt(argc, argv, "--rapport") ||
-        vraagt(argc, argv, "--toezegging") || vraagt(argc, argv, "--keten"))
+        vraagt(argc, argv, "--winnaars") || vraagt(argc, argv, "--toezegging") ||
+        vraagt(argc, argv, "--keten"))
         return journaalOpdracht(argc, argv);
     // The command line is read before the window system is reached, so that help, version
     // and a mistake on it are answered without a display as well. A mistake next to an option
@@ -214,7 +217,8 @@ int quintaroStart(int argc, char** argv) {
     }
     QScreen* scherm = schermen.value(keuze.publiek, QGuiApplication::primaryScreen());
     const QSize schermPixels = scherm ? scherm->size() : QSize(1024, 768);
-    Hoofdvenster venster(opdracht.paden, schermPixels, opdracht.hervat);
+    Hoofdvenster venster(opdracht.paden, schermPixels, opdracht.hervat,
+                         opdracht.loterij ? &*opdracht.loterij : nullptr);
     std::unique_ptr<Bedieningsvenster> bediening;
     if (keuze.bediening >= 0)
         bediening = std::make_unique<Bedieningsvenster>(venster);

@@ -20,19 +20,26 @@ QVariant GetrokkenLijst::data(const QModelIndex& index, int role) const {
         return {};
     if (role != Qt::DisplayRole)
         return {};
-    return QString::number(m_nummers[static_cast<std::size_t>(index.row())]);
+    return tekst(index.row());
 }
 
-void GetrokkenLijst::voegToe(qint32 nummer) {
+QString GetrokkenLijst::tekst(qsizetype i) const {
+    const auto plek = static_cast<std::size_t>(i);
+    return m_teksten[plek].isEmpty() ? QString::number(m_nummers[plek]) : m_teksten[plek];
+}
+
+void GetrokkenLijst::voegToe(qint32 nummer, const QString& tekst) {
     const int rij = static_cast<int>(m_nummers.size());
     beginInsertRows(QModelIndex(), rij, rij);
     m_nummers.push_back(nummer);
+    m_teksten.push_back(tekst);
     endInsertRows();
 }
 
 void GetrokkenLijst::maakLeeg() {
     beginResetModel();
     m_nummers.clear();
+    m_teksten.clear();
     ++m_generatie;
     endResetModel();
 }

@@ -16,17 +16,21 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    void voegToe(qint32 nummer);
+    // `tekst`: how the list shows it ("Roze 123" for a raffle ticket); empty: the number.
+    void voegToe(qint32 nummer, const QString& tekst = {});
     void maakLeeg();
 
     qsizetype aantal() const { return static_cast<qsizetype>(m_nummers.size()); }
     qint32 nummer(qsizetype i) const { return m_nummers[static_cast<std::size_t>(i)]; }
+    // Entry i as the list shows it.
+    QString tekst(qsizetype i) const;
     const std::vector<qint32>& nummers() const { return m_nummers; }
     // Counts the clearings; lets a reader that keeps its own index notice a clear.
     std::uint64_t generatie() const { return m_generatie; }
 
 private:
     std::vector<qint32> m_nummers;
+    std::vector<QString> m_teksten; // per entry; empty: the number
     std::uint64_t m_generatie = 0;
 };
 

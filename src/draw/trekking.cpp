@@ -4,6 +4,7 @@
 #include "common/lijstschrijver.h"
 #include "common/paden.h"
 #include "common/pauze.h"
+#include "draw/loterijverloop.h"
 #include "draw/panel.h"
 #include "draw/rollogica.h"
 #include "journaal/hervatting.h"
@@ -104,7 +105,7 @@ void Trekking::bereikGewijzigd(qint32 laagste, qint32 hoogste) {
     if (m_reeksOpenstaand) {
         m_reeksOpenstaand = false;
         nieuweReeks();
-    } else if (m_boek->heeftReeks()) {
+    } else if (m_boek->heeftReeks() && !m_verloop) { // a raffle has no range
         m_boek->zetBereik(laagste, hoogste);
         meldKeten();
     }
@@ -120,10 +121,18 @@ void Trekking::maakLijstLeeg(Journaalrecord::Reden reden) {
     Q_EMIT lijstGeleegd();
 }
 
+void Trekking::zetLoterij(const Loterij& loterij) {
+    m_verloop = std::make_unique<Loterijverloop>(loterij);
+}
+
 void Trekking::nieuweReeks() {
     const Instellingen& inst = m_inst.record();
-    m_boek->begin(inst.LaagsteNummer, inst.HoogsteNummer, m_inst.rolSoort(), {}, m_aantalTrekkingen,
-                  m_totaalScore);
+    if (m_verloop)
+        m_boek->beginLoterij(m_verloop->loterij(), m_verloop->prijsNu(), m_aantalTrekkingen,
+                             m_totaalScore);
+    else
+        m_boek->begin(inst.LaagsteNummer, inst.HoogsteNummer, m_inst.rolSoort(), {},
+                      m_aantalTrekkingen, m_totaalScore);
     Q_EMIT reeksBegonnen(toezegging(), wordtVastgelegd());
 }
 
@@ -248,6 +257,8 @@ bool Trekking::vervalLaatste(const QString& reden) {
         return false;
     m_boek->vervallen(m_boek->reeks().index() - 1, tekst);
     m_laatsteVervallen = true;
+    if (m_verloop)
+        m_verloop->afwezig();
     Q_EMIT laatsteVervallen(m_lijst.nummer(m_lijst.aantal() - 1), tekst);
     return true;
 }
@@ -264,6 +275,11 @@ void Trekking::stop() {
 
 void Trekking::StartRollers() {
     const Instellingen& inst = m_inst.record();
+    if (m_verloop && m_verloop->allesGewonnen()) {
+        Q_EMIT allePrijzenGewonnen();
+        Q_EMIT trekkingKlaar();
+        return;
+    }
     m_bezig = true;
     ++m_aantalTrekkingen;
     if (m_inst.rolSoort() == 0)
@@ -295,6 +311,8 @@ void Trekking::StartRollers() {
         nummer = m_boek->volgende();
     }
     m_getrokkenNummer = nummer.value_or(inst.LaagsteNummer);
+    if (m_verloop)
+        m_getrokkenLot = m_boek->reeks().volgendLot().value_or(Lot{});
     // The draw is journaled as its number is chosen: the record is flushed while the rollers
     // spin, and StopRollers makes sure it is on the disk before the number shows.
     const int punten = m_inst.rolSoort() != 0 ? scorePunten(QString::number(m_getrokkenNummer)) : 0;
@@ -369,7 +387,12 @@ void Trekking::StopRollers() {
         drukResultaat();
         Q_EMIT nummerBeeldGewijzigd();
     }
-    m_lijst.voegToe(m_getrokkenNummer);
+    if (m_verloop) {
+        m_verloop->getrokken(m_getrokkenLot, QDateTime::currentDateTime());
+        m_lijst.voegToe(m_getrokkenNummer, m_verloop->loterij().tekstVan(m_getrokkenLot));
+    } else {
+        m_lijst.voegToe(m_getrokkenNummer);
+    }
     m_laatsteVervallen = false;
     m_inJournaalNietGetoond = false;
     m_bezig = false;

@@ -4,6 +4,7 @@
 #include "draw/rol.h"
 #include "draw/rollogica.h"
 #include "journaal/journaalrecord.h"
+#include "loterij/loterij.h"
 
 #include <QImage>
 #include <QObject>
@@ -14,6 +15,7 @@
 #include <vector>
 
 class Instellingenhouder;
+class Loterijverloop;
 class Lijstschrijver;
 class Pauze;
 class Trekkingsboek;
@@ -65,6 +67,11 @@ public:
 
     // The first series of the run, with the range and roller kind as they stand after start-up.
     void beginReeks();
+    // Draws tickets of `loterij` instead of numbers, from the next series on (given before
+    // beginReeks(): from the first). The list shows each ticket as "Roze 123".
+    void zetLoterij(const Loterij& loterij);
+    // The raffle open, with its prizes and winners so far; nullptr without one.
+    const Loterijverloop* loterij() const { return m_verloop.get(); }
     // Goes on where a journal left off (--hervat): its series, list, counter and score, and its
     // range and roller kind, which the settings take over.
     void hervat(const Hervatting& hervatting);
@@ -135,6 +142,8 @@ Q_SIGNALS:
     void lijstGeleegd();
     // The last listed number was declared void.
     void laatsteVervallen(qint32 nummer, const QString& reden);
+    // A raffle: a start while every prize is won draws nothing.
+    void allePrijzenGewonnen();
     // A series began: its commitment, and whether the journal records it.
     void reeksBegonnen(const QString& toezegging, bool vastgelegd);
     // The journal stopped recording (vastleggingsReden() says why), at the moment a record
@@ -182,10 +191,12 @@ private:
     GetrokkenLijst m_lijst;
     std::unique_ptr<Trekkingsboek> m_boek;
     std::unique_ptr<Lijstschrijver> m_lijstSchrijver;
-    bool m_gestoptGemeld = false;         // vastleggingGestopt() was sent
-    bool m_inJournaalNietGetoond = false; // the draw in progress is journaled, not yet listed
-    bool m_reeksOpenstaand = false;       // the list was cleared for a new range still to come
-    bool m_stil = false;                  // taking over a journal: the settings' echoes are ours
+    std::unique_ptr<Loterijverloop> m_verloop; // a raffle
+    Lot m_getrokkenLot;                        // a raffle: the ticket of the draw in progress
+    bool m_gestoptGemeld = false;              // vastleggingGestopt() was sent
+    bool m_inJournaalNietGetoond = false;      // the draw in progress is journaled, not yet listed
+    bool m_reeksOpenstaand = false;            // the list was cleared for a new range still to come
+    bool m_stil = false; // taking over a journal: the settings' echoes are ours
     bool m_bezig = false;
     bool m_laatsteVervallen = false; // the last number of the series was declared void
     QString m_ketenKop;              // as last announced

@@ -26,6 +26,8 @@ public:
         qint32 score = 0;
         QByteArray vervallen; // the reason when the draw was declared void
         bool vervalt = false;
+        std::optional<qint64> lotenreeks; // a raffle: the ticket's set
+        qint64 prijs = 0;                 // a raffle: the prize it won (unless void)
     };
     struct Bereikwissel {
         qint64 naTrekkingen = 0; // the draws made before the change
@@ -46,8 +48,10 @@ public:
         std::size_t overgenomen = 0;
         std::vector<Bereikwissel> bereiken;
         std::vector<Trekking> trekkingen;
-        QByteArray gewist;       // the reason the list was cleared, if it was
-        bool nagerekend = false; // key revealed and every number recomputed
+        std::vector<QByteArray> lotenreeksen; // a raffle: the names of its sets
+        std::vector<QByteArray> prijzen;      // a raffle: its prizes
+        QByteArray gewist;                    // the reason the list was cleared, if it was
+        bool nagerekend = false;              // key revealed and every number recomputed
         // The last head of the chain the screen showed in this series: the hash (hex) of its
         // last line but its "gewist" and "sleutel", and that line.
         QByteArray kop;

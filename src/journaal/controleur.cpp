@@ -143,7 +143,12 @@ bool Controleur::record(const R& r, qint64 n) {
         s.begin = r;
         s.laagste = r.laagste;
         s.hoogste = r.hoogste;
-        if (r.rolSoort == 0) {
+        if (r.lotenreeksen > 0) {
+            if (r.rolSoort != 0 || !r.overgenomen.empty())
+                return fout(n, Journaalcontrole::tr("een reeks van een loterij heeft rolsoort 0 "
+                                                    "en niets overgenomen"));
+            s.loterij.emplace(r);
+        } else if (r.rolSoort == 0) {
             s.vrij.emplace();
             s.vrij->zetBereik(r.laagste, r.hoogste);
             for (qint32 x : r.overgenomen)
@@ -202,6 +207,8 @@ bool Controleur::record(const R& r, qint64 n) {
     }
     if (r.reeks != actief)
         return fout(n, Journaalcontrole::tr("reeks %1 loopt hier niet").arg(r.reeks));
+    if (s.loterij && r.soort != Soort::Invoer)
+        return loterijRecord(s, r, n);
     switch (r.soort) {
     case Soort::Invoer:
         if (aantal > 0 || s.invoerGezet)
@@ -218,6 +225,8 @@ bool Controleur::record(const R& r, qint64 n) {
             v->invoer = r.tekst;
         return true;
     case Soort::Trekking: {
+        if (r.lotenreeks)
+            return fout(n, Journaalcontrole::tr("een lot getrokken in een reeks zonder loterij"));
         if (r.index != aantal)
             return fout(n, Journaalcontrole::tr("trekking met index %1 verwacht, niet %2")
                                .arg(aantal)
@@ -239,7 +248,8 @@ bool Controleur::record(const R& r, qint64 n) {
         s.stappen.push_back({false, r.nummer, 0, n});
         ++uit.aantalTrekkingen;
         if (v)
-            v->trekkingen.push_back({r.index, r.nummer, r.tijd, r.punten, r.score, {}, false});
+            v->trekkingen.push_back(
+                {r.index, r.nummer, r.tijd, r.punten, r.score, {}, false, {}, 0});
         return true;
     }
     case Soort::Bereik:
@@ -260,9 +270,65 @@ bool Controleur::record(const R& r, qint64 n) {
         if (v)
             v->gewist = R::redenNaam(r.reden);
         return true;
+    case Soort::Lotenreeks:
+    case Soort::Prijs:
+        return fout(n, Journaalcontrole::tr("reeks %1 is geen loterij").arg(r.reeks));
     default:
         return true;
     }
+}
+
+bool Controleur::loterijRecord(Reeksstaat& s, const R& r, qint64 n) {
+    Loterijstaat& l = *s.loterij;
+    Controleuitslag::Reeks* v = verslag(r.reeks);
+    const auto aantal = static_cast<qint64>(s.nummers.size());
+    QString reden;
+    switch (r.soort) {
+    case Soort::Lotenreeks:
+        reden = l.lotenreeks(r, aantal);
+        if (reden.isEmpty() && v)
+            v->lotenreeksen.push_back(r.naam);
+        break;
+    case Soort::Prijs:
+        reden = l.prijs(r, aantal);
+        if (reden.isEmpty() && v)
+            v->prijzen.push_back(r.naam);
+        break;
+    case Soort::Trekking:
+        if (r.index != aantal) {
+            reden = Journaalcontrole::tr("trekking met index %1 verwacht, niet %2")
+                        .arg(aantal)
+                        .arg(r.index);
+            break;
+        }
+        reden = l.trekking(r, aantal, s.vervallen);
+        if (!reden.isEmpty())
+            break;
+        s.nummers.push_back(r.nummer);
+        s.stappen.push_back({false, r.nummer, 0, n});
+        ++uit.aantalTrekkingen;
+        if (v) {
+            v->trekkingen.push_back(
+                {r.index, r.nummer, r.tijd, {}, 0, {}, false, r.lotenreeks, r.prijs});
+        }
+        break;
+    case Soort::Bereik:
+        reden = Journaalcontrole::tr("een loterij heeft geen bereik");
+        break;
+    case Soort::Gewist:
+        if (r.reden == R::Reden::Uitgeput && !l.uitgeput()) {
+            reden = Journaalcontrole::tr("de lijst heet uitgeput, maar er doen nog loten mee");
+            break;
+        }
+        s.gewist = true;
+        actief = 0;
+        if (v)
+            v->gewist = R::redenNaam(r.reden);
+        break;
+    default:
+        break;
+    }
+    return reden.isEmpty() || fout(n, reden);
 }
 
 bool Controleur::onthul(Reeksstaat& s, const R& r, qint64 n) {
@@ -272,7 +338,23 @@ bool Controleur::onthul(Reeksstaat& s, const R& r, qint64 n) {
     if (Trekkingsreeks::toezeggingVan(sleutel).toLatin1() != s.begin.toezegging)
         return fout(n, Journaalcontrole::tr("de sleutel past niet bij de toezegging van reeks %1")
                            .arg(r.reeks));
-    // Every draw again, from the key.
+    if (s.loterij) {
+        const auto anders = s.loterij->trekOpnieuw(sleutel, s.invoerGezet ? &s.invoer : nullptr);
+        if (anders) {
+            const Lot& lot = s.loterij->loten[anders->first];
+            return fout(s.stappen[anders->first].regel,
+                        Journaalcontrole::tr("in het journaal staat %1, maar de "
+                                             "sleutel geeft %2 (reeks %3, trekking "
+                                             "%4)")
+                            .arg(s.loterij->loterij.tekstVan(lot), anders->second)
+                            .arg(r.reeks)
+                            .arg(anders->first + 1));
+        }
+        uit.nagerekend += static_cast<qint64>(s.loterij->loten.size());
+        s.loterij.reset();
+        s.stappen.clear();
+    }
+    // Every draw again, from the key (a raffle's are done).
     Trekkingsreeks opnieuw(sleutel, s.begin.laagste, s.begin.hoogste, s.begin.rolSoort,
                            s.begin.overgenomen);
     if (s.invoerGezet)

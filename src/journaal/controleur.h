@@ -3,6 +3,7 @@
 #include "journaal/controleuitslag.h"
 #include "journaal/journaallezer.h"
 #include "journaal/journaalrecord.h"
+#include "journaal/loterijstaat.h"
 #include "journaal/pinnen.h"
 #include "journaal/vrijenummers.h"
 
@@ -28,6 +29,7 @@ struct Reeksstaat {
     std::vector<qint32> nummers; // the number of each index
     qint64 vervallen = 0;        // voids declared
     bool gewist = false, onthuld = false;
+    std::optional<Loterijstaat> loterij; // a raffle series
 };
 
 struct Controleur {
@@ -61,4 +63,6 @@ struct Controleur {
     // After line r and its record: the pins, and the series' last head for the report.
     void merk(const Journaalrecord& rec, const Regel& r);
     bool onthul(Reeksstaat& s, const Journaalrecord& r, qint64 n);
+    // A record of a raffle series in progress (loterijstaat.h holds its rules).
+    bool loterijRecord(Reeksstaat& s, const Journaalrecord& r, qint64 n);
 };

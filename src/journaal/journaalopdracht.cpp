@@ -2,10 +2,13 @@
 
 #include "journaal/journaalcontrole.h"
 #include "journaal/journaalrapport.h"
+#include "journaal/winnaarslijst.h"
+#include "schijf/schijf.h"
 
 #include <QDir>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +34,26 @@ int Journaalopdracht::rapport(const QString& journaal, const QString& pdf) {
         return 1;
     }
     druk(tr("Verslag geschreven: %1").arg(QDir::toNativeSeparators(pdf)) + u'\n');
+    druk(uit.oordeelTekst() + u'\n');
+    return 0;
+}
+
+int Journaalopdracht::winnaars(const QString& journaal, const QString& csv) {
+    const Controleuitslag uit = Journaalcontrole::controleer(journaal, true);
+    if (uit.aantalReeksen == 0 && uit.oordeel == Controleuitslag::Oordeel::Fout) {
+        druk(QStringLiteral("quintaro: ") + uit.samenvatting(), stderr);
+        return 1;
+    }
+    const QByteArray inhoud = winnaarsCsv(uit);
+    if (const int fout = Schijf::bewaar(csv, inhoud); fout != 0) {
+        druk(tr("quintaro: %1 kan niet worden geschreven: %2")
+                     .arg(QDir::toNativeSeparators(csv),
+                          QString::fromLocal8Bit(std::strerror(fout))) +
+                 u'\n',
+             stderr);
+        return 1;
+    }
+    druk(tr("Winnaars geschreven: %1").arg(QDir::toNativeSeparators(csv)) + u'\n');
     druk(uit.oordeelTekst() + u'\n');
     return 0;
 }

@@ -19,4 +19,7 @@ public:
     static int controleer(const QString& journaal, std::vector<Controleuitslag::Pin> pinnen = {});
     // Writes the report; 0 when the PDF is written, 1 otherwise. Needs a QGuiApplication.
     static int rapport(const QString& journaal, const QString& pdf);
+    // Writes the winners of the raffle in the journal (Winnaarslijst) to the CSV file; 0 when
+    // it is written, 1 otherwise (the file as it was).
+    static int winnaars(const QString& journaal, const QString& csv);
 };

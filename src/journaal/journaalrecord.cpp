@@ -11,7 +11,7 @@ using Reden = Journaalrecord::Reden;
 constexpr qint64 kMin32 = std::numeric_limits<qint32>::min();
 constexpr qint64 kMax32 = std::numeric_limits<qint32>::max();
 
-constexpr std::array<std::pair<Soort, const char*>, 10> kSoorten = {{
+constexpr std::array<std::pair<Soort, const char*>, 12> kSoorten = {{
     {Soort::Start, "start"},
     {Soort::Reeks, "reeks"},
     {Soort::Hervat, "hervat"},
@@ -22,6 +22,8 @@ constexpr std::array<std::pair<Soort, const char*>, 10> kSoorten = {{
     {Soort::Sleutel, "sleutel"},
     {Soort::Vervallen, "vervallen"},
     {Soort::Einde, "einde"},
+    {Soort::Lotenreeks, "lotenreeks"},
+    {Soort::Prijs, "prijs"},
 }};
 
 constexpr std::array<std::pair<Reden, const char*>, 3> kRedenen = {{
@@ -34,18 +36,21 @@ constexpr std::array<std::pair<Reden, const char*>, 3> kRedenen = {{
 // Optional ones carry '?'.
 const char* const* velden(Soort soort) {
     static const char* const start[] = {"versie", "formaat", "gescheurd?", "vorigeHeel?", nullptr};
-    static const char* const reeks[] = {"reeks",      "laagste", "hoogste",     "rolsoort",
-                                        "toezegging", "versie",  "overgenomen", "teller",
-                                        "score",      nullptr};
+    static const char* const reeks[] = {
+        "reeks",  "laagste", "hoogste",       "rolsoort", "toezegging",   "versie", "overgenomen",
+        "teller", "score",   "lotenreeksen?", "prijzen?", "eerstePrijs?", nullptr};
     static const char* const hervat[] = {"reeks", "index", "teller", "score", nullptr};
     static const char* const invoer[] = {"reeks", "tekst", nullptr};
-    static const char* const trekking[] = {"reeks",   "index",  "nummer", "teller",
-                                           "punten?", "score?", nullptr};
+    static const char* const trekking[] = {"reeks",  "index",       "nummer", "teller", "punten?",
+                                           "score?", "lotenreeks?", "prijs?", nullptr};
     static const char* const bereik[] = {"reeks", "laagste", "hoogste", nullptr};
     static const char* const gewist[] = {"reeks", "reden", nullptr};
     static const char* const sleutel[] = {"reeks", "sleutel", nullptr};
     static const char* const vervallen[] = {"reeks", "index", "nummer", "reden", nullptr};
     static const char* const einde[] = {nullptr};
+    static const char* const lotenreeks[] = {"reeks",   "index", "naam", "laagste",
+                                             "hoogste", "uit",   nullptr};
+    static const char* const prijs[] = {"reeks", "index", "omschrijving", nullptr};
     switch (soort) {
     case Soort::Start:
         return start;
@@ -67,6 +72,10 @@ const char* const* velden(Soort soort) {
         return vervallen;
     case Soort::Einde:
         return einde;
+    case Soort::Lotenreeks:
+        return lotenreeks;
+    case Soort::Prijs:
+        return prijs;
     }
     return einde;
 }
@@ -158,8 +167,42 @@ bool leesVelden(Journaalrecord& r, const Veldlezer& v) {
                 return v.mis(Journaalrecord::Fout::Soort::OngeldigeWaarde, "overgenomen");
             r.overgenomen.push_back(static_cast<qint32>(n));
         }
-        return v.geheel32("teller", r.teller) && v.geheel32("score", r.score);
+        if (!v.geheel32("teller", r.teller) || !v.geheel32("score", r.score))
+            return false;
+        // A raffle series: the three together, or none.
+        const int loterij = int(bool(v.zoek("lotenreeksen", false))) +
+                            int(bool(v.zoek("prijzen", false))) +
+                            int(bool(v.zoek("eerstePrijs", false)));
+        if (loterij == 0)
+            return true;
+        if (loterij != 3)
+            return v.mis(Journaalrecord::Fout::Soort::Ontbreekt,
+                         !v.zoek("lotenreeksen", false) ? "lotenreeksen"
+                         : !v.zoek("prijzen", false)    ? "prijzen"
+                                                        : "eerstePrijs");
+        return v.geheel("lotenreeksen", 1, kMax32, r.lotenreeksen) &&
+               v.geheel("prijzen", 1, kMax32, r.prijzen) &&
+               v.geheel("eerstePrijs", 0, kMax32, r.eerstePrijs);
     }
+    case Soort::Lotenreeks: {
+        if (!v.geheel("index", 0, kMax32, r.index) || !v.tekst("naam", r.naam) ||
+            !v.geheel32("laagste", r.laagste) || !v.geheel32("hoogste", r.hoogste))
+            return false;
+        const auto* w = v.zoek("uit", true);
+        if (!w)
+            return false;
+        const auto* lijst = std::get_if<JsonRegel::Lijst>(w);
+        if (!lijst || lijst->size() % 2 != 0)
+            return v.mis(Journaalrecord::Fout::Soort::OngeldigeWaarde, "uit");
+        for (qint64 n : *lijst) {
+            if (n < kMin32 || n > kMax32)
+                return v.mis(Journaalrecord::Fout::Soort::OngeldigeWaarde, "uit");
+            r.uit.push_back(static_cast<qint32>(n));
+        }
+        return true;
+    }
+    case Soort::Prijs:
+        return v.geheel("index", 0, kMax32, r.index) && v.tekst("omschrijving", r.naam);
     case Soort::Hervat:
         return v.geheel("index", 0, kMax32, r.index) && v.geheel32("teller", r.teller) &&
                v.geheel32("score", r.score);
@@ -177,6 +220,15 @@ bool leesVelden(Journaalrecord& r, const Veldlezer& v) {
             if (!v.geheel32("punten", p) || !v.geheel32("score", r.score))
                 return false;
             r.punten = p;
+        }
+        const bool lot = v.zoek("lotenreeks", false), prijs = v.zoek("prijs", false);
+        if (lot != prijs)
+            return v.mis(Journaalrecord::Fout::Soort::Ontbreekt, lot ? "prijs" : "lotenreeks");
+        if (lot) {
+            qint64 reeks = 0;
+            if (!v.geheel("lotenreeks", 0, kMax32, reeks) || !v.geheel("prijs", 0, kMax32, r.prijs))
+                return false;
+            r.lotenreeks = reeks;
         }
         return true;
     }
@@ -259,6 +311,18 @@ QByteArray Journaalrecord::regel() const {
         j.zet("rolsoort", qint64{rolSoort}).zet("toezegging", toezegging).zet("versie", versie);
         j.zet("overgenomen", JsonRegel::Lijst(overgenomen.begin(), overgenomen.end()));
         j.zet("teller", qint64{teller}).zet("score", qint64{score});
+        if (lotenreeksen > 0)
+            j.zet("lotenreeksen", lotenreeksen)
+                .zet("prijzen", prijzen)
+                .zet("eerstePrijs", eerstePrijs);
+        break;
+    case Soort::Lotenreeks:
+        j.zet("reeks", reeks).zet("index", index).zet("naam", naam);
+        j.zet("laagste", qint64{laagste}).zet("hoogste", qint64{hoogste});
+        j.zet("uit", JsonRegel::Lijst(uit.begin(), uit.end()));
+        break;
+    case Soort::Prijs:
+        j.zet("reeks", reeks).zet("index", index).zet("omschrijving", naam);
         break;
     case Soort::Hervat:
         j.zet("reeks", reeks).zet("index", index).zet("teller", qint64{teller});
@@ -272,6 +336,8 @@ QByteArray Journaalrecord::regel() const {
         j.zet("teller", qint64{teller});
         if (punten)
             j.zet("punten", qint64{*punten}).zet("score", qint64{score});
+        if (lotenreeks)
+            j.zet("lotenreeks", *lotenreeks).zet("prijs", prijs);
         break;
     case Soort::Bereik:
         j.zet("reeks", reeks).zet("laagste", qint64{laagste}).zet("hoogste", qint64{hoogste});

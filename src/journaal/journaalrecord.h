@@ -15,16 +15,18 @@
 // it, in hex; 64 zeros on the first line).
 struct Journaalrecord {
     enum class Soort {
-        Start,     // "start": the program started
-        Reeks,     // "reeks": a series began
-        Hervat,    // "hervat": the series goes on after a restart with --hervat
-        Invoer,    // "invoer": the public input of the series
-        Trekking,  // "trekking": a number was drawn and listed
-        Bereik,    // "bereik": the range changed within the series
-        Gewist,    // "gewist": the list was cleared; the series ends
-        Sleutel,   // "sleutel": the series' key revealed
-        Vervallen, // "vervallen": a draw declared void; its number stays drawn
-        Einde,     // "einde": the program closed normally
+        Start,      // "start": the program started
+        Reeks,      // "reeks": a series began
+        Hervat,     // "hervat": the series goes on after a restart with --hervat
+        Invoer,     // "invoer": the public input of the series
+        Trekking,   // "trekking": a number was drawn and listed
+        Bereik,     // "bereik": the range changed within the series
+        Gewist,     // "gewist": the list was cleared; the series ends
+        Sleutel,    // "sleutel": the series' key revealed
+        Vervallen,  // "vervallen": a draw declared void; its number stays drawn
+        Einde,      // "einde": the program closed normally
+        Lotenreeks, // "lotenreeks": a set of tickets of a raffle series
+        Prijs,      // "prijs": a prize of a raffle series
     };
     enum class Reden { Uitgeput, Bereik, RolSoort }; // why the list was cleared
 
@@ -50,6 +52,17 @@ struct Journaalrecord {
     Reden reden = Reden::Uitgeput;   // gewist
     QByteArray redenTekst;           // vervallen: the operator's reason
     QByteArray sleutel;              // sleutel: the key, hex
+    // A raffle series: its "reeks" record gives the number of sets and prizes and the prize
+    // up at its start (all 0: a series of numbers). Its "lotenreeks" and "prijs" records
+    // carry them, numbered by `index`; its "trekking" records the set of the ticket drawn
+    // and the prize it won.
+    qint64 lotenreeksen = 0;          // reeks
+    qint64 prijzen = 0;               // reeks
+    qint64 eerstePrijs = 0;           // reeks
+    QByteArray naam;                  // lotenreeks: the set's name; prijs: the description
+    std::vector<qint32> uit;          // lotenreeks: numbers out of play, as pairs from, to
+    std::optional<qint64> lotenreeks; // trekking in a raffle series: the ticket's set
+    qint64 prijs = 0;                 // trekking in a raffle series: the prize it won
 
     // Why a line is no record.
     struct Fout {

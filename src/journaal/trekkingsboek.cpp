@@ -104,6 +104,8 @@ void Trekkingsboek::begin(qint32 laagste, qint32 hoogste, int rolSoort,
     onthulAchtergelaten();
     m_reeks = Trekkingsreeks::nieuw(laagste, hoogste, rolSoort, std::move(overgenomen));
     m_nummer = std::max(m_nummer, m_journaal.laatsteReeks()) + 1;
+    m_eerstePrijs = 0;
+    m_vervallenInReeks = 0;
     if (!m_journaal.werkt())
         return;
     // The key is safe on the disk before its commitment is in the journal.
@@ -120,6 +122,54 @@ void Trekkingsboek::begin(qint32 laagste, qint32 hoogste, int rolSoort,
     r.teller = teller;
     r.score = score;
     m_journaal.schrijf(r);
+}
+
+void Trekkingsboek::beginLoterij(const Loterij& loterij, qint64 eerstePrijs, qint32 teller,
+                                 qint32 score) {
+    if (m_reeks)
+        onthul();
+    onthulAchtergelaten();
+    m_reeks = Trekkingsreeks::nieuwLoterij(loterij);
+    m_nummer = std::max(m_nummer, m_journaal.laatsteReeks()) + 1;
+    m_eerstePrijs = eerstePrijs;
+    m_vervallenInReeks = 0;
+    if (!m_journaal.werkt())
+        return;
+    m_journaal.inRij([sleutels = m_sleutels, nummer = m_nummer, sleutel = m_reeks->sleutel()] {
+        sleutels.bewaar(nummer, sleutel);
+    });
+    Journaalrecord r = record(Journaalrecord::Soort::Reeks, m_nummer);
+    r.toezegging = m_reeks->toezegging().toLatin1();
+    r.versie = QUINTARO_VERSION;
+    r.teller = teller;
+    r.score = score;
+    r.lotenreeksen = static_cast<qint64>(loterij.reeksen().size());
+    r.prijzen = static_cast<qint64>(loterij.prijzen().size());
+    r.eerstePrijs = eerstePrijs;
+    m_journaal.schrijf(r);
+    for (std::size_t i = 0; i < loterij.reeksen().size(); ++i) {
+        const Lotenreeks& l = loterij.reeksen()[i];
+        Journaalrecord set = record(Journaalrecord::Soort::Lotenreeks, m_nummer);
+        set.index = static_cast<qint64>(i);
+        set.naam = l.naam.toUtf8();
+        set.laagste = l.nummers.van;
+        set.hoogste = l.nummers.tot;
+        for (const Nummerbereik& b : l.uit)
+            set.uit.insert(set.uit.end(), {b.van, b.tot});
+        m_journaal.schrijf(set);
+    }
+    for (std::size_t i = 0; i < loterij.prijzen().size(); ++i) {
+        Journaalrecord prijs = record(Journaalrecord::Soort::Prijs, m_nummer);
+        prijs.index = static_cast<qint64>(i);
+        prijs.naam = loterij.prijzen()[i].omschrijving.toUtf8();
+        m_journaal.schrijf(prijs);
+    }
+}
+
+qint64 Trekkingsboek::prijsNu() const {
+    if (!m_reeks)
+        return m_eerstePrijs;
+    return m_eerstePrijs + static_cast<qint64>(m_reeks->index()) - m_vervallenInReeks;
 }
 
 void Trekkingsboek::hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, qint32 score) {
@@ -160,6 +210,10 @@ std::optional<qint32> Trekkingsboek::volgende() const {
 qint32 Trekkingsboek::legVast(qint32 teller, std::optional<qint32> punten, qint32 score) {
     Journaalrecord r = record(Journaalrecord::Soort::Trekking, m_nummer);
     r.index = static_cast<qint64>(m_reeks->index());
+    if (m_reeks->isLoterij()) {
+        r.lotenreeks = m_reeks->volgendLot().value_or(Lot{}).reeks;
+        r.prijs = prijsNu();
+    }
     r.nummer = m_reeks->legVast();
     r.teller = teller;
     r.punten = punten;
@@ -194,10 +248,14 @@ void Trekkingsboek::vervallen(std::uint64_t index, const QString& reden) {
     r.index = static_cast<qint64>(index);
     r.nummer = m_reeks->getrokken()[m_reeks->aantalOvergenomen() + index];
     r.redenTekst = reden.toUtf8();
+    ++m_vervallenInReeks;
     m_journaal.schrijf(r);
 }
 
 void Trekkingsboek::onthul() {
+    // A raffle's next series begins with the prize up now.
+    m_eerstePrijs = prijsNu();
+    m_vervallenInReeks = 0;
     Journaalrecord r = record(Journaalrecord::Soort::Sleutel, m_nummer);
     r.sleutel = m_reeks->sleutel().toHex();
     // Only once the key is in the journal may it leave the key file.

@@ -50,6 +50,15 @@ public:
     // a series that is not going on (the program was stopped without closing).
     void begin(qint32 laagste, qint32 hoogste, int rolSoort, std::vector<qint32> overgenomen = {},
                qint32 teller = 0, qint32 score = 0);
+    // A new raffle series with a fresh key: its sets and prizes are journaled after its
+    // "reeks" record, and every draw is a ticket. `eerstePrijs` is the prize up at its start
+    // (the prizes already won in earlier series of the same raffle).
+    void beginLoterij(const Loterij& loterij, qint64 eerstePrijs, qint32 teller = 0,
+                      qint32 score = 0);
+    // In a raffle series: the index of the prize up now (the prize at the start, plus the
+    // draws, minus the draws declared void: a void prize is drawn again). May be past the
+    // last prize when all are won.
+    qint64 prijsNu() const;
     // Goes on with series `nummer` (Hervatting::reeks); its key stays in the key file.
     void hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, qint32 score);
 
@@ -103,6 +112,8 @@ private:
     Sleutelbestand m_sleutels;
     std::optional<Trekkingsreeks> m_reeks;
     qint64 m_nummer = 0;
+    qint64 m_eerstePrijs = 0;      // a raffle series: the prize up at its start
+    qint64 m_vervallenInReeks = 0; // draws of the series declared void
     bool m_gesloten = false;
     QStringList m_meldingen;
     std::function<void()> m_bijStoppen;

@@ -7,8 +7,6 @@
 #include <array>
 #include <cstring>
 
-namespace {} // namespace
-
 Trekkingsreeks Trekkingsreeks::nieuw(qint32 laagste, qint32 hoogste, int rolSoort,
                                      std::vector<qint32> overgenomen) {
     std::array<quint32, kSleutelBytes / 4> woorden;
@@ -26,6 +24,52 @@ Trekkingsreeks::Trekkingsreeks(const QByteArray& sleutel, qint32 laagste, qint32
     m_vrij.zetBereik(laagste, hoogste);
     for (qint32 n : m_lijst)
         m_vrij.voegToe(n);
+}
+
+Trekkingsreeks Trekkingsreeks::nieuwLoterij(const Loterij& loterij) {
+    Trekkingsreeks reeks = nieuw(0, 0, 0);
+    reeks.m_trommel = std::make_unique<Trommel>(loterij);
+    return reeks;
+}
+
+Trekkingsreeks::Trekkingsreeks(const QByteArray& sleutel, const Loterij& loterij)
+    : Trekkingsreeks(sleutel, 0, 0, 0) {
+    m_trommel = std::make_unique<Trommel>(loterij);
+}
+
+Trekkingsreeks::Trekkingsreeks(const Trekkingsreeks& ander)
+    : m_sleutel(ander.m_sleutel), m_toezegging(ander.m_toezegging), m_mac(ander.m_mac),
+      m_invoer(ander.m_invoer), m_invoerHash(ander.m_invoerHash),
+      m_invoerGezet(ander.m_invoerGezet), m_laagste(ander.m_laagste), m_hoogste(ander.m_hoogste),
+      m_rolSoort(ander.m_rolSoort), m_index(ander.m_index), m_lijst(ander.m_lijst),
+      m_aantalOvergenomen(ander.m_aantalOvergenomen), m_vrij(ander.m_vrij),
+      m_volgende(ander.m_volgende), m_volgendLot(ander.m_volgendLot) {
+    if (ander.m_trommel) {
+        // The drum is built again with the same tickets taken out.
+        m_trommel = std::make_unique<Trommel>(ander.m_trommel->loterij);
+        for (const Lot& lot : ander.m_trommel->loten) {
+            m_trommel->trommel.haalUit(lot);
+            m_trommel->loten.push_back(lot);
+        }
+    }
+}
+
+Trekkingsreeks& Trekkingsreeks::operator=(const Trekkingsreeks& ander) {
+    if (this != &ander)
+        *this = Trekkingsreeks(ander);
+    return *this;
+}
+
+Trekkingsreeks::~Trekkingsreeks() = default;
+
+const std::vector<Lot>& Trekkingsreeks::loten() const {
+    static const std::vector<Lot> geen;
+    return m_trommel ? m_trommel->loten : geen;
+}
+
+std::optional<Lot> Trekkingsreeks::volgendLot() const {
+    volgende();
+    return m_volgendLot;
 }
 
 QString Trekkingsreeks::toezeggingKort() const {
@@ -46,6 +90,7 @@ bool Trekkingsreeks::zetPubliekeInvoerBytes(const QByteArray& utf8) {
     m_invoerHash = invoerHash(utf8);
     m_invoerGezet = true;
     m_volgende.reset();
+    m_volgendLot.reset();
     return true;
 }
 
@@ -54,9 +99,12 @@ void Trekkingsreeks::zetBereik(qint32 laagste, qint32 hoogste) {
     m_hoogste = hoogste;
     m_vrij.zetBereik(laagste, hoogste);
     m_volgende.reset();
+    m_volgendLot.reset();
 }
 
 std::uint64_t Trekkingsreeks::aantalKandidaten() const {
+    if (m_trommel)
+        return m_trommel->trommel.aantal();
     if (m_rolSoort == 0)
         return m_vrij.aantalVrij();
     return static_cast<std::uint64_t>(std::int64_t{std::max(m_laagste, m_hoogste)} -
@@ -68,7 +116,10 @@ std::optional<qint32> Trekkingsreeks::volgende() const {
         return *m_volgende;
     const std::uint64_t aantal = aantalKandidaten();
     std::optional<qint32> nummer;
-    if (aantal > 0) {
+    if (aantal > 0 && m_trommel) {
+        m_volgendLot = m_trommel->trommel.lotOpPlaats(plaats(m_mac, m_invoerHash, m_index, aantal));
+        nummer = m_volgendLot->nummer;
+    } else if (aantal > 0) {
         const std::uint64_t k = plaats(m_mac, m_invoerHash, m_index, aantal);
         nummer = m_rolSoort == 0 ? m_vrij.vrijOpPlaats(k)
                                  : static_cast<qint32>(std::min(m_laagste, m_hoogste) +
@@ -83,10 +134,15 @@ qint32 Trekkingsreeks::legVast() {
     Q_ASSERT(nummer);
     const qint32 n = nummer.value_or(m_laagste);
     m_lijst.push_back(n);
-    if (m_rolSoort == 0)
+    if (m_trommel && m_volgendLot) {
+        m_trommel->trommel.haalUit(*m_volgendLot);
+        m_trommel->loten.push_back(*m_volgendLot);
+    } else if (m_rolSoort == 0) {
         m_vrij.voegToe(n);
+    }
     ++m_index;
     m_volgende.reset();
+    m_volgendLot.reset();
     return n;
 }
 

@@ -2,11 +2,13 @@
 
 #include "journaal/sha256.h"
 #include "journaal/vrijenummers.h"
+#include "loterij/lotentrommel.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -38,6 +40,26 @@ public:
     // exhausted; 1: pictures, every draw from the whole range.
     Trekkingsreeks(const QByteArray& sleutel, qint32 laagste, qint32 hoogste, int rolSoort,
                    std::vector<qint32> overgenomen = {});
+
+    // A raffle series: every draw is a ticket still in play of `loterij` (its sets without
+    // the numbers out of play and the tickets drawn before), the k-th in the drum's fixed
+    // order (Lotentrommel) for k = plaats(..., the tickets still in play). volgende() and
+    // legVast() then give the ticket's number, volgendLot() the whole ticket.
+    static Trekkingsreeks nieuwLoterij(const Loterij& loterij);
+    Trekkingsreeks(const QByteArray& sleutel, const Loterij& loterij);
+    bool isLoterij() const { return m_trommel != nullptr; }
+    // The raffle of a raffle series; nullptr otherwise.
+    const Loterij* loterij() const { return m_trommel ? &m_trommel->loterij : nullptr; }
+    // The ticket of the next draw; std::nullopt when none is left in play.
+    std::optional<Lot> volgendLot() const;
+    // The tickets drawn in this series, by index.
+    const std::vector<Lot>& loten() const;
+
+    Trekkingsreeks(const Trekkingsreeks& ander);
+    Trekkingsreeks& operator=(const Trekkingsreeks& ander);
+    Trekkingsreeks(Trekkingsreeks&&) noexcept = default;
+    Trekkingsreeks& operator=(Trekkingsreeks&&) noexcept = default;
+    ~Trekkingsreeks();
 
     const QByteArray& sleutel() const { return m_sleutel; }
     const QString& toezegging() const { return m_toezegging; } // 64 lower-case hex digits
@@ -84,6 +106,14 @@ public:
                                 std::uint64_t index, std::uint64_t aantal);
 
 private:
+    // The raffle and its drum, with the tickets drawn so far.
+    struct Trommel {
+        Loterij loterij;
+        Lotentrommel trommel;
+        std::vector<Lot> loten;
+        explicit Trommel(const Loterij& l) : loterij(l), trommel(l) {}
+    };
+
     QByteArray m_sleutel;
     QString m_toezegging;
     HmacSha256 m_mac;
@@ -98,4 +128,6 @@ private:
     std::size_t m_aantalOvergenomen = 0;
     VrijeNummers m_vrij;
     mutable std::optional<std::optional<qint32>> m_volgende; // volgende(), once computed
+    std::unique_ptr<Trommel> m_trommel;                      // a raffle series
+    mutable std::optional<Lot> m_volgendLot;                 // with m_volgende
 };

@@ -17,7 +17,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 # -O1 keeps the instrumented tests quick while leaving the stack traces readable. The asset
 # generator that runs during the build is instrumented too, and held to the same rules.
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+LAUNCHER=()
+if command -v ccache >/dev/null; then LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${LAUNCHER[@]}" \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
     -DCMAKE_CXX_FLAGS="$SAN_FLAGS" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \

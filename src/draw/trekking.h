@@ -29,7 +29,9 @@ struct Paden;
 // checked afterwards), the drawn list and the counters. The views only show its pictures;
 // everything the window must do for it (sounds, the exhaustion message, the controls) it asks for
 // by signal. A draw is started by the start controls, which disable themselves first;
-// trekkingKlaar() tells them to come back. Its pictures are drawn in trekkingbeelden.cpp.
+// trekkingKlaar() tells them to come back. Its pictures are drawn in trekkingbeelden.cpp;
+// what it tells of its journal (commitment, chain head, public input, void) is in
+// trekkingjournaal.cpp.
 class Trekking : public QObject {
     Q_OBJECT
 public:

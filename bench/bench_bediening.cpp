@@ -58,35 +58,14 @@ struct Meting {
 
 // One draw started as the start arrow starts it, with the ticks of the four rollers counted.
 Meting trek(Hoofdvenster& w) {
-    std::array<long, 4> tikken{};
-    std::array<qint64, 4> eerste{}, laatste{};
-    QElapsedTimer klok;
-    std::vector<QMetaObject::Connection> verbindingen;
-    for (int n = 0; n < 4; ++n) {
-        auto* timer = w.trekking().findChild<QTimer*>(QStringLiteral("Timer%1").arg(n + 1));
-        verbindingen.push_back(QObject::connect(timer, &QTimer::timeout, &w, [&, n] {
-            const auto i = static_cast<std::size_t>(n);
-            const qint64 nu = klok.nsecsElapsed();
-            if (tikken[i]++ == 0)
-                eerste[i] = nu;
-            laatste[i] = nu;
-        }));
-    }
     const double cpu0 = cpuSeconden();
-    klok.start();
+    const RolTikken tikken(w.trekking());
     StartBediening& start = w.startBediening();
     start.pijlGeklikt(start.pijlLinks()); // returns once the number is listed
     Meting m;
-    m.duur = static_cast<double>(klok.nsecsElapsed()) / 1e9;
+    m.duur = tikken.seconden();
     m.cpu = 100.0 * (cpuSeconden() - cpu0) / m.duur;
-    m.traagsteRol = 1e9;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const double duur = static_cast<double>(laatste[i] - eerste[i]) / 1e9;
-        m.traagsteRol =
-            std::min(m.traagsteRol, duur > 0 ? static_cast<double>(tikken[i] - 1) / duur : 0.0);
-    }
-    for (const auto& v : verbindingen)
-        QObject::disconnect(v);
+    m.traagsteRol = tikken.traagsteRol();
     return m;
 }
 

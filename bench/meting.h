@@ -1,8 +1,15 @@
 #pragma once
 
-// Shared by the program benchmarks: the median of a run of figures and the process's CPU time.
+// Shared by the program benchmarks: the median of a run of figures, the process's CPU time and
+// the tick rate of the rollers during a draw.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <sys/resource.h>
 #include <vector>
 
@@ -19,3 +26,47 @@ inline double cpuSeconden() {
     auto sec = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
     return sec(gebruik.ru_utime) + sec(gebruik.ru_stime);
 }
+
+// Counts the ticks of the four roller timers (Timer1..Timer4, children of `trekking`) from its
+// making to its end; traagsteRol() is the tick rate of the slowest roller, per second.
+class RolTikken {
+public:
+    explicit RolTikken(QObject& trekking) {
+        for (int n = 0; n < 4; ++n) {
+            auto* timer = trekking.findChild<QTimer*>(QStringLiteral("Timer%1").arg(n + 1));
+            m_verbindingen.push_back(
+                QObject::connect(timer, &QTimer::timeout, &trekking, [this, n] {
+                    const auto i = static_cast<std::size_t>(n);
+                    const qint64 nu = m_klok.nsecsElapsed();
+                    if (m_tikken[i]++ == 0)
+                        m_eerste[i] = nu;
+                    m_laatste[i] = nu;
+                }));
+        }
+        m_klok.start();
+    }
+    ~RolTikken() {
+        for (const auto& v : m_verbindingen)
+            QObject::disconnect(v);
+    }
+    RolTikken(const RolTikken&) = delete;
+    RolTikken& operator=(const RolTikken&) = delete;
+
+    // Seconds since the counting began.
+    double seconden() const { return static_cast<double>(m_klok.nsecsElapsed()) / 1e9; }
+    double traagsteRol() const {
+        double traagste = 1e9;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const double duur = static_cast<double>(m_laatste[i] - m_eerste[i]) / 1e9;
+            traagste =
+                std::min(traagste, duur > 0 ? static_cast<double>(m_tikken[i] - 1) / duur : 0.0);
+        }
+        return traagste;
+    }
+
+private:
+    std::array<long, 4> m_tikken{};
+    std::array<qint64, 4> m_eerste{}, m_laatste{};
+    QElapsedTimer m_klok;
+    std::vector<QMetaObject::Connection> m_verbindingen;
+};

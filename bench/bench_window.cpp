@@ -170,18 +170,7 @@ void meetTrekking(bool zaal = false) {
         if (n == 3)
             getoond = static_cast<double>(klok.nsecsElapsed()) / 1e9;
     });
-    std::array<long, 4> tikken{};
-    std::array<qint64, 4> eerste{}, laatste{};
-    for (int n = 0; n < 4; ++n) {
-        auto* timer = w.trekking().findChild<QTimer*>(QStringLiteral("Timer%1").arg(n + 1));
-        QObject::connect(timer, &QTimer::timeout, &w, [&, n] {
-            const auto i = static_cast<std::size_t>(n);
-            const qint64 nu = klok.nsecsElapsed();
-            if (tikken[i]++ == 0)
-                eerste[i] = nu;
-            laatste[i] = nu;
-        });
-    }
+    const RolTikken tikken(w.trekking());
     const double cpu0 = cpuSeconden();
     klok.start();
     StartBediening& start = w.startBediening();
@@ -197,16 +186,9 @@ void meetTrekking(bool zaal = false) {
     figuur("draw: click to the whole number shown (fourth roller stopped)" + bij, getoond, "s", 2);
     figuur("draw: click to listed number, real time" + bij, wand, "s", 2);
     figuur("draw: process CPU over the draw" + bij, 100.0 * cpu / wand, "% of a core", 2);
-    double minimum = 1e9, som = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const double duur = static_cast<double>(laatste[i] - eerste[i]) / 1e9;
-        const double perSeconde = duur > 0 ? static_cast<double>(tikken[i] - 1) / duur : 0;
-        minimum = std::min(minimum, perSeconde);
-        som += perSeconde;
-    }
-    figuur("draw: roller ticks delivered, mean of 4 (10 ms timers: 100/s)" + bij, som / 4,
-           "ticks/s");
-    figuur("draw: roller ticks delivered, slowest roller" + bij, minimum, "ticks/s");
+    figuur("draw: roller ticks delivered, mean of 4 (10 ms timers: 100/s)" + bij,
+           tikken.gemiddeld(), "ticks/s");
+    figuur("draw: roller ticks delivered, slowest roller" + bij, tikken.traagsteRol(), "ticks/s");
     w.close();
 }
 

@@ -54,14 +54,22 @@ public:
 
     // Seconds since the counting began.
     double seconden() const { return static_cast<double>(m_klok.nsecsElapsed()) / 1e9; }
+    // Ticks per second of roller i over the time it ticked.
+    double perSeconde(std::size_t i) const {
+        const double duur = static_cast<double>(m_laatste[i] - m_eerste[i]) / 1e9;
+        return duur > 0 ? static_cast<double>(m_tikken[i] - 1) / duur : 0.0;
+    }
     double traagsteRol() const {
         double traagste = 1e9;
-        for (std::size_t i = 0; i < 4; ++i) {
-            const double duur = static_cast<double>(m_laatste[i] - m_eerste[i]) / 1e9;
-            traagste =
-                std::min(traagste, duur > 0 ? static_cast<double>(m_tikken[i] - 1) / duur : 0.0);
-        }
+        for (std::size_t i = 0; i < 4; ++i)
+            traagste = std::min(traagste, perSeconde(i));
         return traagste;
+    }
+    double gemiddeld() const {
+        double som = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            som += perSeconde(i);
+        return som / 4;
     }
 
 private:

@@ -14,7 +14,7 @@ DOMEIN = b"Quintaro-1"
 NUL_HASH = "0" * 64
 INT32 = (-(2**31), 2**31 - 1)
 INT64 = (-(2**63), 2**63 - 1)
-REDENEN = ("uitgeput", "bereik", "rolsoort")
+REDENEN = ("uitgeput", "bereik", "rolsoort", "loterij")
 
 
 # Lines
@@ -136,8 +136,8 @@ VELDEN = {
               "score": "int32", "lotenreeksen?": "positief", "prijzen?": "positief",
               "eerstePrijs?": "index"},
     "lotenreeks": {"reeks": "positief", "index": "index", "naam": "tekst", "laagste": "int32",
-                   "hoogste": "int32", "uit": "paren32"},
-    "prijs": {"reeks": "positief", "index": "index", "omschrijving": "tekst"},
+                   "hoogste": "int32", "uit": "paren32", "kleur?": "tekst"},
+    "prijs": {"reeks": "positief", "index": "index", "omschrijving": "tekst", "plaatje?": "tekst"},
     "hervat": {"reeks": "positief", "index": "index", "teller": "int32", "score": "int32"},
     "invoer": {"reeks": "positief", "tekst": "tekst"},
     "trekking": {"reeks": "positief", "index": "index", "nummer": "int32", "teller": "int32",

@@ -588,6 +588,10 @@ the list will now be cleared!</translation>
 <context>
     <name>Journaalrapport</name>
     <message>
+        <source>Een loterij is geopend of gesloten; de lijst is gewist.</source>
+        <translation>A raffle was opened or closed; the list was cleared.</translation>
+    </message>
+    <message>
         <source>%1 kan niet gelezen worden</source>
         <translation>%1 cannot be read</translation>
     </message>
@@ -795,6 +799,49 @@ the list will now be cleared!</translation>
     </message>
 </context>
 <context>
+    <name>Loterijkeuze</name>
+    <message>
+        <source>Loterij openen</source>
+        <translation>Open raffle</translation>
+    </message>
+    <message>
+        <source>Loterijbestanden (*.csv *.txt)</source>
+        <translation>Raffle files (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Alle bestanden (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Het loterijbestand %1 is niet geopend: %2</source>
+        <translation>The raffle file %1 was not opened: %2</translation>
+    </message>
+    <message>
+        <source>Loterij</source>
+        <translation>Raffle</translation>
+    </message>
+    <message>
+        <source>Loterij: %1</source>
+        <translation>Raffle: %1</translation>
+    </message>
+    <message>
+        <source>Loterij openen...</source>
+        <translation>Open raffle...</translation>
+    </message>
+    <message>
+        <source>Opent een loterijbestand: de lijst wordt leeg gemaakt en een nieuwe reeks trekt loten in plaats van nummers.</source>
+        <translation>Opens a raffle file: the list is cleared and a new series draws tickets instead of numbers.</translation>
+    </message>
+    <message>
+        <source>Loterij sluiten</source>
+        <translation>Close raffle</translation>
+    </message>
+    <message>
+        <source>Terug naar de nummers van het bereik: de lijst wordt leeg gemaakt en een nieuwe reeks begint.</source>
+        <translation>Back to the numbers of the range: the list is cleared and a new series begins.</translation>
+    </message>
+</context>
+<context>
     <name>LiveSchakelaar</name>
     <message>
         <source>Uit: niemand kan de trekking op het web volgen.</source>
@@ -940,6 +987,10 @@ the list will now be cleared!</translation>
 </context>
 <context>
     <name>Opdrachtregel</name>
+    <message>
+        <source>quintaro: --hervat zet de loterij uit het journaal voort; laat --loterij weg</source>
+        <translation>quintaro: --hervat takes the raffle up again from the journal; leave out --loterij</translation>
+    </message>
     <message>
         <source>Gebruik: %1 [opties]</source>
         <translation>Usage: %1 [options]</translation>
@@ -1101,8 +1152,8 @@ the list will now be cleared!</translation>
         <translation>Draws the window &lt;factor&gt; times as large on every screen (%1 to %2), for a screen that reports its size wrongly. Without this option the program chooses the factor itself: 1 on screens up to %3 pixels high, above that the height divided by %4 (2 on a 4K screen), but never so much that fewer than %5 pixels remain across (a screen on its side). When the desktop already scales, it keeps to that.</translation>
     </message>
     <message>
-        <source>Gaat verder waar de laatste reeks uit het trekkingsjournaal stopte: dezelfde lijst, teller, reeks getallen en soort rollers; geen nummer komt over de herstart heen terug. Na een storing gaat die reeks door met dezelfde sleutel; na een gewoon afsluiten is haar sleutel onthuld en begint een nieuwe reeks met een nieuwe sleutel, die de lijst overneemt. Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en begint ook een nieuwe reeks met dezelfde lijst; zo ook als het journaal de reeks niet meer kon vastleggen (schijf vol).</source>
-        <translation>Goes on where the last series of the draw journal stopped: the same list, counter, range and kind of rollers; no number comes again across the restart. After a crash that series goes on with the same key; after a normal close its key has been revealed and a new series begins with a new key, carrying the list over. When the key cannot be used (missing, damaged, a link, of another series, or readable by others), a message says why and a new series begins with the same list as well; so too when the journal could no longer record the series (disk full).</translation>
+        <source>Gaat verder waar de laatste reeks uit het trekkingsjournaal stopte: dezelfde lijst, teller, reeks getallen en soort rollers; geen nummer komt over de herstart heen terug. Na een storing gaat die reeks door met dezelfde sleutel; na een gewoon afsluiten is haar sleutel onthuld en begint een nieuwe reeks met een nieuwe sleutel, die de lijst overneemt. Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, van een andere reeks, of leesbaar voor anderen), dan zegt een melding waarom en begint ook een nieuwe reeks met dezelfde lijst; zo ook als het journaal de reeks niet meer kon vastleggen (schijf vol). Een loterij gaat door uit het journaal alleen: reeksen, uitgesloten loten, prijzen, de getrokken loten, de prijs die aan de beurt is en de winnaars die niet aanwezig waren; een nieuwe reeks van de loterij trekt de loten van de vorige niet meer. Niet samen met --loterij.</source>
+        <translation>Goes on where the last series of the draw journal stopped: the same list, counter, range and kind of rollers; no number comes again across the restart. After a crash that series goes on with the same key; after a normal close its key has been revealed and a new series begins with a new key, carrying the list over. When the key cannot be used (missing, damaged, a link, of another series, or readable by others), a message says why and a new series begins with the same list as well; so too when the journal could no longer record the series (disk full). A raffle goes on from the journal alone: sets, tickets out of play, prizes, the tickets drawn, the prize up and the winners who were not present; a new series of the raffle no longer draws the tickets of the one before. Not with --loterij.</translation>
     </message>
     <message>
         <source>Zolang Quintaro draait, houdt het slot hieronder een tweede Quintaro uit dezelfde map; die meldt dat Quintaro daar al draait en stopt met eindcode 1:</source>
@@ -1141,8 +1192,8 @@ the list will now be cleared!</translation>
         <translation>--loterij &lt;file&gt;</translation>
     </message>
     <message>
-        <source>Opent een loterij: trekt loten uit de reeksen van &lt;bestand&gt; (kleuren, nummers, niet verkochte loten, prijzen; zie docs/loterij.md) in plaats van nummers. Elk lot dat nog meedoet is even kansrijk; de lijst toont &quot;Roze 123&quot;. In het venster van de bediening: de prijs die aan de beurt is, de prijzen met hun winnaars en de knop Niet aanwezig, die het lot laat vervallen en dezelfde prijs opnieuw laat trekken. Een bestand met een fout wordt niet geopend: de regel en de reden komen op de standaardfout en het programma stopt. Gaat niet samen met --hervat.</source>
-        <translation>Opens a raffle: draws tickets from the sets of &lt;file&gt; (colours, numbers, unsold tickets, prizes; see docs/loterij.md) instead of numbers. Every ticket still in play is equally likely; the list shows &quot;Roze 123&quot;. In the operator&apos;s window: the prize up, the prizes with their winners and the button Not present, which declares the ticket void and has the same prize drawn again. A file with a fault is not opened: its line and the reason go to standard error and the program stops. Does not go together with --hervat.</translation>
+        <source>Opent een loterij: trekt loten uit de reeksen van &lt;bestand&gt; (kleuren, nummers, niet verkochte loten, prijzen; zie docs/loterij.md) in plaats van nummers. Elk lot dat nog meedoet is even kansrijk; de lijst toont &quot;Roze 123&quot;. In het venster van de bediening: de prijs die aan de beurt is, de prijzen met hun winnaars en de knop Niet aanwezig, die het lot laat vervallen en dezelfde prijs opnieuw laat trekken. Een bestand met een fout wordt niet geopend: de regel en de reden komen op de standaardfout en het programma stopt. Tussen twee reeksen opent de knop Loterij openen... in het venster van de bediening een loterij, en Loterij sluiten gaat terug naar nummers. Gaat niet samen met --hervat, dat een loterij uit het journaal voortzet.</source>
+        <translation>Opens a raffle: draws tickets from the sets of &lt;file&gt; (colours, numbers, unsold tickets, prizes; see docs/loterij.md) instead of numbers. Every ticket still in play is equally likely; the list shows &quot;Roze 123&quot;. In the operator&apos;s window: the prize up, the prizes with their winners and the button Not present, which declares the ticket void and has the same prize drawn again. A file with a fault is not opened: its line and the reason go to standard error and the program stops. Between two series the button Open raffle... in the operator&apos;s window opens a raffle, and Close raffle goes back to numbers. Does not go together with --hervat, which takes a raffle up again from the journal.</translation>
     </message>
     <message>
         <source>--winnaars &lt;journaal&gt; &lt;csv&gt;</source>

@@ -2,6 +2,7 @@
 
 #include "app/bedieningslijst.h"
 #include "app/hoofdvenster.h"
+#include "app/loterijkeuze.h"
 #include "app/voorvertoning.h"
 #include "app/zaal.h"
 #include "common/algemeen.h"
@@ -59,8 +60,12 @@ Bedieningsvenster::Bedieningsvenster(Hoofdvenster& publiek, QWidget* parent)
     zetKetenKop(m_publiek.trekking().ketenKop());
     // Numbers listed before this window came (a resumed series): their times are unknown.
     const GetrokkenLijst& eerder = m_publiek.trekking().lijst();
-    for (qsizetype i = 0; i < eerder.aantal(); ++i)
-        m_lijstModel->voegToe(eerder.nummer(i), QTime());
+    for (qsizetype i = 0; i < eerder.aantal(); ++i) {
+        if (m_publiek.trekking().loterij())
+            m_lijstModel->voegToeLot(eerder.nummer(i), eerder.tekst(i), QTime());
+        else
+            m_lijstModel->voegToe(eerder.nummer(i), QTime());
+    }
     werkVervallenBij();
     setFocus(Qt::OtherFocusReason);
 }
@@ -107,10 +112,8 @@ void Bedieningsvenster::maakOnderdelen() {
     m_prijzen = maak<QListWidget>(this, "Prijzenlijst");
     m_prijzen->setSelectionMode(QAbstractItemView::NoSelection);
     m_afwezigKnop = maak<QPushButton>(this, "NietAanwezig");
-    const bool loterij = m_publiek.trekking().loterij() != nullptr;
-    for (QWidget* w : {static_cast<QWidget*>(m_prijsNu), static_cast<QWidget*>(m_prijzen),
-                       static_cast<QWidget*>(m_afwezigKnop)})
-        w->setVisible(loterij);
+    m_loterijKeuze = new Loterijkeuze(m_publiek, this);
+    toonLoterij();
     m_geluid = maak<QCheckBox>(this, "GeluidSchakelaar");
     m_stem = maak<QCheckBox>(this, "StemSchakelaar");
     m_bord = maak<QCheckBox>(this, "BordSchakelaar");
@@ -135,6 +138,7 @@ void Bedieningsvenster::maakOnderdelen() {
     auto* rechts = new QVBoxLayout;
     m_rechts = rechts;
     rechts->addWidget(m_startKnop);
+    rechts->addWidget(m_loterijKeuze);
     rechts->addWidget(m_prijsNu);
     rechts->addWidget(m_afwezigKnop);
     rechts->addWidget(m_prijzen, 1);
@@ -179,6 +183,7 @@ void Bedieningsvenster::verbind() {
         m_lijstModel->vervalLaatste(reden);
         werkVervallenBij();
     });
+    connect(&trekking, &Trekking::loterijGewijzigd, this, &Bedieningsvenster::toonLoterij);
     connect(&trekking, &Trekking::tellerGewijzigd, this, &Bedieningsvenster::zetTeller);
     connect(&trekking, &Trekking::reeksBegonnen, this, &Bedieningsvenster::zetToezegging);
     connect(&trekking, &Trekking::vastleggingGestopt, this,
@@ -302,6 +307,14 @@ void Bedieningsvenster::werkLoterijBij() {
         }
         m_prijzen->addItem(regel);
     }
+}
+
+void Bedieningsvenster::toonLoterij() {
+    const bool loterij = m_publiek.trekking().loterij() != nullptr;
+    for (QWidget* w : {static_cast<QWidget*>(m_prijsNu), static_cast<QWidget*>(m_prijzen),
+                       static_cast<QWidget*>(m_afwezigKnop)})
+        w->setVisible(loterij);
+    werkVervallenBij();
 }
 
 void Bedieningsvenster::werkVervallenBij() {

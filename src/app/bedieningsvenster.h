@@ -4,6 +4,7 @@
 
 class Bedieningslijst;
 class Hoofdvenster;
+class Loterijkeuze;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -21,7 +22,8 @@ class Voorvertoning;
 // board, the settings, a scaled live picture of what the audience sees, and the void of the last
 // number with a reason typed in. With a raffle open, also the prize up, the prizes with their
 // winners so far, and "Niet aanwezig": the winner is not in the hall, the ticket is declared
-// void and the same prize is drawn next.
+// void and the same prize is drawn next. Between series a raffle is opened or closed here
+// (Loterijkeuze).
 //
 // It starts draws through the same start controls as the arrows and the space bar; the keys
 // released in it (space, B, V, P, Escape) reach the same handlers as in the audience's
@@ -56,6 +58,8 @@ private:
     void werkVervallenBij();
     // A raffle: the prize up, the prizes with their winners, the button for an absent winner.
     void werkLoterijBij();
+    // The raffle's parts shown while one is open.
+    void toonLoterij();
 
     Hoofdvenster& m_publiek;
     bool m_klaar = false; // the closing sequence is done
@@ -80,6 +84,7 @@ private:
     QLabel* m_prijsNu = nullptr;
     QListWidget* m_prijzen = nullptr;
     QPushButton* m_afwezigKnop = nullptr;
+    Loterijkeuze* m_loterijKeuze = nullptr;
     QCheckBox* m_geluid = nullptr;
     QCheckBox* m_stem = nullptr;
     QCheckBox* m_bord = nullptr;

@@ -127,7 +127,11 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                       "Is de sleutel niet te gebruiken (ontbreekt, beschadigd, een koppeling, "
                       "van een andere reeks, of leesbaar voor anderen), dan zegt een melding "
                       "waarom en begint ook een nieuwe reeks met dezelfde lijst; zo ook als het "
-                      "journaal de reeks niet meer kon vastleggen (schijf vol)."));
+                      "journaal de reeks niet meer kon vastleggen (schijf vol). Een loterij gaat "
+                      "door uit het journaal alleen: reeksen, uitgesloten loten, prijzen, de "
+                      "getrokken loten, de prijs die aan de beurt is en de winnaars die niet "
+                      "aanwezig waren; een nieuwe reeks van de loterij trekt de loten van de "
+                      "vorige niet meer. Niet samen met --loterij."));
     tekst += optie(tr("--loterij <bestand>"),
                    tr("Opent een loterij: trekt loten uit de reeksen van <bestand> (kleuren, "
                       "nummers, niet verkochte loten, prijzen; zie docs/loterij.md) in plaats "
@@ -136,7 +140,10 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                       "is, de prijzen met hun winnaars en de knop Niet aanwezig, die het lot laat "
                       "vervallen en dezelfde prijs opnieuw laat trekken. Een bestand met een fout "
                       "wordt niet geopend: de regel en de reden komen op de standaardfout en het "
-                      "programma stopt. Gaat niet samen met --hervat."));
+                      "programma stopt. Tussen twee reeksen opent de knop Loterij openen... in "
+                      "het venster van de bediening een loterij, en Loterij sluiten gaat terug "
+                      "naar nummers. Gaat niet samen met --hervat, dat een loterij uit het "
+                      "journaal voortzet."));
     tekst += optie(tr("--winnaars <journaal> <csv>"),
                    tr("Schrijft de winnaars van de loterij in <journaal> naar <csv> (UTF-8, "
                       "puntkomma's, een kopregel): prijs, reeks, nummer, tijd, en de loten "
@@ -353,6 +360,11 @@ Opdracht Opdrachtregel::lees(const QStringList& argumenten, const QString& progr
             return stop(1,
                         tr("quintaro: --winnaars vraagt een journaal en een CSV-bestand") + u'\n');
         opdracht.winnaarsCsv = losse.first();
+    }
+    if (parser.isSet(loterijOptie) && opdracht.hervat) {
+        return stop(1, tr("quintaro: --hervat zet de loterij uit het journaal voort; laat "
+                          "--loterij weg") +
+                           u'\n');
     }
     if (parser.isSet(loterijOptie)) {
         const QString pad = parser.value(loterijOptie);

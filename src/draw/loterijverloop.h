@@ -20,7 +20,9 @@ public:
         bool afwezig = false; // the winner was not there: the prize was drawn again
     };
 
-    explicit Loterijverloop(Loterij loterij) : m_loterij(std::move(loterij)) {}
+    // `eerstePrijs`: the prize up at the start (a raffle taken over from a journal).
+    explicit Loterijverloop(Loterij loterij, qint64 eerstePrijs = 0)
+        : m_loterij(std::move(loterij)), m_gewonnen(eerstePrijs) {}
 
     const Loterij& loterij() const { return m_loterij; }
     // The index of the prize up: the number of prizes won. Equal to the number of prizes

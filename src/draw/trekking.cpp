@@ -127,6 +127,10 @@ void Trekking::beginReeks() {
 }
 
 void Trekking::hervat(const Hervatting& h) {
+    if (h.loterij) {
+        hervatLoterij(h);
+        return;
+    }
     if (h.soort == Hervatting::Soort::Niets) {
         pasRollenAan();
         nieuweReeks();

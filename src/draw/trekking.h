@@ -31,7 +31,7 @@ struct Paden;
 // by signal. A draw is started by the start controls, which disable themselves first;
 // trekkingKlaar() tells them to come back. Its pictures are drawn in trekkingbeelden.cpp;
 // what it tells of its journal (commitment, chain head, public input, void) is in
-// trekkingjournaal.cpp.
+// trekkingjournaal.cpp; opening, closing and resuming a raffle in trekkingloterij.cpp.
 class Trekking : public QObject {
     Q_OBJECT
 public:
@@ -72,10 +72,18 @@ public:
     // Draws tickets of `loterij` instead of numbers, from the next series on (given before
     // beginReeks(): from the first). The list shows each ticket as "Roze 123".
     void zetLoterij(const Loterij& loterij);
+    // Between series, no draw running: clears the list (journaled as for a raffle) and begins
+    // a new series that draws the tickets of `loterij`, from its first prize, with the
+    // counter at 0. False (nothing changes) during a draw.
+    bool openLoterij(const Loterij& loterij);
+    // The same, back to the numbers of the settings' range. False without a raffle or during
+    // a draw.
+    bool sluitLoterij();
     // The raffle open, with its prizes and winners so far; nullptr without one.
     const Loterijverloop* loterij() const { return m_verloop.get(); }
     // Goes on where a journal left off (--hervat): its series, list, counter and score, and its
-    // range and roller kind, which the settings take over.
+    // range and roller kind, which the settings take over; or its raffle with the prizes won
+    // and the winners absent, leaving the settings' range as it is.
     void hervat(const Hervatting& hervatting);
     // The current series' commitment as shown ("3f2a 91c0 77de 0b18"), and whether the journal
     // records it.
@@ -146,6 +154,8 @@ Q_SIGNALS:
     void laatsteVervallen(qint32 nummer, const QString& reden);
     // A raffle: a start while every prize is won draws nothing.
     void allePrijzenGewonnen();
+    // A raffle was opened or closed, or taken over from the journal (loterij() tells which).
+    void loterijGewijzigd();
     // A series began: its commitment, and whether the journal records it.
     void reeksBegonnen(const QString& toezegging, bool vastgelegd);
     // The journal stopped recording (vastleggingsReden() says why), at the moment a record
@@ -174,6 +184,9 @@ private:
     void pasRollenAan(int minimaal = 0);
     void bereikGewijzigd(qint32 laagste, qint32 hoogste);
     void maakLijstLeeg(Journaalrecord::Reden reden);
+    void hervatLoterij(const Hervatting& hervatting);
+    // A new series with or without a raffle, the list cleared and the counter at 0.
+    void wisselLoterij(std::unique_ptr<Loterijverloop> verloop);
     void nieuweReeks();
     void bewaarLijst();
     void journaalGestopt();

@@ -4,6 +4,7 @@
 #include "journaal/journaalrecord.h"
 #include "journaal/sleutelbestand.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,11 +21,13 @@ struct Laatste {
         bool bereik = false;
         qint64 index = 0;
         qint32 a = 0, b = 0; // the number, or the new range
+        int lotenreeks = 0;  // a raffle: the ticket's set
     };
     std::vector<Stap> stappen; // draws and range changes in order
     qint32 laagste = 0, hoogste = 0;
     qint32 teller = 0, score = 0;
     bool onthuld = false;
+    qint64 vervallen = 0;
     std::optional<R::Reden> gewist;
 
     void neem(const R& r) {
@@ -47,12 +50,16 @@ struct Laatste {
             teller = r.teller;
             if (r.punten)
                 score = r.score;
-            stappen.push_back({false, r.index, r.nummer, 0});
+            stappen.push_back(
+                {false, r.index, r.nummer, 0, static_cast<int>(r.lotenreeks.value_or(0))});
+            break;
+        case R::Soort::Vervallen:
+            ++vervallen;
             break;
         case R::Soort::Bereik:
             laagste = r.laagste;
             hoogste = r.hoogste;
-            stappen.push_back({true, 0, r.laagste, r.hoogste});
+            stappen.push_back({true, 0, r.laagste, r.hoogste, 0});
             break;
         case R::Soort::Hervat:
             teller = r.teller;
@@ -70,10 +77,79 @@ struct Laatste {
     }
 };
 
+// A raffle through its series: the sets and prizes of the last one, and the tickets drawn
+// since the raffle was opened. A raffle series that starts past the first prize goes on
+// with the raffle of the series before it.
+struct Keten {
+    bool loterij = false;
+    qint64 reeks = 0;
+    Loterij stand;
+    std::vector<Hervatting::Lottrekking> uitslagen;
+    std::size_t lijstVanaf = 0;
+
+    void neem(const R& r) {
+        if (r.soort == R::Soort::Reeks) {
+            if (!(loterij && r.lotenreeksen > 0 && r.eerstePrijs > 0)) {
+                uitslagen.clear();
+                lijstVanaf = 0;
+            }
+            loterij = r.lotenreeksen > 0;
+            reeks = r.reeks;
+            stand = Loterij{};
+            return;
+        }
+        if (!loterij || r.reeks != reeks)
+            return;
+        switch (r.soort) {
+        case R::Soort::Lotenreeks: {
+            Lotenreeks set;
+            set.naam = QString::fromUtf8(r.naam);
+            set.kleur = QColor::fromString(QLatin1String(r.kleur));
+            set.nummers = {std::min(r.laagste, r.hoogste), std::max(r.laagste, r.hoogste)};
+            for (std::size_t i = 0; i + 1 < r.uit.size(); i += 2) {
+                if (r.uit[i] <= r.uit[i + 1] && r.uit[i] >= set.nummers.van &&
+                    r.uit[i + 1] <= set.nummers.tot)
+                    set.uit.push_back({r.uit[i], r.uit[i + 1]});
+            }
+            stand.voegReeksToe(std::move(set));
+            break;
+        }
+        case R::Soort::Prijs: {
+            // A picture only when it is still where the journal says it was.
+            const QString plaatje = QString::fromUtf8(r.plaatje);
+            stand.voegPrijsToe(
+                {QString::fromUtf8(r.naam), QFileInfo(plaatje).isFile() ? plaatje : QString(), 0});
+            break;
+        }
+        case R::Soort::Trekking:
+            uitslagen.push_back(
+                {{static_cast<int>(r.lotenreeks.value_or(0)), r.nummer},
+                 r.prijs,
+                 QDateTime::fromString(QString::fromLatin1(r.tijd), Qt::ISODateWithMs),
+                 false,
+                 r.reeks,
+                 r.index});
+            break;
+        case R::Soort::Vervallen:
+            for (Hervatting::Lottrekking& u : uitslagen) {
+                if (u.reeks == r.reeks && u.index == r.index)
+                    u.afwezig = true;
+            }
+            break;
+        case R::Soort::Gewist:
+            lijstVanaf = uitslagen.size();
+            break;
+        default:
+            break;
+        }
+    }
+};
+
 // The series drawn again from its key; std::nullopt when a number does not follow from it.
-std::optional<Trekkingsreeks> opnieuw(const Laatste& l, const QByteArray& sleutel) {
-    Trekkingsreeks reeks(sleutel, l.begin->laagste, l.begin->hoogste, l.begin->rolSoort,
-                         l.begin->overgenomen);
+std::optional<Trekkingsreeks> opnieuw(const Laatste& l, const Keten& k, const QByteArray& sleutel) {
+    Trekkingsreeks reeks = k.loterij ? Trekkingsreeks(sleutel, k.stand)
+                                     : Trekkingsreeks(sleutel, l.begin->laagste, l.begin->hoogste,
+                                                      l.begin->rolSoort, l.begin->overgenomen);
     if (l.invoer)
         reeks.zetPubliekeInvoerBytes(*l.invoer);
     for (const Laatste::Stap& stap : l.stappen) {
@@ -81,12 +157,42 @@ std::optional<Trekkingsreeks> opnieuw(const Laatste& l, const QByteArray& sleute
             reeks.zetBereik(stap.a, stap.b);
         } else {
             if (stap.index != static_cast<qint64>(reeks.index()) ||
-                reeks.volgende() != std::optional<qint32>(stap.a))
+                reeks.volgende() != std::optional<qint32>(stap.a) ||
+                (k.loterij &&
+                 reeks.volgendLot() != std::optional<Lot>(Lot{stap.lotenreeks, stap.a})))
                 return std::nullopt;
             reeks.legVast();
         }
     }
     return reeks;
+}
+
+// The raffle's part of a resumption: what the window shows, and the raffle of the series to
+// come.
+void neemLoterij(Hervatting& h, const Laatste& l, const Keten& k) {
+    h.loterij = k.stand;
+    h.eerstePrijs = l.begin->eerstePrijs;
+    h.vervallen = l.vervallen;
+    h.prijsNu = h.eerstePrijs + static_cast<qint64>(l.stappen.size()) - l.vervallen;
+    h.uitslagen = k.uitslagen;
+    h.lijstVanaf = std::min(k.lijstVanaf, k.uitslagen.size());
+    h.lijst.clear();
+    for (std::size_t i = h.lijstVanaf; i < h.uitslagen.size(); ++i)
+        h.lijst.push_back(h.uitslagen[i].lot.nummer);
+}
+
+// A new series of the raffle after its last one ended without a clearing: the tickets that
+// series drew stay out of play.
+void zonderGetrokken(Hervatting& h, const Laatste& l) {
+    Loterij& loterij = *h.loterij;
+    for (const Laatste::Stap& stap : l.stappen) {
+        if (stap.lotenreeks >= 0 && stap.lotenreeks < static_cast<int>(loterij.reeksen().size())) {
+            const Nummerbereik& nummers =
+                loterij.reeksen()[static_cast<std::size_t>(stap.lotenreeks)].nummers;
+            if (stap.a >= nummers.van && stap.a <= nummers.tot)
+                loterij.sluitUit(stap.lotenreeks, {{stap.a, stap.a}});
+        }
+    }
 }
 
 } // namespace
@@ -100,15 +206,26 @@ Hervatting Hervatting::lees(const QString& journaalPad, const QString& sleutelPa
     if (!bestand.open(QIODevice::ReadOnly))
         return h;
     Laatste l;
+    Keten k;
     Journaallezer lezer(bestand, false);
     Journaallezer::Regel regel;
     while (lezer.volgende(regel) == Journaallezer::Stand::Regel) {
         // Lines that are no record (a torn line) are passed over.
-        if (const auto r = R::lees(regel.tekst))
+        if (const auto r = R::lees(regel.tekst)) {
             l.neem(*r);
+            k.neem(*r);
+        }
     }
     if (!l.begin)
         return h;
+    if (k.loterij) {
+        // What followed a raffle cleared for another raffle, or for plain numbers, is not in
+        // the journal.
+        if (l.gewist == R::Reden::Loterij)
+            return h;
+        // A raffle has no range of its own: the settings keep theirs.
+        neemLoterij(h, l, k);
+    }
     h.reeksNummer = l.begin->reeks;
     h.laagste = l.laagste;
     h.hoogste = l.hoogste;
@@ -125,16 +242,23 @@ Hervatting Hervatting::lees(const QString& journaalPad, const QString& sleutelPa
         }
         return h;
     }
-    h.lijst = l.begin->overgenomen;
-    for (const Laatste::Stap& stap : l.stappen) {
-        if (!stap.bereik)
-            h.lijst.push_back(stap.a);
+    if (!h.loterij) {
+        h.lijst = l.begin->overgenomen;
+        for (const Laatste::Stap& stap : l.stappen) {
+            if (!stap.bereik)
+                h.lijst.push_back(stap.a);
+        }
     }
-    if (l.onthuld)
+    if (l.onthuld) {
+        if (h.loterij)
+            zonderGetrokken(h, l);
         return h;
+    }
     h.sleutelPad = sleutelPad;
     Sleutelbestand::Stand stand = Sleutelbestand::Stand::Onleesbaar;
     const auto bewaard = Sleutelbestand(sleutelPad).lees(&stand);
+    if (stand != Sleutelbestand::Stand::Goed && h.loterij)
+        zonderGetrokken(h, l);
     switch (stand) {
     case Sleutelbestand::Stand::Goed:
         break;
@@ -156,12 +280,14 @@ Hervatting Hervatting::lees(const QString& journaalPad, const QString& sleutelPa
         h.sleutelReeks = bewaard->reeks;
     } else if (Trekkingsreeks::toezeggingVan(bewaard->sleutel).toLatin1() != l.begin->toezegging) {
         h.sleutelfout = Sleutelfout::PastNiet;
-    } else if (auto reeks = opnieuw(l, bewaard->sleutel)) {
+    } else if (auto reeks = opnieuw(l, k, bewaard->sleutel)) {
         h.soort = Soort::Doorgaan;
         h.reeks = std::move(reeks);
     } else {
         h.sleutelfout = Sleutelfout::NummersVolgenNiet;
     }
+    if (h.soort != Soort::Doorgaan && h.loterij)
+        zonderGetrokken(h, l);
     return h;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "journaal/trekkingsreeks.h"
+#include "loterij/loterij.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -21,6 +23,14 @@
 //   Niets        the journal holds no series, or is a symbolic link (which is neither read
 //                nor written): a start as without --hervat.
 // In every case the range, roller kind, counter and score are those the window had.
+//
+// A raffle (the last series drew tickets) goes on as a raffle: its sets, exclusions and
+// prizes as the journal gives them (with the colours and the pictures' paths it records),
+// the tickets drawn since the raffle was opened with the prize each won and the absent
+// winners, and the list since its last clearing. NieuweReeks after a normal close or a key
+// that cannot be used: `loterij` has the tickets of the last series out of play too, so the
+// new series never draws them again. A raffle series cleared because another raffle was
+// opened or the raffle was closed is Niets: what followed is not in the journal.
 struct Hervatting {
     Q_DECLARE_TR_FUNCTIONS(Hervatting)
 
@@ -51,6 +61,21 @@ public:
     Sleutelfout sleutelfout = Sleutelfout::Geen;
     qint64 sleutelReeks = 0; // AndereReeks: the series the key file names
     QString sleutelPad;
+
+    // A raffle's draw: the ticket, the prize it won, when, and whether its winner was absent.
+    struct Lottrekking {
+        Lot lot;
+        qint64 prijs = 0;
+        QDateTime tijd;
+        bool afwezig = false;
+        qint64 reeks = 0, index = 0; // where the journal has it
+    };
+    std::optional<Loterij> loterij;     // set when the last series is a raffle's
+    qint64 eerstePrijs = 0;             // the prize up at the start of the last series
+    qint64 vervallen = 0;               // draws of the last series declared void
+    qint64 prijsNu = 0;                 // the prize up now
+    std::vector<Lottrekking> uitslagen; // the raffle's draws since it was opened
+    std::size_t lijstVanaf = 0;         // the list: uitslagen from here on
 
     static Hervatting lees(const QString& journaalPad, const QString& sleutelPad);
     // For the operator, in the current language: why the unfinished series does not go on,

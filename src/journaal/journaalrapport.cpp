@@ -158,6 +158,8 @@ bool Journaalrapport::schrijf(const Controleuitslag& uit, const QString& journaa
             pagina.tekst(tr("Het bereik is gewijzigd; de lijst is gewist."), gewoon);
         else if (r.gewist == "rolsoort")
             pagina.tekst(tr("De soort rollers is gewijzigd; de lijst is gewist."), gewoon);
+        else if (r.gewist == "loterij")
+            pagina.tekst(tr("Een loterij is geopend of gesloten; de lijst is gewist."), gewoon);
         const bool fout = uit.oordeel == Controleuitslag::Oordeel::Fout && !r.nagerekend &&
                           &r == &uit.reeksen.back();
         pagina.tekst(

@@ -26,10 +26,11 @@ constexpr std::array<std::pair<Soort, const char*>, 12> kSoorten = {{
     {Soort::Prijs, "prijs"},
 }};
 
-constexpr std::array<std::pair<Reden, const char*>, 3> kRedenen = {{
+constexpr std::array<std::pair<Reden, const char*>, 4> kRedenen = {{
     {Reden::Uitgeput, "uitgeput"},
     {Reden::Bereik, "bereik"},
     {Reden::RolSoort, "rolsoort"},
+    {Reden::Loterij, "loterij"},
 }};
 
 // The fields of each kind besides "soort", "tijd" and "vorige", in the written order.
@@ -48,9 +49,9 @@ const char* const* velden(Soort soort) {
     static const char* const sleutel[] = {"reeks", "sleutel", nullptr};
     static const char* const vervallen[] = {"reeks", "index", "nummer", "reden", nullptr};
     static const char* const einde[] = {nullptr};
-    static const char* const lotenreeks[] = {"reeks",   "index", "naam", "laagste",
-                                             "hoogste", "uit",   nullptr};
-    static const char* const prijs[] = {"reeks", "index", "omschrijving", nullptr};
+    static const char* const lotenreeks[] = {"reeks",   "index", "naam",   "laagste",
+                                             "hoogste", "uit",   "kleur?", nullptr};
+    static const char* const prijs[] = {"reeks", "index", "omschrijving", "plaatje?", nullptr};
     switch (soort) {
     case Soort::Start:
         return start;
@@ -199,10 +200,11 @@ bool leesVelden(Journaalrecord& r, const Veldlezer& v) {
                 return v.mis(Journaalrecord::Fout::Soort::OngeldigeWaarde, "uit");
             r.uit.push_back(static_cast<qint32>(n));
         }
-        return true;
+        return !v.zoek("kleur", false) || v.tekst("kleur", r.kleur);
     }
     case Soort::Prijs:
-        return v.geheel("index", 0, kMax32, r.index) && v.tekst("omschrijving", r.naam);
+        return v.geheel("index", 0, kMax32, r.index) && v.tekst("omschrijving", r.naam) &&
+               (!v.zoek("plaatje", false) || v.tekst("plaatje", r.plaatje));
     case Soort::Hervat:
         return v.geheel("index", 0, kMax32, r.index) && v.geheel32("teller", r.teller) &&
                v.geheel32("score", r.score);
@@ -320,9 +322,13 @@ QByteArray Journaalrecord::regel() const {
         j.zet("reeks", reeks).zet("index", index).zet("naam", naam);
         j.zet("laagste", qint64{laagste}).zet("hoogste", qint64{hoogste});
         j.zet("uit", JsonRegel::Lijst(uit.begin(), uit.end()));
+        if (!kleur.isEmpty())
+            j.zet("kleur", kleur);
         break;
     case Soort::Prijs:
         j.zet("reeks", reeks).zet("index", index).zet("omschrijving", naam);
+        if (!plaatje.isEmpty())
+            j.zet("plaatje", plaatje);
         break;
     case Soort::Hervat:
         j.zet("reeks", reeks).zet("index", index).zet("teller", qint64{teller});

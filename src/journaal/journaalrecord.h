@@ -28,7 +28,7 @@ struct Journaalrecord {
         Lotenreeks, // "lotenreeks": a set of tickets of a raffle series
         Prijs,      // "prijs": a prize of a raffle series
     };
-    enum class Reden { Uitgeput, Bereik, RolSoort }; // why the list was cleared
+    enum class Reden { Uitgeput, Bereik, RolSoort, Loterij }; // why the list was cleared
 
     Soort soort = Soort::Start;
     QByteArray tijd;
@@ -60,6 +60,8 @@ struct Journaalrecord {
     qint64 prijzen = 0;               // reeks
     qint64 eerstePrijs = 0;           // reeks
     QByteArray naam;                  // lotenreeks: the set's name; prijs: the description
+    QByteArray kleur;                 // lotenreeks: the set's colour as #rrggbb; empty: none
+    QByteArray plaatje;               // prijs: the picture's path; empty: none
     std::vector<qint32> uit;          // lotenreeks: numbers out of play, as pairs from, to
     std::optional<qint64> lotenreeks; // trekking in a raffle series: the ticket's set
     qint64 prijs = 0;                 // trekking in a raffle series: the prize it won

@@ -156,12 +156,15 @@ void Trekkingsboek::beginLoterij(const Loterij& loterij, qint64 eerstePrijs, qin
         set.hoogste = l.nummers.tot;
         for (const Nummerbereik& b : l.uit)
             set.uit.insert(set.uit.end(), {b.van, b.tot});
+        if (l.kleur.isValid())
+            set.kleur = l.kleur.name().toLatin1();
         m_journaal.schrijf(set);
     }
     for (std::size_t i = 0; i < loterij.prijzen().size(); ++i) {
         Journaalrecord prijs = record(Journaalrecord::Soort::Prijs, m_nummer);
         prijs.index = static_cast<qint64>(i);
         prijs.naam = loterij.prijzen()[i].omschrijving.toUtf8();
+        prijs.plaatje = loterij.prijzen()[i].plaatje.toUtf8();
         m_journaal.schrijf(prijs);
     }
 }
@@ -172,11 +175,14 @@ qint64 Trekkingsboek::prijsNu() const {
     return m_eerstePrijs + static_cast<qint64>(m_reeks->index()) - m_vervallenInReeks;
 }
 
-void Trekkingsboek::hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, qint32 score) {
+void Trekkingsboek::hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, qint32 score,
+                           qint64 eerstePrijs, qint64 vervallen) {
     if (m_reeks)
         onthul();
     m_reeks = std::move(reeks);
     m_nummer = nummer;
+    m_eerstePrijs = eerstePrijs;
+    m_vervallenInReeks = vervallen;
     Journaalrecord r = record(Journaalrecord::Soort::Hervat, nummer);
     r.index = static_cast<qint64>(m_reeks->index());
     r.teller = teller;

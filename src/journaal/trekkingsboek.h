@@ -59,8 +59,10 @@ public:
     // draws, minus the draws declared void: a void prize is drawn again). May be past the
     // last prize when all are won.
     qint64 prijsNu() const;
-    // Goes on with series `nummer` (Hervatting::reeks); its key stays in the key file.
-    void hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, qint32 score);
+    // Goes on with series `nummer` (Hervatting::reeks); its key stays in the key file. A
+    // raffle series goes on from the prize up at its start and its draws declared void.
+    void hervat(Trekkingsreeks reeks, qint64 nummer, qint32 teller, qint32 score,
+                qint64 eerstePrijs = 0, qint64 vervallen = 0);
 
     bool heeftReeks() const { return m_reeks.has_value(); }
     const Trekkingsreeks& reeks() const { return *m_reeks; }

@@ -1141,16 +1141,16 @@ the list will now be cleared!</translation>
         <translation>--loterij &lt;file&gt;</translation>
     </message>
     <message>
-        <source>Opent een loterij: trekt loten uit de reeksen van &lt;bestand&gt; (kleuren, nummers, niet verkochte loten, prijzen; zie docs/loterij.md) in plaats van nummers. Elk lot dat nog meedoet is even kansrijk; de lijst toont &quot;Roze 123&quot;. In het venster van de bediening: de prijs die aan de beurt is, de prijzen met hun winnaars en de knop Niet aanwezig, die het lot laat vervallen en dezelfde prijs opnieuw laat trekken. Een bestand met een fout wordt niet geopend: de regel en de reden komen op de standaardfout en het programma stopt. Gaat niet samen met --hervat.</source>
-        <translation>Opens a raffle: draws tickets from the sets of &lt;file&gt; (colours, numbers, unsold tickets, prizes; see docs/loterij.md) instead of numbers. Every ticket still in play is equally likely; the list shows &quot;Roze 123&quot;. In the operator&apos;s window: the prize up, the prizes with their winners and the button Not present, which declares the ticket void and has the same prize drawn again. A file with a fault is not opened: its line and the reason go to standard error and the program stops. Does not go together with --hervat.</translation>
+        <source>Opent een loterij: trekt loten uit de reeksen van &lt;bestand&gt; (kleuren, nummers, niet verkochte loten, prijzen; zie docs/loterij.md en het voorbeeld docs/voorbeeld-loterij.csv) in plaats van nummers. Elk lot dat nog meedoet is even kansrijk; de lijst toont &quot;Roze 123&quot;. In het venster van de bediening: de prijs die aan de beurt is, de prijzen met hun winnaars en de knop Niet aanwezig, die het lot laat vervallen en dezelfde prijs opnieuw laat trekken. Een bestand met een fout wordt niet geopend: de regel en de reden komen op de standaardfout en het programma stopt. Gaat niet samen met --hervat.</source>
+        <translation>Opens a raffle: draws tickets from the sets of &lt;file&gt; (colours, numbers, unsold tickets, prizes; see docs/loterij.md and the example docs/voorbeeld-loterij.csv) instead of numbers. Every ticket still in play is equally likely; the list shows &quot;Roze 123&quot;. In the operator&apos;s window: the prize up, the prizes with their winners and the button Not present, which declares the ticket void and has the same prize drawn again. A file with a fault is not opened: its line and the reason go to standard error and the program stops. Does not go together with --hervat.</translation>
     </message>
     <message>
         <source>--winnaars &lt;journaal&gt; &lt;csv&gt;</source>
         <translation>--winnaars &lt;journal&gt; &lt;csv&gt;</translation>
     </message>
     <message>
-        <source>Schrijft de winnaars van de loterij in &lt;journaal&gt; naar &lt;csv&gt; (UTF-8, puntkomma&apos;s, een kopregel): prijs, reeks, nummer, tijd, en de loten waarvan de winnaar niet aanwezig was. Opent geen venster.</source>
-        <translation>Writes the winners of the raffle in &lt;journal&gt; to &lt;csv&gt; (UTF-8, semicolons, a heading line): prize, set, number, time, and the tickets whose winner was not present. Opens no window.</translation>
+        <source>Schrijft de winnaars van de loterij in &lt;journaal&gt; naar &lt;csv&gt; (UTF-8, puntkomma&apos;s, een kopregel): prijs, omschrijving, reeks, nummer, tijd, en de loten waarvan de winnaar niet aanwezig was. Opent geen venster.</source>
+        <translation>Writes the winners of the raffle in &lt;journal&gt; to &lt;csv&gt; (UTF-8, semicolons, a heading line): prize, description, set, number, time, and the tickets whose winner was not present. Opens no window.</translation>
     </message>
     <message>
         <source>quintaro: --winnaars vraagt een journaal en een CSV-bestand</source>

@@ -137,7 +137,8 @@ Oordeel python(const QString& pad, const QStringList& pinnen = {}) {
 }
 
 // Both checkers on `inhoud` with `pinnen`; fails unless they agree and find `verwacht`.
-void beide(const QByteArray& inhoud, const Oordeel& verwacht, const QStringList& pinnen = {}) {
+inline void beide(const QByteArray& inhoud, const Oordeel& verwacht,
+                  const QStringList& pinnen = {}) {
     QTemporaryDir dir;
     const QString pad = dir.filePath(QStringLiteral("j.jsonl"));
     schrijf(pad, inhoud);

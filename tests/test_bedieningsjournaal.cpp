@@ -7,6 +7,7 @@
 
 #include "app/bedieningslijst.h"
 #include "app/opdracht.h"
+#include "common/lijstvak.h"
 #include "schijf/schijf.h"
 
 #include <QLineEdit>
@@ -16,14 +17,32 @@
 
 #include <set>
 
+namespace {
+
+// Both checkers refuse the journal and name line `regel`: the program's --controleer as a user
+// runs it, and tools/controleer.py.
+void beideWeigeren(const QString& journaal, int regel) {
+    QProcess programma;
+    programma.start(quintaro(), {QStringLiteral("--controleer"), journaal});
+    QVERIFY(programma.waitForFinished(60000));
+    QCOMPARE(programma.exitCode(), 1);
+    const QByteArray uit = programma.readAllStandardOutput();
+    QVERIFY2(uit.contains("FOUT op regel " + QByteArray::number(regel) + ':'), uit.constData());
+    QCOMPARE(python(journaal), fout(regel));
+}
+
+} // namespace
+
 class TestBedieningsjournaal : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // A raffle evening as the organisers run it: a raffle file of two sets (blue with 20
-    // tickets unsold, pink) and five prizes opened with --loterij, draws by the space bar, a
-    // winner not in the hall ("Niet aanwezig") and that prize drawn again, every prize won;
-    // then --winnaars from the journal alone gives what the window showed, and both checkers
-    // accept the journal and refuse it with one ticket changed.
+    // A raffle evening as the organisers run it: a raffle file of two sets (blue 1-500 with 20
+    // tickets unsold, pink 10000-10999) and five prizes opened with --loterij, draws by the
+    // space bar, a winner not in the hall ("Niet aanwezig") and that prize drawn again, the
+    // absent ticket never again, every prize won; then the program's --winnaars gives from
+    // the journal alone what the hall's list and the operator's prizes showed, and both
+    // checkers (the program's --controleer and tools/controleer.py) accept the journal and
+    // refuse it with one ticket changed, naming its line.
     void raffleEvening() {
         QTemporaryDir bestanden;
         const QString bestand = bestanden.filePath(QStringLiteral("loterij.csv"));
@@ -41,7 +60,8 @@ private Q_SLOTS:
         p.start(quintaro(), {QStringLiteral("--loterij"), kapot});
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 1);
-        QVERIFY2(p.readAllStandardError().contains("regel 2"), "the line of the fault");
+        QVERIFY2(p.readAllStandardError().contains("regel 2: 600 hoort niet bij de reeks"),
+                 "the line of the fault and its reason");
 
         const Opdracht opdracht =
             leesOpdrachtregel({QStringLiteral("quintaro"), QStringLiteral("--loterij"), bestand},
@@ -82,12 +102,18 @@ private Q_SLOTS:
         else if (auto* op2 = a.v.w->findChild<QMessageBox*>(QStringLiteral("PrijzenOp")))
             op2->close();
 
-        // No ticket twice, none unsold; the list of prizes as the window shows it.
-        QStringList getoond;
+        // The hall's list: no ticket twice (the absent one once), none unsold; the list of
+        // prizes as the operator's window shows it.
+        QStringList zaal, getoond;
+        const QAbstractItemModel* lijst = a.v.w->findChild<LijstVak*>()->model();
+        for (int i = 0; i < lijst->rowCount(); ++i)
+            zaal << lijst->index(i, 0).data().toString();
+        QCOMPARE(zaal.size(), 6);
+        QCOMPARE(zaal.count(derde), 1);
         std::set<QString> gezien;
-        for (qsizetype i = 0; i < 6; ++i) {
-            const auto m = lot.match(trekking.lijst().tekst(i));
-            QVERIFY(m.hasMatch() && gezien.insert(m.captured(0)).second);
+        for (const QString& getrokken : zaal) {
+            const auto m = lot.match(getrokken);
+            QVERIFY2(m.hasMatch() && gezien.insert(m.captured(0)).second, qPrintable(getrokken));
             const int n = m.captured(2).toInt();
             QVERIFY(m.captured(1) == QStringLiteral("Roze") ||
                     !(n <= 10 || n == 100 || (n >= 200 && n <= 207) || n == 499));
@@ -96,7 +122,8 @@ private Q_SLOTS:
             getoond << prijzen->item(i)->text();
         a.b->close();
 
-        // --winnaars from the journal alone: prize, set, number, time, the absent one.
+        // --winnaars from the journal alone: the hall's list in its order, each ticket beside
+        // its prize as the operator's window showed it, the absent one at prize 3.
         const QString journaal = a.v.bestand("Trekkingsjournaal.jsonl");
         const QString csv = bestanden.filePath(QStringLiteral("winnaars.csv"));
         QCOMPARE(draai(quintaro(), {QStringLiteral("--winnaars"), journaal, csv}), 0);
@@ -108,6 +135,7 @@ private Q_SLOTS:
             const QString rij = QString::fromUtf8(rijen[r].trimmed());
             const QString ticket = rij.section(u';', -4, -4) + u' ' + rij.section(u';', -3, -3);
             const int prijs = rij.section(u';', 0, 0).toInt();
+            QCOMPARE(ticket, zaal[r - 1]);
             QVERIFY2(getoond[prijs - 1].contains(ticket), qPrintable(rij));
             if (rij.endsWith(QStringLiteral(";niet aanwezig: niet aanwezig"))) {
                 QCOMPARE(ticket, derde);
@@ -121,20 +149,21 @@ private Q_SLOTS:
         QVERIFY(leesAlles(csv).contains("\"Fruitmand; groot\""));
 
         // Both checkers: the journal as it is, and with one ticket changed.
-        const QByteArray inhoud = leesAlles(journaal);
-        beide(inhoud, kGoed);
-        QList<QByteArray> regels = regelsVan(inhoud);
-        for (int i = 0; i < regels.size(); ++i) {
-            auto r = Journaalrecord::lees(regels[i]);
-            if (!r || r->soort != Journaalrecord::Soort::Trekking)
-                continue;
-            r->lotenreeks = 1; // a pink ticket nobody drew
-            for (r->nummer = 10000; gezien.count(QStringLiteral("Roze %1").arg(r->nummer));)
-                ++r->nummer;
-            regels[i] = r->regel();
-            beide(samen(herketen(regels, i + 2)), fout(i + 1));
-            break;
-        }
+        beideAkkoord(journaal);
+        QList<QByteArray> regels = regelsVan(leesAlles(journaal));
+        int i = 0;
+        std::optional<Journaalrecord> r;
+        while (i < regels.size() && !((r = Journaalrecord::lees(regels[i])) &&
+                                      r->soort == Journaalrecord::Soort::Trekking))
+            ++i;
+        QVERIFY(i < regels.size());
+        r->lotenreeks = 1; // a pink ticket nobody drew
+        for (r->nummer = 10000; gezien.count(QStringLiteral("Roze %1").arg(r->nummer));)
+            ++r->nummer;
+        regels[i] = r->regel();
+        const QString vals = bestanden.filePath(QStringLiteral("vals.jsonl"));
+        QVERIFY(schrijfAlles(vals, samen(herketen(regels, i + 2))));
+        beideWeigeren(vals, i + 1);
     }
 
     // The disk fills up: the draw goes on, and both windows say at once that the series is

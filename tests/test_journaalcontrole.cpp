@@ -122,8 +122,8 @@ private Q_SLOTS:
         }
     }
 
-    // A changed number is found with its chain intact or made whole again; so is a line
-    // taken out or put in.
+    // A changed number is found with its chain made whole again (with the chain left broken,
+    // elkeRegelGewijzigd finds any change to the line); so is a line taken out or put in.
     void nummersEnRegelsGewijzigd() {
         const QList<QByteArray> regels = regelsVan(m_avond);
         for (int i = 0; i < regels.size(); ++i) {
@@ -132,9 +132,6 @@ private Q_SLOTS:
                 continue;
             QList<QByteArray> anders = regels;
             Journaalrecord g = *r;
-            g.nummer = r->nummer == 1 ? 2 : 1;
-            anders[i] = g.regel();
-            beide(samen(anders), fout(i + 1));
             g.nummer = r->nummer + 7000; // out of any range here but picture mode's
             anders[i] = g.regel();
             beide(samen(herketen(anders, i + 2)), fout(i + 1));
@@ -150,7 +147,7 @@ private Q_SLOTS:
 
     void afgekaptOfGeenJournaal() {
         const QList<QByteArray> regels = regelsVan(m_avond);
-        for (qsizetype lengte : {m_avond.size() / 3, m_avond.size() / 2, m_avond.size() - 5}) {
+        for (qsizetype lengte : {m_avond.size() / 2, m_avond.size() - 5}) {
             QByteArray kort = m_avond.left(lengte);
             if (kort.endsWith('\n'))
                 kort.chop(1);

@@ -207,11 +207,8 @@ private Q_SLOTS:
         QTest::newRow("1000 ASCII bytes") << QByteArray(1000, 'a') << true;
         QTest::newRow("1001 ASCII bytes") << QByteArray(1001, 'a') << false;
         QTest::newRow("333 euro signs, 999 bytes") << QString(333, QChar(0x20ac)).toUtf8() << true;
-        QTest::newRow("334 euro signs, 1002 bytes")
-            << QString(334, QChar(0x20ac)).toUtf8() << false;
         QTest::newRow("999 bytes and an e-acute")
             << QByteArray(999, 'b') + QStringLiteral("é").toUtf8() << false;
-        QTest::newRow("4000 bytes") << QByteArray(4000, 'z') << false;
     }
     void invoerLengte() {
         QFETCH(QByteArray, invoer);

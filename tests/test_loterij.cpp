@@ -78,6 +78,26 @@ private Q_SLOTS:
         QCOMPARE(l.tekstVan({2, 10123}), QStringLiteral("10123"));
     }
 
+    // The example stands in full, line after line, where a new user reads about the raffle.
+    void voorbeeldInDeDocumentatie_data() {
+        QTest::addColumn<QString>("document");
+        for (const char* document : {"README.md", "docs/loterij.md", "assets/help/handleiding.html",
+                                     "assets/help/handleiding_en.html"})
+            QTest::newRow(document) << QString::fromLatin1(document);
+    }
+    void voorbeeldInDeDocumentatie() {
+        QFETCH(QString, document);
+        QFile voorbeeld(QStringLiteral(QUINTARO_SOURCE_DIR "/docs/voorbeeld-loterij.csv"));
+        QFile tekst(QStringLiteral(QUINTARO_SOURCE_DIR "/") + document);
+        QVERIFY(voorbeeld.open(QIODevice::ReadOnly) && tekst.open(QIODevice::ReadOnly));
+        const QString inhoud = QString::fromUtf8(tekst.readAll()).simplified();
+        qsizetype plek = 0;
+        for (const QByteArray& regel : voorbeeld.readAll().trimmed().split('\n')) {
+            plek = inhoud.indexOf(QString::fromUtf8(regel).simplified(), plek);
+            QVERIFY2(plek >= 0, regel.constData());
+        }
+    }
+
     // Every row describes the same raffle.
     void dialecten_data() {
         QTest::addColumn<QByteArray>("inhoud");

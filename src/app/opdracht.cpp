@@ -134,9 +134,10 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                       "vorige niet meer. Niet samen met --loterij."));
     tekst += optie(tr("--loterij <bestand>"),
                    tr("Opent een loterij: trekt loten uit de reeksen van <bestand> (kleuren, "
-                      "nummers, niet verkochte loten, prijzen; zie docs/loterij.md) in plaats "
-                      "van nummers. Elk lot dat nog meedoet is even kansrijk; de lijst toont "
-                      "\"Roze 123\". In het venster van de bediening: de prijs die aan de beurt "
+                      "nummers, niet verkochte loten, prijzen; zie docs/loterij.md en het "
+                      "voorbeeld docs/voorbeeld-loterij.csv) in plaats van nummers. Elk lot dat "
+                      "nog meedoet is even kansrijk; de lijst toont \"Roze 123\". In het venster "
+                      "van de bediening: de prijs die aan de beurt "
                       "is, de prijzen met hun winnaars en de knop Niet aanwezig, die het lot laat "
                       "vervallen en dezelfde prijs opnieuw laat trekken. Een bestand met een fout "
                       "wordt niet geopend: de regel en de reden komen op de standaardfout en het "
@@ -146,8 +147,8 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                       "journaal voortzet."));
     tekst += optie(tr("--winnaars <journaal> <csv>"),
                    tr("Schrijft de winnaars van de loterij in <journaal> naar <csv> (UTF-8, "
-                      "puntkomma's, een kopregel): prijs, reeks, nummer, tijd, en de loten "
-                      "waarvan de winnaar niet aanwezig was. Opent geen venster."));
+                      "puntkomma's, een kopregel): prijs, omschrijving, reeks, nummer, tijd, "
+                      "en de loten waarvan de winnaar niet aanwezig was. Opent geen venster."));
     tekst += optie(QStringLiteral("--operator"),
                    tr("Opent ook met een enkel scherm het venster van de bediening: startknop, "
                       "getrokken nummers met hun tijd, teller, toezegging, geluid, stem, bord, "

@@ -170,6 +170,14 @@
         <source>Laatste nummers, het laatste eerst: %1.</source>
         <translation>Latest numbers, the latest first: %1.</translation>
     </message>
+    <message>
+        <source>Nog geen loten getrokken.</source>
+        <translation>No tickets drawn yet.</translation>
+    </message>
+    <message>
+        <source>Laatste loten, het laatste eerst: %1.</source>
+        <translation>Latest tickets, the latest first: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Config</name>
@@ -826,6 +834,10 @@ the list will now be cleared!</translation>
     <message>
         <source>Er wordt getrokken…</source>
         <translation>Drawing…</translation>
+    </message>
+    <message>
+        <source>Nu te winnen</source>
+        <translation>Prize up</translation>
     </message>
     <message>
         <source>Bord</source>

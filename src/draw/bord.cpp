@@ -175,12 +175,17 @@ QRectF Bord::celVak(qint32 nummer) const {
 }
 
 QRectF Bord::plaatsVak(int plaats) const {
+    return plaatsVak(plaats, m_inhoud.isLoterij() ? lotIndeling().plaatsen : BordInhoud::kLaatste);
+}
+
+QRectF Bord::plaatsVak(int plaats, int plaatsen) const {
     const QRect vlak = binnenVlak();
     if (weergave() != BordInhoud::Weergave::LaatsteTien || vlak.isEmpty() || plaats < 0 ||
-        plaats >= BordInhoud::kLaatste)
+        plaats >= plaatsen)
         return {};
-    // Ten places in a row; the latest takes two, at the left.
-    const double deel = vlak.width() / static_cast<double>(BordInhoud::kLaatste + 1);
+    // Ten places in a row (fewer for long tickets on a low board); the latest takes two, at
+    // the left.
+    const double deel = vlak.width() / static_cast<double>(plaatsen + 1);
     const double tussen = std::max(1.0, std::min(deel, static_cast<double>(vlak.height())) / 14);
     const double links = vlak.x() + (plaats == 0 ? 0 : plaats + 1) * deel;
     const double breedte = plaats == 0 ? 2 * deel : deel;

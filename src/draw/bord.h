@@ -46,6 +46,14 @@ public:
     QRectF celVak(qint32 nummer) const;
     QRectF plaatsVak(int plaats) const;
 
+    // How a raffle's last tickets are laid out: how many places, and whether each shows its
+    // set's name above its number (on a board high enough) or before it on one line.
+    struct LotIndeling {
+        int plaatsen = BordInhoud::kLaatste;
+        bool tweeRegels = true;
+    };
+    LotIndeling lotIndeling() const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -59,6 +67,7 @@ private:
     void tekenRaster(QPainter& p) const;
     void tekenLaatsteTien(QPainter& p) const;
     void tekenLoten(QPainter& p) const;
+    QRectF plaatsVak(int plaats, int plaatsen) const;
 
     BordInhoud m_inhoud;
     QMetaObject::Connection m_toegevoegd;

@@ -76,7 +76,10 @@
       // A ticket without a colour is lit like a drawn number.
       const lit = loterij ? !vakje.classList.contains("gekleurd") : getrokken.has(g.nummer);
       if (lit) vakje.classList.add("getrokken");
-      if (raster ? s.laatste === g.nummer : i === 0) vakje.classList.add("laatste");
+      if (raster ? s.laatste === g.nummer : i === 0) {
+        vakje.classList.remove("getrokken");
+        vakje.classList.add("laatste");
+      }
       return vakje;
     }));
   }

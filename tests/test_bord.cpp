@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -29,6 +30,19 @@ QImage teken(Bord& bord, const QSize& maat) {
 // The colour inside a cell, left of its print and clear of its border.
 QColor vulling(const QImage& beeld, const QRectF& cel) {
     return beeld.pixelColor(QPointF(cel.left() + cel.width() * 0.08, cel.center().y()).toPoint());
+}
+
+// The relative luminance of a colour, and the contrast ratio of two, as readability is
+// usually measured.
+double luminantie(const QColor& c) {
+    const auto lin = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminantie(a), lb = luminantie(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QList<qint32> reeks(qint32 van, qint32 tot) {
@@ -277,6 +291,76 @@ private Q_SLOTS:
         lijst.voegToe(9); // the old list is no longer followed
         ander.voegToe(10);
         QCOMPARE(bord.inhoud().getrokken(), QList<qint32>{10});
+    }
+
+    // A raffle on a range that would make a grid: the last ten tickets, each by its set's
+    // name and number on a chip of its set's colour, the print standing out from the chip
+    // (light colours get dark print) and its digits readable from the back of the hall.
+    void raffleShowsSetsInTheirColours_data() {
+        QTest::addColumn<QSize>("scherm");
+        QTest::addColumn<QString>("naam");
+        QTest::addColumn<QColor>("kleur");
+        QTest::newRow("yellow, 1920x1080") << QSize(1920, 1080) << "Geel" << QColor(0xf5d824);
+        QTest::newRow("white, 1024x768") << QSize(1024, 768) << "Wit" << QColor(0xffffff);
+        QTest::newRow("black, 1366x768") << QSize(1366, 768) << "Zwart" << QColor(Qt::black);
+        QTest::newRow("blue, 1280x1024") << QSize(1280, 1024) << "Blauw" << QColor(0x2f6fd0);
+        QTest::newRow("long name, 1024x768")
+            << QSize(1024, 768) << "Lichtblauw" << QColor(0x8cc8f0);
+        QTest::newRow("no name, no colour") << QSize(1920, 1080) << "" << QColor();
+    }
+    void raffleShowsSetsInTheirColours() {
+        QFETCH(QSize, scherm);
+        QFETCH(QString, naam);
+        QFETCH(QColor, kleur);
+        GetrokkenLijst lijst;
+        for (qint32 n = 1; n <= 9; ++n)
+            lijst.voegToe(n, QStringLiteral("Roze %1").arg(n), QColor(0xf08cc0));
+        const QString lot = naam.isEmpty() ? QStringLiteral("123") : naam + QStringLiteral(" 123");
+        lijst.voegToe(123, naam.isEmpty() ? QString() : lot, kleur);
+        lijst.voegToe(7, QStringLiteral("Roze 7"), QColor(0xf08cc0));
+        Bord bord;
+        bord.zetBereik(1, 75);
+        bord.zetLoterij(true);
+        bord.volg(&lijst);
+        QCOMPARE(bord.weergave(), BordInhoud::Weergave::LaatsteTien);
+        QVERIFY(bord.beschrijving().startsWith(
+            QStringLiteral("Laatste loten, het laatste eerst: Roze 7, %1, Roze 9,").arg(lot)));
+        const QImage beeld = teken(bord, bordVlak(scherm).size());
+        const QRectF plaats = bord.plaatsVak(1);
+        const QColor vlak = vulling(beeld, plaats);
+        QCOMPARE(vlak, kleur.isValid() ? kleur : kUit);
+        QCOMPARE(vulling(beeld, bord.plaatsVak(0)), QColor(0xf08cc0));
+        // The print: the pixels inside the chip far from its colour. Their most common colour
+        // is the ink; it must stand out from the chip. Its tallest line (the number below a
+        // name, or the whole ticket on a low board) is readable from the back of the hall.
+        QHash<QRgb, int> inkt;
+        int regel = 0, hoogste = 0;
+        const QRect r = plaats
+                            .adjusted(plaats.width() / 10, plaats.height() / 16,
+                                      -plaats.width() / 10, -plaats.height() / 16)
+                            .toAlignedRect();
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            bool inRij = false;
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = beeld.pixelColor(x, y);
+                if (contrast(c, vlak) >= 1.5) {
+                    ++inkt[c.rgb()];
+                    inRij = true;
+                }
+            }
+            regel = inRij ? regel + 1 : 0;
+            hoogste = std::max(hoogste, regel);
+        }
+        QVERIFY(!inkt.isEmpty());
+        QRgb meest = inkt.begin().key();
+        for (auto i = inkt.cbegin(); i != inkt.cend(); ++i)
+            meest = i.value() > inkt[meest] ? i.key() : meest;
+        QVERIFY2(contrast(QColor(meest), vlak) >= 4.5,
+                 qPrintable(QColor(meest).name() + QStringLiteral(" on ") + vlak.name()));
+        QVERIFY2(hoogste >= Bord::kKleinsteCijfer, qPrintable(QString::number(hoogste)));
+        // Long tickets on a low board take fewer places, never fewer than the latest two.
+        QVERIFY(!bord.plaatsVak(1).isEmpty());
+        QCOMPARE(bord.plaatsVak(9).isEmpty(), bord.lotIndeling().plaatsen < 10);
     }
 
     // Assistive technology reads the board's name and the drawn numbers.

@@ -41,8 +41,8 @@ struct Programma {
     quint16 poort = vrijePoort();
     QNetworkAccessManager net;
 
-    // `hoogste`: the range 1 to it; 0 keeps the default range.
-    Programma(int trekkingen, double tempo, qint32 hoogste = 0) {
+    // `hoogste`: the range 1 to it; 0 keeps the default range. `meer`: further arguments.
+    Programma(int trekkingen, double tempo, qint32 hoogste = 0, const QStringList& meer = {}) {
         if (hoogste > 0) {
             Instellingen inst;
             inst.HoogsteNummer = hoogste;
@@ -56,7 +56,8 @@ struct Programma {
         proces.setProcessEnvironment(env);
         proces.start(quintaro(),
                      QStringList{QStringLiteral("--dir"), map.path(), QStringLiteral("--web"),
-                                 QStringLiteral("127.0.0.1:%1").arg(poort)});
+                                 QStringLiteral("127.0.0.1:%1").arg(poort)} +
+                         meer);
     }
     ~Programma() {
         proces.terminate();
@@ -170,6 +171,7 @@ private Q_SLOTS:
         QCOMPARE(stand[QStringLiteral("laatste")].toInt(),
                  lijst.last()[QStringLiteral("nummer")].toInt());
         QVERIFY(lijst.last()[QStringLiteral("ms")].toDouble() > 0);
+        QVERIFY(!stand.contains(QStringLiteral("prijs")) && !stand.contains(QStringLiteral("lot")));
         const auto [status, pagina] = p.vraag(QStringLiteral("/"));
         QCOMPARE(status, 200);
         QVERIFY(pagina.contains("<html lang=\"nl\"") && pagina.contains("Laatst getrokken"));
@@ -196,6 +198,31 @@ private Q_SLOTS:
                        {QStringLiteral(QUINTARO_SOURCE_DIR "/tools/controleer.py"),
                         p.map.filePath(QStringLiteral("Trekkingsjournaal.jsonl"))}),
                  0);
+    }
+
+    // A raffle: every ticket with its set and its set's colour, the latest too, and the
+    // prize up (the sample raffle's fourth after three draws).
+    void loterij() {
+        Programma p(3, 0.05, 0,
+                    {QStringLiteral("--loterij"),
+                     QStringLiteral(QUINTARO_SOURCE_DIR "/docs/voorbeeld-loterij.csv")});
+        QVERIFY(p.wachtOp(3));
+        const QJsonObject stand = p.stand();
+        const QHash<QString, QString> kleuren{{QStringLiteral("Blauw"), QStringLiteral("#2f6fd0")},
+                                              {QStringLiteral("Roze"), QStringLiteral("#f08cc0")},
+                                              {QString(), QStringLiteral("#f5d824")}};
+        for (const QJsonValue g : stand[QStringLiteral("getrokken")].toArray()) {
+            const QString nummer = QString::number(g[QStringLiteral("nummer")].toInt());
+            const QString lot = g[QStringLiteral("lot")].toString();
+            const QString reeks = lot.chopped(nummer.size()).trimmed();
+            QVERIFY2(lot.endsWith(nummer) && kleuren.contains(reeks), qPrintable(lot));
+            QCOMPARE(g[QStringLiteral("kleur")].toString(), kleuren[reeks]);
+        }
+        const QJsonObject laatste = stand[QStringLiteral("getrokken")].toArray().last().toObject();
+        QCOMPARE(stand[QStringLiteral("lot")], laatste[QStringLiteral("lot")]);
+        QCOMPARE(stand[QStringLiteral("kleur")], laatste[QStringLiteral("kleur")]);
+        QCOMPARE(stand[QStringLiteral("laatste")], laatste[QStringLiteral("nummer")]);
+        QCOMPARE(stand[QStringLiteral("prijs")].toString(), QStringLiteral("Fiets"));
     }
 
     // Oversized, half, binary and too many requests: each is refused or dropped, and the

@@ -94,6 +94,38 @@ private Q_SLOTS:
                  QStringLiteral("fifty points"));
     }
 
+    // A raffle's ticket: its set's name as the file writes it, in lower case, and its number
+    // in words; a set without a name gives the number alone.
+    void saysARaffleTicket_data() {
+        QTest::addColumn<QString>("naam");
+        QTest::addColumn<qint32>("nummer");
+        QTest::addColumn<QLocale>("taal");
+        QTest::addColumn<QString>("verwacht");
+        const QLocale nl(QLocale::Dutch);
+        const QLocale en(QLocale::English);
+        QTest::newRow("nl") << "Roze" << 123 << nl << "roze honderddrieëntwintig";
+        QTest::newRow("en, the name as written")
+            << "Pink" << 123 << en << "pink one hundred twenty-three";
+        QTest::newRow("en, a Dutch name") << "Blauw" << 21 << en << "blauw twenty-one";
+        QTest::newRow("capitals and spaces") << "  GROTE Roze " << 1 << nl << "grote roze één";
+        QTest::newRow("no name, nl") << "" << 10500 << nl << "tienduizend vijfhonderd";
+        QTest::newRow("no name, en") << "" << 7 << en << "seven";
+    }
+    void saysARaffleTicket() {
+        QFETCH(QString, naam);
+        QFETCH(qint32, nummer);
+        QFETCH(QLocale, taal);
+        QFETCH(QString, verwacht);
+        QCOMPARE(Stem::lotTekst(naam, nummer, taal), verwacht);
+        OpnameSpreker s;
+        Stem stem(s, {}, taal);
+        QCOMPARE(stem.lotGelijst(naam, nummer), QString()); // the voice is off
+        stem.zetAan(true);
+        QCOMPARE(stem.lotGelijst(naam, nummer), verwacht);
+        QCOMPARE(s.teksten(), QStringList{verwacht});
+        QCOMPARE(s.zinnen.last().taal.language(), taal.language());
+    }
+
     void silentWhileTheSoundIsOff() {
         OpnameSpreker s;
         bool geluid = false;

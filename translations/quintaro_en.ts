@@ -170,6 +170,14 @@
         <source>Laatste nummers, het laatste eerst: %1.</source>
         <translation>Latest numbers, the latest first: %1.</translation>
     </message>
+    <message>
+        <source>Nog geen loten getrokken.</source>
+        <translation>No tickets drawn yet.</translation>
+    </message>
+    <message>
+        <source>Laatste loten, het laatste eerst: %1.</source>
+        <translation>Latest tickets, the latest first: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Config</name>
@@ -875,6 +883,10 @@ the list will now be cleared!</translation>
         <translation>Drawing…</translation>
     </message>
     <message>
+        <source>Nu te winnen</source>
+        <translation>Prize up</translation>
+    </message>
+    <message>
         <source>Bord</source>
         <translation>Board</translation>
     </message>
@@ -1060,12 +1072,12 @@ the list will now be cleared!</translation>
         <translation>When they go there, the list of backgrounds also shows the pictures of the Backgrounds folder in that data folder.</translation>
     </message>
     <message>
-        <source>Leest elk getrokken nummer voor in de taal van het programma; bij rollers met afbeeldingen de gewonnen punten. Zwijgt als het geluid uit staat. Aan en uit met de toets V; niet bewaard.</source>
-        <translation>Reads every drawn number out in the program&apos;s language; with picture rollers the points won. Silent while the sound is off. On and off with the key V; not stored.</translation>
+        <source>Leest elk getrokken nummer voor in de taal van het programma; bij rollers met afbeeldingen de gewonnen punten, bij een loterij de reeks en het nummer. Zwijgt als het geluid uit staat. Aan en uit met de toets V; niet bewaard.</source>
+        <translation>Reads every drawn number out in the program&apos;s language; with picture rollers the points won, in a raffle the set and the number. Silent while the sound is off. On and off with the key V; not stored.</translation>
     </message>
     <message>
-        <source>Toont onder het resultaat een bord: bij een bereik van ten hoogste 100 nummers alle nummers, de getrokken verlicht en het laatste gemarkeerd; anders de laatste tien. Aan en uit met de toets B; niet bewaard.</source>
-        <translation>Shows a board below the result: for a range of at most 100 numbers every number, the drawn ones lit and the latest marked; otherwise the last ten. On and off with the key B; not stored.</translation>
+        <source>Toont onder het resultaat een bord: bij een bereik van ten hoogste 100 nummers alle nummers, de getrokken verlicht en het laatste gemarkeerd; anders (en bij een loterij altijd) de laatste tien, loten in de kleur van hun reeks. Aan en uit met de toets B; niet bewaard.</source>
+        <translation>Shows a board below the result: for a range of at most 100 numbers every number, the drawn ones lit and the latest marked; otherwise (and always in a raffle) the last ten, tickets in their set&apos;s colour. On and off with the key B; not stored.</translation>
     </message>
     <message>
         <source>Toetsen:</source>

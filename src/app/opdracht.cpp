@@ -112,12 +112,14 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
                       "<bestand> met -bediening voor de extensie."));
     tekst += optie(QStringLiteral("--stem"),
                    tr("Leest elk getrokken nummer voor in de taal van het programma; bij rollers "
-                      "met afbeeldingen de gewonnen punten. Zwijgt als het geluid uit staat. Aan "
-                      "en uit met de toets V; niet bewaard."));
+                      "met afbeeldingen de gewonnen punten, bij een loterij de reeks en het "
+                      "nummer. Zwijgt als het geluid uit staat. Aan en uit met de toets V; niet "
+                      "bewaard."));
     tekst += optie(QStringLiteral("--bord"),
                    tr("Toont onder het resultaat een bord: bij een bereik van ten hoogste 100 "
                       "nummers alle nummers, de getrokken verlicht en het laatste gemarkeerd; "
-                      "anders de laatste tien. Aan en uit met de toets B; niet bewaard."));
+                      "anders (en bij een loterij altijd) de laatste tien, loten in de kleur van "
+                      "hun reeks. Aan en uit met de toets B; niet bewaard."));
     tekst += optie(QStringLiteral("--hervat"),
                    tr("Gaat verder waar de laatste reeks uit het trekkingsjournaal stopte: "
                       "dezelfde lijst, teller, reeks getallen en soort rollers; geen nummer komt "

@@ -7,6 +7,7 @@
 #include "common/stem.h"
 #include "common/toetsenoverzicht.h"
 #include "draw/bord.h"
+#include "draw/loterijverloop.h"
 #include "draw/trekking.h"
 
 #include "common/eenheden.h"
@@ -37,8 +38,22 @@ Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellinge
             [this](int soort) { m_bord->zetRolSoort(static_cast<quint8>(soort)); });
 
     connect(&trekking, &Trekking::nummerGetrokken, this, [this](qint32 nummer, int punten) {
+        // A raffle's ticket is said with its set: Blauw 123 and Roze 123 are two tickets.
+        const Loterijverloop* verloop = m_trekking.loterij();
+        if (verloop && !verloop->uitslagen().empty()) {
+            const Lot& lot = verloop->uitslagen().back().lot;
+            const auto& reeksen = verloop->loterij().reeksen();
+            const bool bekend =
+                lot.reeks >= 0 && static_cast<std::size_t>(lot.reeks) < reeksen.size();
+            m_stem->lotGelijst(
+                bekend ? reeksen[static_cast<std::size_t>(lot.reeks)].naam : QString(), lot.nummer);
+            return;
+        }
         m_stem->nummerGelijst(nummer, static_cast<quint8>(m_inst.rolSoort()), punten);
     });
+    // A raffle opened for a new series shows on the board before its first ticket.
+    connect(&trekking, &Trekking::reeksBegonnen, m_bord,
+            [this] { m_bord->zetLoterij(m_trekking.loterij() != nullptr); });
 
     // The commitment in the top left corner, clear of the title and the rollers, large enough
     // to be read from the hall.
@@ -79,6 +94,7 @@ Zaal::~Zaal() = default;
 void Zaal::neemInstellingen() {
     m_bord->zetBereik(m_inst.record().LaagsteNummer, m_inst.record().HoogsteNummer);
     m_bord->zetRolSoort(static_cast<quint8>(m_inst.rolSoort()));
+    m_bord->zetLoterij(m_trekking.loterij() != nullptr);
 }
 
 void Zaal::zetSpreker(Spreker* spreker) {

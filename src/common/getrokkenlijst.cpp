@@ -28,11 +28,12 @@ QString GetrokkenLijst::tekst(qsizetype i) const {
     return m_teksten[plek].isEmpty() ? QString::number(m_nummers[plek]) : m_teksten[plek];
 }
 
-void GetrokkenLijst::voegToe(qint32 nummer, const QString& tekst) {
+void GetrokkenLijst::voegToe(qint32 nummer, const QString& tekst, const QColor& kleur) {
     const int rij = static_cast<int>(m_nummers.size());
     beginInsertRows(QModelIndex(), rij, rij);
     m_nummers.push_back(nummer);
     m_teksten.push_back(tekst);
+    m_kleuren.push_back(kleur);
     endInsertRows();
 }
 
@@ -40,6 +41,7 @@ void GetrokkenLijst::maakLeeg() {
     beginResetModel();
     m_nummers.clear();
     m_teksten.clear();
+    m_kleuren.clear();
     ++m_generatie;
     endResetModel();
 }

@@ -22,11 +22,23 @@ QString Stem::tekst(qint32 nummer, quint8 rolSoort, qint32 punten, const QLocale
     return punten == 0 ? QString() : GetalWoorden::punten(punten, taal);
 }
 
+QString Stem::lotTekst(const QString& reeksNaam, qint32 nummer, const QLocale& taal) {
+    const QString getal = GetalWoorden::inWoorden(nummer, taal);
+    const QString naam = reeksNaam.simplified();
+    return naam.isEmpty() ? getal : taal.toLower(naam) + u' ' + getal;
+}
+
 QString Stem::nummerGelijst(qint32 nummer, quint8 rolSoort, qint32 punten) {
-    if (!m_aan || (m_geluidAan && !m_geluidAan()))
+    return zeg(tekst(nummer, rolSoort, punten, m_taal));
+}
+
+QString Stem::lotGelijst(const QString& reeksNaam, qint32 nummer) {
+    return zeg(lotTekst(reeksNaam, nummer, m_taal));
+}
+
+QString Stem::zeg(const QString& tekst) {
+    if (!m_aan || (m_geluidAan && !m_geluidAan()) || tekst.isEmpty())
         return {};
-    const QString t = tekst(nummer, rolSoort, punten, m_taal);
-    if (!t.isEmpty())
-        m_spreker.zeg(t, m_taal);
-    return t;
+    m_spreker.zeg(tekst, m_taal);
+    return tekst;
 }

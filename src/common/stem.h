@@ -28,11 +28,22 @@ public:
     // in words; with picture rollers the `punten` this result won, and nothing when none.
     static QString tekst(qint32 nummer, quint8 rolSoort, qint32 punten, const QLocale& taal);
 
+    // What is said when a raffle ticket joins the list: its set's name as written, in lower
+    // case, and its number in words ("roze honderddrieëntwintig", "pink one hundred
+    // twenty-three"); the number alone for a set without a name.
+    static QString lotTekst(const QString& reeksNaam, qint32 nummer, const QLocale& taal);
+
     // A number was listed: says it when the voice and the sound are on. Returns what was
     // handed to the Spreker, empty when nothing.
     QString nummerGelijst(qint32 nummer, quint8 rolSoort, qint32 punten = 0);
+    // A raffle ticket was listed: the same for its set's name and its number.
+    QString lotGelijst(const QString& reeksNaam, qint32 nummer);
 
 private:
+    // Hands `tekst` to the Spreker when the voice and the sound are on and there is something
+    // to say; returns what was handed over.
+    QString zeg(const QString& tekst);
+
     Spreker& m_spreker;
     std::function<bool()> m_geluidAan;
     QLocale m_taal;

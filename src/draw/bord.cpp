@@ -2,6 +2,7 @@
 
 #include "common/eenheden.h"
 #include "common/getrokkenlijst.h"
+#include "draw/bordletter.h"
 #include "draw/panel.h"
 
 #include <QAccessible>
@@ -12,39 +13,10 @@
 
 namespace {
 
-const QColor kAchtergrond(20, 20, 40, 215);
-const QColor kRand(170, 170, 170);
-const QColor kCelUit(45, 45, 72);
-const QColor kTekstUit(140, 140, 165);
-const QColor kCelAan(235, 190, 40);
-const QColor kTekstAan(25, 20, 10);
-const QColor kCelLaatste(225, 60, 45);
-const QColor kTekstLaatste(255, 255, 255);
-const QColor kCelLeeg(32, 32, 52);
+using namespace bordkleur;
+
 // The border's width as a part of the board's height.
 constexpr double kRandDeel = 1.0 / 120;
-
-// A bold font whose print of `voorbeeld` fits `ruimte`.
-QFont passendFont(const QString& voorbeeld, const QSizeF& ruimte) {
-    // The family is looked up once: the font database is slow to ask.
-    static const QFont basis = arial(10, true);
-    QFont f = basis;
-    constexpr int kProef = 100;
-    f.setPixelSize(kProef);
-    const QFontMetricsF fm(f);
-    const double breedte = std::max(1.0, fm.horizontalAdvance(voorbeeld));
-    const double schaal = std::min(ruimte.width() / breedte, ruimte.height() / fm.capHeight());
-    f.setPixelSize(std::max(1, static_cast<int>(std::floor(kProef * schaal))));
-    return f;
-}
-
-// `tekst` centred in `r` on the height of its digits.
-void drukMidden(QPainter& p, const QRectF& r, const QString& tekst) {
-    const QFontMetricsF fm(p.font());
-    const double x = r.center().x() - fm.horizontalAdvance(tekst) / 2.0;
-    const double y = r.center().y() + fm.capHeight() / 2.0;
-    p.drawText(QPointF(x, y), tekst);
-}
 
 QString lijstTekst(const QList<qint32>& nummers) {
     QStringList delen;
@@ -72,13 +44,18 @@ void Bord::zetRolSoort(quint8 rolSoort) {
     gewijzigd();
 }
 
+void Bord::zetLoterij(bool loterij) {
+    m_inhoud.zetLoterij(loterij);
+    gewijzigd();
+}
+
 void Bord::zetGetrokken(const QList<qint32>& getrokken) {
     m_inhoud.zetGetrokken(getrokken);
     gewijzigd();
 }
 
-void Bord::voegToe(qint32 nummer) {
-    m_inhoud.voegToe(nummer);
+void Bord::voegToe(qint32 nummer, const QString& lot, const QColor& kleur) {
+    m_inhoud.voegToe(nummer, lot, kleur);
     gewijzigd();
 }
 
@@ -92,14 +69,18 @@ void Bord::volg(const GetrokkenLijst* lijst) {
     disconnect(m_gewist);
     if (!lijst)
         return;
-    const std::vector<qint32>& nummers = lijst->nummers();
-    zetGetrokken(QList<qint32>(nummers.begin(), nummers.end()));
-    m_toegevoegd = connect(lijst, &QAbstractItemModel::rowsInserted, this,
-                           [this, lijst](const QModelIndex&, int eerste, int laatste) {
-                               for (int i = eerste; i <= laatste; ++i)
-                                   m_inhoud.voegToe(lijst->nummer(i));
-                               gewijzigd();
-                           });
+    const auto neem = [this, lijst](qsizetype eerste, qsizetype laatste) {
+        for (qsizetype i = eerste; i <= laatste; ++i)
+            m_inhoud.voegToe(lijst->nummer(i),
+                             lijst->heeftEigenTekst(i) ? lijst->tekst(i) : QString(),
+                             lijst->kleur(i));
+        gewijzigd();
+    };
+    m_inhoud.wis();
+    neem(0, lijst->aantal() - 1);
+    m_toegevoegd =
+        connect(lijst, &QAbstractItemModel::rowsInserted, this,
+                [neem](const QModelIndex&, int eerste, int laatste) { neem(eerste, laatste); });
     m_gewist = connect(lijst, &QAbstractItemModel::modelReset, this, &Bord::wis);
 }
 
@@ -127,6 +108,15 @@ QString Bord::beschrijving() const {
             .arg(*m_inhoud.laatste());
     }
     case BordInhoud::Weergave::LaatsteTien:
+        if (m_inhoud.isLoterij()) {
+            if (m_inhoud.getrokken().isEmpty())
+                return tr("Nog geen loten getrokken.");
+            QStringList loten;
+            for (const BordInhoud::Plaats& plaats : m_inhoud.laatsteTienPlaatsen())
+                loten << (plaats.lot.isEmpty() ? QString::number(plaats.nummer) : plaats.lot);
+            return tr("Laatste loten, het laatste eerst: %1.")
+                .arg(loten.join(QStringLiteral(", ")));
+        }
         if (m_inhoud.getrokken().isEmpty())
             return tr("Nog geen nummers getrokken.");
         return tr("Laatste nummers, het laatste eerst: %1.")
@@ -185,12 +175,17 @@ QRectF Bord::celVak(qint32 nummer) const {
 }
 
 QRectF Bord::plaatsVak(int plaats) const {
+    return plaatsVak(plaats, m_inhoud.isLoterij() ? lotIndeling().plaatsen : BordInhoud::kLaatste);
+}
+
+QRectF Bord::plaatsVak(int plaats, int plaatsen) const {
     const QRect vlak = binnenVlak();
     if (weergave() != BordInhoud::Weergave::LaatsteTien || vlak.isEmpty() || plaats < 0 ||
-        plaats >= BordInhoud::kLaatste)
+        plaats >= plaatsen)
         return {};
-    // Ten places in a row; the latest takes two, at the left.
-    const double deel = vlak.width() / static_cast<double>(BordInhoud::kLaatste + 1);
+    // Ten places in a row (fewer for long tickets on a low board); the latest takes two, at
+    // the left.
+    const double deel = vlak.width() / static_cast<double>(plaatsen + 1);
     const double tussen = std::max(1.0, std::min(deel, static_cast<double>(vlak.height())) / 14);
     const double links = vlak.x() + (plaats == 0 ? 0 : plaats + 1) * deel;
     const double breedte = plaats == 0 ? 2 * deel : deel;
@@ -216,6 +211,8 @@ void Bord::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(buiten, hoek, hoek);
     if (getoond == BordInhoud::Weergave::Raster)
         tekenRaster(p);
+    else if (m_inhoud.isLoterij())
+        tekenLoten(p);
     else
         tekenLaatsteTien(p);
 }

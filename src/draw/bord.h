@@ -9,7 +9,9 @@ class GetrokkenLijst;
 // The board of the evening, in the free band below the result panel: every number of a
 // small range in a grid, the drawn ones lit and the latest marked; for a larger range, or
 // where the grid's digits would be lower than kKleinsteCijfer pixels, the last ten numbers
-// drawn, latest first, in large print; with picture rollers nothing. It paints from its
+// drawn, latest first, in large print; with picture rollers nothing. A raffle shows its last
+// ten tickets, each as its set's name over its number on a chip of the set's colour. It paints
+// from its
 // state at its own size, and tells assistive technology which numbers have been drawn.
 class Bord : public QWidget {
     Q_OBJECT
@@ -22,12 +24,15 @@ public:
 
     void zetBereik(qint32 laag, qint32 hoog);
     void zetRolSoort(quint8 rolSoort);
+    void zetLoterij(bool loterij);
     // All drawn numbers at once, oldest first (the latest last).
     void zetGetrokken(const QList<qint32>& getrokken);
-    // One more number listed; `wis` clears the board with the list.
-    void voegToe(qint32 nummer);
+    // One more number listed (with a raffle ticket's text and its set's colour); `wis` clears
+    // the board with the list.
+    void voegToe(qint32 nummer, const QString& lot = {}, const QColor& kleur = {});
     void wis();
-    // Follows `lijst` from now on: takes its numbers, adds each one listed and clears with it.
+    // Follows `lijst` from now on: takes its numbers (and tickets), adds each one listed and
+    // clears with it.
     // A later call follows another list instead; nullptr follows none.
     void volg(const GetrokkenLijst* lijst);
 
@@ -41,6 +46,14 @@ public:
     QRectF celVak(qint32 nummer) const;
     QRectF plaatsVak(int plaats) const;
 
+    // How a raffle's last tickets are laid out: how many places, and whether each shows its
+    // set's name above its number (on a board high enough) or before it on one line.
+    struct LotIndeling {
+        int plaatsen = BordInhoud::kLaatste;
+        bool tweeRegels = true;
+    };
+    LotIndeling lotIndeling() const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -53,6 +66,8 @@ private:
     double tussenruimte() const;
     void tekenRaster(QPainter& p) const;
     void tekenLaatsteTien(QPainter& p) const;
+    void tekenLoten(QPainter& p) const;
+    QRectF plaatsVak(int plaats, int plaatsen) const;
 
     BordInhoud m_inhoud;
     QMetaObject::Connection m_toegevoegd;

@@ -10,17 +10,25 @@ void BordInhoud::zetBereik(qint32 laag, qint32 hoog) {
 }
 
 void BordInhoud::zetGetrokken(const QList<qint32>& getrokken) {
-    m_getrokken = getrokken;
-    m_gezien = QSet<qint32>(getrokken.begin(), getrokken.end());
+    wis();
+    for (qint32 nummer : getrokken)
+        voegToe(nummer);
 }
 
-void BordInhoud::voegToe(qint32 nummer) {
+void BordInhoud::voegToe(qint32 nummer, const QString& lot, const QColor& kleur) {
     m_getrokken.append(nummer);
+    m_lotTeksten.append(lot);
+    m_kleuren.append(kleur);
+    if (!lot.isEmpty())
+        ++m_loten;
     m_gezien.insert(nummer);
 }
 
 void BordInhoud::wis() {
     m_getrokken.clear();
+    m_lotTeksten.clear();
+    m_kleuren.clear();
+    m_loten = 0;
     m_gezien.clear();
 }
 
@@ -29,6 +37,8 @@ qint64 BordInhoud::bereikGrootte() const {
 }
 
 BordInhoud::Weergave BordInhoud::weergave() const {
+    if (isLoterij())
+        return Weergave::LaatsteTien;
     if (m_rolSoort != 0)
         return Weergave::Leeg;
     const qint64 n = bereikGrootte();
@@ -56,6 +66,13 @@ QList<qint32> BordInhoud::laatsteTien() const {
     QList<qint32> uit;
     for (qsizetype i = m_getrokken.size() - 1; i >= 0 && uit.size() < kLaatste; --i)
         uit.append(m_getrokken[i]);
+    return uit;
+}
+
+QList<BordInhoud::Plaats> BordInhoud::laatsteTienPlaatsen() const {
+    QList<Plaats> uit;
+    for (qsizetype i = m_getrokken.size() - 1; i >= 0 && uit.size() < kLaatste; --i)
+        uit.append({m_getrokken[i], m_lotTeksten[i], m_kleuren[i]});
     return uit;
 }
 

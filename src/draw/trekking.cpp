@@ -301,7 +301,9 @@ void Trekking::StopRollers() {
     }
     if (m_verloop) {
         m_verloop->getrokken(m_getrokkenLot, QDateTime::currentDateTime());
-        m_lijst.voegToe(m_getrokkenNummer, m_verloop->loterij().tekstVan(m_getrokkenLot));
+        const Loterij& loterij = m_verloop->loterij();
+        m_lijst.voegToe(m_getrokkenNummer, loterij.tekstVan(m_getrokkenLot),
+                        loterij.kleurVan(m_getrokkenLot));
     } else {
         m_lijst.voegToe(m_getrokkenNummer);
     }

@@ -18,6 +18,7 @@ public:
             {QStringLiteral("laatste"), tr("Laatst getrokken")},
             {QStringLiteral("nogNiets"), tr("Nog geen nummer getrokken")},
             {QStringLiteral("bezig"), tr("Er wordt getrokken…")},
+            {QStringLiteral("prijs"), tr("Nu te winnen")},
             {QStringLiteral("bord"), tr("Bord")},
             {QStringLiteral("laatsteTien"), tr("De laatste tien")},
             {QStringLiteral("lijst"), tr("Getrokken nummers")},

@@ -1,6 +1,8 @@
 #include "live/livestand.h"
 
+#include "common/getrokkenlijst.h"
 #include "common/instellingenhouder.h"
+#include "draw/loterijverloop.h"
 #include "draw/trekking.h"
 
 #include <QJsonArray>
@@ -14,7 +16,13 @@ void Livestand::volg(const Trekking& trekking, const Instellingenhouder& inst) {
     const Trekking* t = &trekking;
     const Instellingenhouder* i = &inst;
     connect(t, &Trekking::nummerGetrokken, this, [this, t](qint32 nummer, int) {
-        m_lijst.push_back({nummer, QDateTime::currentDateTime(), false, {}});
+        const GetrokkenLijst& lijst = t->lijst();
+        Getrokken g = lijst.aantal() > 0 && lijst.nummer(lijst.aantal() - 1) == nummer
+                          ? regel(*t, lijst.aantal() - 1)
+                          : Getrokken{nummer, {}, false, {}, {}, {}};
+        g.tijd = QDateTime::currentDateTime();
+        m_lijst.push_back(g);
+        neemPrijs(*t);
         m_teller = t->tellerTekst();
         m_bezig = false;
         meld();
@@ -37,7 +45,8 @@ void Livestand::volg(const Trekking& trekking, const Instellingenhouder& inst) {
         m_lijst.clear();
         meld();
     });
-    connect(t, &Trekking::laatsteVervallen, this, [this](qint32, const QString& reden) {
+    connect(t, &Trekking::laatsteVervallen, this, [this, t](qint32, const QString& reden) {
+        neemPrijs(*t); // the prize of an absent winner is drawn again
         if (!m_lijst.empty()) {
             m_lijst.back().vervallen = true;
             m_lijst.back().reden = reden;
@@ -47,6 +56,7 @@ void Livestand::volg(const Trekking& trekking, const Instellingenhouder& inst) {
     connect(t, &Trekking::reeksBegonnen, this, [this, t](const QString&, bool vastgelegd) {
         m_toezegging = t->toezeggingVolledig();
         m_publiekeInvoer.clear();
+        neemPrijs(*t);
         m_vastgelegd = vastgelegd;
         meld();
     });
@@ -70,14 +80,31 @@ void Livestand::neemOver(const Trekking& trekking, const Instellingenhouder& ins
     m_hoogste = inst.record().HoogsteNummer;
     m_rolSoort = inst.rolSoort();
     m_lijst.clear();
-    for (qint32 nummer : trekking.lijst().nummers())
-        m_lijst.push_back({nummer, {}, false, {}});
+    for (qsizetype i = 0; i < trekking.lijst().aantal(); ++i)
+        m_lijst.push_back(regel(trekking, i));
+    neemPrijs(trekking);
     m_teller = trekking.tellerTekst();
     m_toezegging = trekking.toezeggingVolledig();
     m_publiekeInvoer = trekking.publiekeInvoer();
     m_vastgelegd = trekking.wordtVastgelegd();
     m_bezig = trekking.bezig();
     meld();
+}
+
+Livestand::Getrokken Livestand::regel(const Trekking& trekking, qsizetype i) {
+    const GetrokkenLijst& lijst = trekking.lijst();
+    Getrokken g{lijst.nummer(i), {}, false, {}, {}, {}};
+    if (lijst.heeftEigenTekst(i)) {
+        g.lot = lijst.tekst(i);
+        g.kleur = lijst.kleur(i);
+    }
+    return g;
+}
+
+void Livestand::neemPrijs(const Trekking& trekking) {
+    const Loterijverloop* verloop = trekking.loterij();
+    m_loterij = verloop != nullptr;
+    m_prijs = verloop ? verloop->prijsTekst(verloop->prijsNu()) : QString();
 }
 
 void Livestand::meld() {
@@ -95,6 +122,10 @@ QByteArray Livestand::json() const {
                 g.tijd.toOffsetFromUtc(g.tijd.offsetFromUtc()).toString(Qt::ISODateWithMs));
             regel.insert(QStringLiteral("ms"), g.tijd.toMSecsSinceEpoch());
         }
+        if (!g.lot.isEmpty())
+            regel.insert(QStringLiteral("lot"), g.lot);
+        if (g.kleur.isValid())
+            regel.insert(QStringLiteral("kleur"), g.kleur.name(QColor::HexRgb));
         if (g.vervallen) {
             regel.insert(QStringLiteral("vervallen"), true);
             regel.insert(QStringLiteral("reden"), g.reden);
@@ -114,7 +145,15 @@ QByteArray Livestand::json() const {
         {QStringLiteral("vastgelegd"), m_vastgelegd},
         {QStringLiteral("getrokken"), lijst},
     };
-    if (!m_lijst.empty())
+    if (!m_lijst.empty()) {
         stand.insert(QStringLiteral("laatste"), m_lijst.back().nummer);
+        if (!m_lijst.back().lot.isEmpty())
+            stand.insert(QStringLiteral("lot"), m_lijst.back().lot);
+        if (m_lijst.back().kleur.isValid())
+            stand.insert(QStringLiteral("kleur"), m_lijst.back().kleur.name(QColor::HexRgb));
+    }
+    // Only in a raffle: the prize drawn for next, empty once every prize is won.
+    if (m_loterij)
+        stand.insert(QStringLiteral("prijs"), m_prijs);
     return QJsonDocument(stand).toJson(QJsonDocument::Compact);
 }

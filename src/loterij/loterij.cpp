@@ -56,3 +56,9 @@ QString Loterij::tekstVan(const Lot& lot) const {
     const QString& naam = m_reeksen[static_cast<std::size_t>(lot.reeks)].naam;
     return naam.isEmpty() ? nummer : naam + QLatin1Char(' ') + nummer;
 }
+
+QColor Loterij::kleurVan(const Lot& lot) const {
+    if (lot.reeks < 0 || static_cast<std::size_t>(lot.reeks) >= m_reeksen.size())
+        return {};
+    return m_reeksen[static_cast<std::size_t>(lot.reeks)].kleur;
+}

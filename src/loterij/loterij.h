@@ -57,6 +57,8 @@ public:
 
     // A ticket as the hall reads it: "Roze 123", or "123" for a set without a name.
     QString tekstVan(const Lot& lot) const;
+    // The colour of the ticket's set; invalid when it has none.
+    QColor kleurVan(const Lot& lot) const;
 
 private:
     std::vector<Lotenreeks> m_reeksen;

@@ -34,24 +34,52 @@
   const groepen = (hex) => (hex || "").replace(/(.{4})/g, "$1 ").trim();
   const tijdTekst = (iso) => (iso ? iso.substring(11, 19) : "");
 
+  // A raffle (its state carries the prize up) shows tickets by set and number: Blauw 123 and
+  // Roze 123 are two tickets.
+  const isLoterij = (s) => typeof s.prijs === "string" || s.getrokken.some((g) => g.lot);
+
+  // White or dark print, whichever stands out more on the colour "#rrggbb".
+  function inkt(hex) {
+    const lin = (c) => (c <= 0.04045 ? c / 12.92 : Math.pow((c + 0.055) / 1.055, 2.4));
+    const [r, g, b] = [1, 3, 5].map((i) => lin(parseInt(hex.substr(i, 2), 16) / 255));
+    const l = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    return 1.05 / (l + 0.05) >= (l + 0.05) / 0.06 ? "#ffffff" : "#10131a";
+  }
+
+  // An element showing entry g: its ticket on a chip of its set's colour, or its number.
+  function kleurLot(el, g) {
+    el.textContent = g ? g.lot || g.nummer : "";
+    el.classList.toggle("lot", !!(g && g.lot));
+    const kleur = g && /^#[0-9a-f]{6}$/i.test(g.kleur || "") ? g.kleur : "";
+    el.classList.toggle("gekleurd", !!kleur);
+    el.style.backgroundColor = kleur;
+    el.style.color = kleur ? inkt(kleur) : "";
+  }
+
   function bord(s) {
     const el = $("bord");
     const grootte = s.hoogste - s.laagste + 1;
     const getrokken = new Set(s.getrokken.map((g) => g.nummer));
+    const loterij = isLoterij(s);
     const vakken = [];
-    const raster = s.rolsoort === 0 && grootte > 0 && grootte <= 100;
+    const raster = !loterij && s.rolsoort === 0 && grootte > 0 && grootte <= 100;
     if (raster) {
-      for (let n = s.laagste; n <= s.hoogste; n++) vakken.push(n);
+      for (let n = s.laagste; n <= s.hoogste; n++) vakken.push({ nummer: n });
     } else {
-      for (const g of s.getrokken.slice(-10).reverse()) vakken.push(g.nummer);
+      for (const g of s.getrokken.slice(-10).reverse()) vakken.push(g);
     }
     el.classList.toggle("tien", !raster);
     if ($("bordNaam")) $("bordNaam").textContent = raster ? T.bord : T.laatsteTien;
-    el.replaceChildren(...vakken.map((n, i) => {
+    el.replaceChildren(...vakken.map((g, i) => {
       const vakje = document.createElement("span");
-      vakje.textContent = n;
-      if (getrokken.has(n)) vakje.className = "getrokken";
-      if (s.laatste === n && (raster || i === 0)) vakje.className = "laatste";
+      kleurLot(vakje, g);
+      // A ticket without a colour is lit like a drawn number.
+      const lit = loterij ? !vakje.classList.contains("gekleurd") : getrokken.has(g.nummer);
+      if (lit) vakje.classList.add("getrokken");
+      if (raster ? s.laatste === g.nummer : i === 0) {
+        vakje.classList.remove("getrokken");
+        vakje.classList.add("laatste");
+      }
       return vakje;
     }));
   }
@@ -63,8 +91,8 @@
       const li = document.createElement("li");
       if (g.vervallen) li.className = "vervallen";
       const nr = document.createElement("span");
-      nr.className = "nr";
-      nr.textContent = g.nummer;
+      kleurLot(nr, g);
+      nr.classList.add("nr");
       const tijd = document.createElement("span");
       tijd.className = "tijd";
       tijd.textContent = tijdTekst(g.tijd) + (g.vervallen ? " · " + T.vervallen + ": " + g.reden : "");
@@ -77,7 +105,8 @@
     if (typeof s !== "object" || s === null || s.versie < versie) return;
     versie = s.versie;
     const laatste = s.getrokken.length ? s.getrokken[s.getrokken.length - 1] : null;
-    $("laatste").textContent = laatste ? laatste.nummer : (overlay ? "" : "–");
+    kleurLot($("laatste"), laatste);
+    if (!laatste && !overlay) $("laatste").textContent = "–";
     // When each number listed while the page is open reached it, for whoever checks the
     // delay (hidden).
     if (eerste) {
@@ -94,6 +123,8 @@
     bord(s);
     if (overlay) return;
     $("bezig").textContent = s.bezig ? T.bezig : (laatste ? "" : T.nogNiets);
+    $("prijsVak").hidden = !s.prijs;
+    $("prijs").textContent = s.prijs || "";
     $("tellerNaam").textContent = s.rolsoort === 0 ? T.teller : T.score;
     $("teller").textContent = s.teller;
     $("toezegging").textContent = groepen(s.toezegging);

@@ -66,70 +66,69 @@ Prijsvak::Opmaak Prijsvak::opmaak() const {
     const auto aantal = static_cast<qint64>(loterij.prijzen().size());
     const auto& uitslagen = verloop->uitslagen();
     qint64 prijs = verloop->prijsNu();
+    const auto regel = [&o](const QString& tekst, double grootte, const QColor& kleur,
+                            bool lot = false) {
+        o.regels.push_back({tekst, grootte, kleur, lot, {}, {}});
+    };
     // The winner shows from the end of its draw to the beginning of the next.
     if (!m_trekking.bezig() && !uitslagen.empty() && !uitslagen.back().afwezig) {
         const Loterijverloop::Uitslag& uitslag = uitslagen.back();
         prijs = uitslag.prijs;
-        QColor kleur = kTekstKleur;
+        QColor kleur;
         if (uitslag.lot.reeks >= 0 &&
             static_cast<std::size_t>(uitslag.lot.reeks) < loterij.reeksen().size())
             kleur = loterij.reeksen()[static_cast<std::size_t>(uitslag.lot.reeks)].kleur;
-        o.regels.push_back({loterij.tekstVan(uitslag.lot),
-                            1.5,
-                            kleur.isValid() ? kleur : kTekstKleur,
-                            true,
-                            {},
-                            {}});
-        o.regels.push_back({tr("wint prijs %1 van %2").arg(prijs + 1).arg(aantal),
-                            0.7,
-                            kTekstKleur,
-                            false,
-                            {},
-                            {}});
+        regel(loterij.tekstVan(uitslag.lot), 1.3, kleur.isValid() ? kleur : kTekstKleur, true);
+        regel(tr("wint prijs %1 van %2").arg(prijs + 1).arg(aantal), 0.7, kTekstKleur);
     } else if (prijs < aantal) {
-        o.regels.push_back(
-            {tr("Prijs %1 van %2").arg(prijs + 1).arg(aantal), 1, kTekstKleur, false, {}, {}});
+        regel(tr("Prijs %1 van %2").arg(prijs + 1).arg(aantal), 1, kTekstKleur);
     }
     if (prijs >= 0 && prijs < aantal) {
         const Prijs& p = loterij.prijzen()[static_cast<std::size_t>(prijs)];
         if (!p.omschrijving.isEmpty())
-            o.regels.push_back({p.omschrijving, 0.85, kOmschrijvingKleur, false, {}, {}});
+            regel(p.omschrijving, 0.85, kOmschrijvingKleur);
         o.plaatje = p.plaatje;
     }
     if (verloop->allesGewonnen())
-        o.regels.push_back({tr("Alle prijzen zijn getrokken."), 0.6, kTekstKleur, false, {}, {}});
+        regel(tr("Alle prijzen zijn getrokken."), 0.6, kTekstKleur);
 
     // The letters as large as the band allows; with a picture the text leaves it room.
     const QRect binnen = rect().adjusted(rand(size()), rand(size()), -rand(size()), -rand(size()));
     const QSize natuur = o.plaatje.isEmpty() ? QSize() : plaatjeMaat(o.plaatje);
-    const double deel = natuur.isEmpty() ? 1.0 : 0.6;
+    const double deel = natuur.isEmpty() ? 1.0 : 0.5;
     double basis = std::min(binnen.height() / 7.0, binnen.width() / 6.0);
     int hoogte = 0;
     int tussen = 0;
+    // A line in letters of `pixels`: its place, and whether it fits the band's width (a word
+    // too long for it does not).
+    const auto zet = [&binnen](Regel& r, int pixels) {
+        r.font = arial(10, true);
+        r.font.setPixelSize(pixels);
+        const QFontMetrics fm(r.font);
+        if (r.lot) {
+            const int breed = fm.horizontalAdvance(r.tekst) + fm.height();
+            r.vak = QRect(0, 0, std::min(breed, binnen.width()),
+                          static_cast<int>(std::lround(fm.height() * 1.5)));
+            return breed <= binnen.width();
+        }
+        const QRect b = fm.boundingRect(QRect(0, 0, binnen.width(), 100000),
+                                        Qt::AlignHCenter | Qt::TextWordWrap, r.tekst);
+        r.vak = QRect(0, 0, binnen.width(), b.height());
+        return b.width() <= binnen.width();
+    };
     for (;; basis *= 0.92) {
-        bool past = true;
         hoogte = 0;
         tussen = static_cast<int>(std::lround(basis * 0.3));
         for (Regel& r : o.regels) {
-            r.font = arial(10, true);
-            r.font.setPixelSize(
-                std::max(kKleinsteLetter, static_cast<int>(std::lround(basis * r.grootte))));
-            const QFontMetrics fm(r.font);
-            if (r.lot) {
-                const int breed = fm.horizontalAdvance(r.tekst) + fm.height();
-                past = past && breed <= binnen.width();
-                r.vak = QRect(0, 0, std::min(breed, binnen.width()),
-                              static_cast<int>(std::lround(fm.height() * 1.5)));
-            } else {
-                const QRect b = fm.boundingRect(QRect(0, 0, binnen.width(), 100000),
-                                                Qt::AlignHCenter | Qt::TextWordWrap, r.tekst);
-                past = past && b.width() <= binnen.width();
-                r.vak = QRect(0, 0, binnen.width(), b.height());
-            }
+            // Each line at its share of the letters, smaller only when it is too wide.
+            int pixels =
+                std::max(kKleinsteLetter, static_cast<int>(std::lround(basis * r.grootte)));
+            while (!zet(r, pixels) && pixels > kKleinsteLetter)
+                pixels = std::max(kKleinsteLetter, pixels * 9 / 10);
             hoogte += r.vak.height() + tussen;
         }
         hoogte = std::max(0, hoogte - tussen);
-        if ((past && hoogte <= binnen.height() * deel) || basis * 0.6 < kKleinsteLetter)
+        if (hoogte <= binnen.height() * deel || basis * 0.6 < kKleinsteLetter)
             break;
     }
     // Without a picture the text stands in the middle; with one, the picture below it.

@@ -8,6 +8,8 @@
 #include "app/bedieningslijst.h"
 #include "app/opdracht.h"
 #include "common/lijstvak.h"
+#include "draw/prijsvak.h"
+#include "loterij/lotkleur.h"
 #include "schijf/schijf.h"
 
 #include <QLineEdit>
@@ -76,9 +78,48 @@ private Q_SLOTS:
         QVERIFY(prijsNu->isVisible() && afwezig->isVisible() && prijzen->isVisible());
         QVERIFY(prijsNu->text().contains(QStringLiteral("prijs 1 van 5, Bos bloemen")));
         QVERIFY(!afwezig->isEnabled());
+        // The hall: five rollers for the pink tickets before the first draw, the counter over
+        // the 1480 tickets in play in both windows, and the prize up in a band of its own
+        // that leaves the rollers, the result, the arrows, the title and the board free.
+        auto* teller = a.v.kind<QLabel>(QStringLiteral("Label1"));
+        auto* prijsvak = a.v.kind<Prijsvak>(QStringLiteral("Prijsvak"));
+        QCOMPARE(trekking.aantalRollen(), 5);
+        QVERIFY(a.v.kind(QStringLiteral("Pic5"))->isVisible());
+        QCOMPARE(teller->text(), QStringLiteral("0/1480"));
+        QVERIFY(a.deel<QLabel>("Teller")->text().endsWith(QStringLiteral(" 0/1480")));
+        QVERIFY(prijsvak->isVisible() && prijsvak->width() > 200);
+        QCOMPARE(prijsvak->accessibleName(), QStringLiteral("Prijs 1 van 5, Bos bloemen"));
+        QTest::keyClick(a.b.get(), Qt::Key_B);
+        QVERIFY(a.v.kind(QStringLiteral("Bord"))->isVisible());
+        for (const char* deel : {"Pic1", "Pic5", "NummerPic", "ArrowLeft", "ArrowRight", "KnopPic",
+                                 "Logo1", "Logo2", "Bord", "Toezegging"}) {
+            QWidget* w = a.v.kind(QLatin1String(deel));
+            QVERIFY2(w->isVisible() && !w->geometry().intersects(prijsvak->geometry()), deel);
+        }
+        // Each draw puts its prize up as it begins; after it, the ticket that won shows on a
+        // card of its set's colour.
+        QStringList bijBegin;
+        connect(&trekking, &Trekking::trekkingBegonnen, prijsvak,
+                [&] { bijBegin << prijsvak->accessibleName(); });
         const QRegularExpression lot(QStringLiteral("^(Blauw|Roze) (\\d+)$"));
-        for (int i = 0; i < 3; ++i)
+        const QStringList eerste3{"Bos bloemen", "Fles wijn", "Fruitmand; groot"};
+        for (int i = 0; i < 3; ++i) {
             QTest::keyClick(a.b.get(), Qt::Key_Space);
+            const QString winnaar = trekking.lijst().tekst(i);
+            QCOMPARE(prijsvak->accessibleName(), QStringLiteral("%1, wint prijs %2 van 5, %3")
+                                                     .arg(winnaar)
+                                                     .arg(i + 1)
+                                                     .arg(eerste3[i]));
+            const QRect kaart = prijsvak->lotVak();
+            const QColor kleur(prijsvak->grab().toImage().pixel(kaart.left() + kaart.height() / 4,
+                                                                kaart.center().y()));
+            QCOMPARE(kleur, *lotKleur(winnaar.startsWith(u'R') ? QStringLiteral("roze")
+                                                               : QStringLiteral("blauw")));
+        }
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(bijBegin.value(i),
+                     QStringLiteral("Prijs %1 van 5, %2").arg(i + 1).arg(eerste3[i]));
+        QCOMPARE(teller->text(), QStringLiteral("3/1480"));
         QCOMPARE(trekking.lijst().aantal(), 3);
         const QString derde = trekking.lijst().tekst(2);
         QVERIFY2(lot.match(derde).hasMatch(), qPrintable(derde));
@@ -91,10 +132,14 @@ private Q_SLOTS:
         QVERIFY(prijsNu->text().contains(QStringLiteral("prijs 3 van 5, \"Fruitmand; groot\"")) ||
                 prijsNu->text().contains(QStringLiteral("prijs 3 van 5, Fruitmand; groot")));
         QVERIFY(prijzen->item(2)->text().contains(derde + QStringLiteral(" niet aanwezig")));
+        QCOMPARE(prijsvak->accessibleName(), QStringLiteral("Prijs 3 van 5, Fruitmand; groot"));
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(a.b.get(), Qt::Key_Space);
         QCOMPARE(trekking.lijst().aantal(), 6);
         QVERIFY(prijsNu->text().contains(QStringLiteral("Alle prijzen")));
+        QCOMPARE(prijsvak->accessibleName(),
+                 trekking.lijst().tekst(5) +
+                     QStringLiteral(", wint prijs 5 van 5, Fiets, Alle prijzen zijn getrokken."));
         QTest::keyClick(a.b.get(), Qt::Key_Space); // nothing left to win
         QCOMPARE(trekking.lijst().aantal(), 6);
         if (auto* op = a.b->findChild<QMessageBox*>(QStringLiteral("PrijzenOp")))

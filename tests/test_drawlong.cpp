@@ -1,11 +1,14 @@
 // Draws of numbers longer than four characters in the real window: as many rollers as the
 // range's longest number has characters, each stopping on its own digit, and the whole number
-// printed on the result panel.
+// printed on the result panel; a raffle's rollers from its longest ticket in play.
 #include "draw/panel.h"
 #include "draw/rollogica.h"
+#include "loterij/loterijlezer.h"
 #include "venster.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -148,6 +151,49 @@ private Q_SLOTS:
         o.instellingen().kiesRolSoort(1);
         o.instellingen().zetBereik(100, 99999);
         QCOMPARE(rollen(o).size(), 4);
+    }
+
+    // A raffle's rollers are those of its longest ticket number in play, whatever the
+    // settings' range, from the start: its first draw does not change them. Its counter counts
+    // the draws against the tickets in play.
+    void raffleRollersFromItsLongestTicket_data() {
+        QTest::addColumn<QByteArray>("bestand");
+        QTest::addColumn<qint32>("hoogste");
+        QTest::addColumn<int>("aantal");
+        QTest::addColumn<QString>("loten");
+        QTest::newRow("a pink book") << QByteArray("reeks;Roze;roze;10000;10999\nprijs;Fiets\n")
+                                     << 50 << 5 << QStringLiteral("1000");
+        QTest::newRow("the longest ticket out of play")
+            << QByteArray("reeks;Blauw;blauw;1;500\nreeks;Wit;wit;1;10000\nuit;Wit;10000\n"
+                          "prijs;Fiets\n")
+            << 50 << 4 << QStringLiteral("10499");
+        QTest::newRow("a set all out of play")
+            << QByteArray("reeks;Oud;;100000;100009\nuit;Oud;100000-100009\n"
+                          "reeks;Blauw;;1;500\nprijs;Fiets\n")
+            << 50 << 4 << QStringLiteral("500");
+        QTest::newRow("not the settings' range")
+            << QByteArray("reeks;Blauw;blauw;1;500\nprijs;Fiets\n") << 999999 << 4
+            << QStringLiteral("500");
+    }
+
+    void raffleRollersFromItsLongestTicket() {
+        QFETCH(QByteArray, bestand);
+        QFETCH(qint32, hoogste);
+        QFETCH(int, aantal);
+        QFETCH(QString, loten);
+        const LoterijLezer::Uitslag gelezen = LoterijLezer::leesInhoud(bestand, QDir::tempPath());
+        QVERIFY2(gelezen.loterij, qPrintable(gelezen.tekst()));
+        Venster o(instellingenMetBereik(1, hoogste), QSize(1024, 768), 0.01, &*gelezen.loterij);
+        o.w->show();
+        auto* teller = o.kind<QLabel>(QStringLiteral("Label1"));
+        QCOMPARE(rollen(o).size(), aantal);
+        QCOMPARE(teller->text(), QStringLiteral("0/") + loten);
+        QSignalSpy anders(&o.trekking(), &Trekking::aantalRollenGewijzigd);
+        QTest::keyRelease(o.kind("NummerPic"), Qt::Key_Space);
+        QCOMPARE(o.trekking().lijst().aantal(), 1);
+        QVERIFY(anders.isEmpty());
+        QCOMPARE(rollen(o).size(), aantal);
+        QCOMPARE(teller->text(), QStringLiteral("1/") + loten);
     }
 };
 

@@ -202,15 +202,23 @@ private Q_SLOTS:
     // bottom panel. The sizes are the logical ones the screens get from their factor:
     // 1080 x 1920 on its side becomes 1024 x 1820, 768 x 1024 becomes 1024 x 1365 and
     // 800 x 600 becomes 1024 x 768.
+    // With a raffle of five-digit tickets, its prize band and the fifth roller too.
     void everythingInsideAndApart_data() {
         QTest::addColumn<QSize>("scherm");
+        QTest::addColumn<bool>("loterij");
         for (const QSize s : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024),
                               QSize(1920, 1080), QSize(1024, 1820), QSize(1024, 1365)})
-            QTest::addRow("%dx%d", s.width(), s.height()) << s;
+            QTest::addRow("%dx%d", s.width(), s.height()) << s << false;
+        for (const QSize s : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)})
+            QTest::addRow("%dx%d raffle", s.width(), s.height()) << s << true;
     }
     void everythingInsideAndApart() {
         QFETCH(QSize, scherm);
-        Venster o(QByteArray(), scherm);
+        QFETCH(bool, loterij);
+        Loterij tombola;
+        tombola.voegReeksToe({QStringLiteral("Geel"), QColor(Qt::yellow), {10000, 10999}, {}, 1});
+        tombola.voegPrijsToe({QStringLiteral("Fruitmand"), {}, 2});
+        Venster o(QByteArray(), scherm, 0.01, loterij ? &tombola : nullptr);
         o.w->show();
         QVERIFY(QTest::qWaitForWindowExposed(o.w.get()));
         const QRect venster = o.w->rect();
@@ -218,6 +226,9 @@ private Q_SLOTS:
         QStringList namen{"Pic1",      "Pic2",       "Pic3",   "Pic4",      "NummerPic",
                           "ArrowLeft", "ArrowRight", "Knop0",  "Knop1",     "Knop2",
                           "Knop3",     "List1",      "Label1", "KlokLabel", "ExitKnop"};
+        if (loterij)
+            namen << QStringLiteral("Pic5") << QStringLiteral("Prijsvak");
+        QCOMPARE(o.kind(QStringLiteral("Prijsvak"))->isVisible(), loterij);
         QList<QRect> vakken;
         for (const QString& naam : namen) {
             QWidget* w = o.kind(naam);
@@ -242,6 +253,7 @@ private Q_SLOTS:
         QVERIFY(venster.contains(bord));
         QVERIFY(bord.top() >= o.kind("NummerPic")->geometry().bottom());
         QVERIFY(bord.bottom() < o.kind("KnopPic")->y());
+        QVERIFY(!loterij || !bord.intersects(o.kind("Prijsvak")->geometry()));
     }
 };
 

@@ -1256,6 +1256,21 @@ the list will now be cleared!</translation>
     </message>
 </context>
 <context>
+    <name>Prijsvak</name>
+    <message>
+        <source>wint prijs %1 van %2</source>
+        <translation>wins prize %1 of %2</translation>
+    </message>
+    <message>
+        <source>Prijs %1 van %2</source>
+        <translation>Prize %1 of %2</translation>
+    </message>
+    <message>
+        <source>Alle prijzen zijn getrokken.</source>
+        <translation>Every prize has been drawn.</translation>
+    </message>
+</context>
+<context>
     <name>QrVak</name>
     <message>
         <source>QR-code van de live-weergave: %1</source>

@@ -18,6 +18,7 @@
 #include "config/config.h"
 #include "draw/bordinhoud.h"
 #include "draw/nummervak.h"
+#include "draw/prijsvak.h"
 #include "draw/rolvak.h"
 #include "draw/startbediening.h"
 #include "draw/trekking.h"
@@ -66,6 +67,7 @@ void Hoofdvenster::maakOnderdelen() {
         m_rol[static_cast<std::size_t>(n)] = rol;
     }
     m_nummerVak = new NummerVak(*m_trekking, this);
+    m_prijsVak = new Prijsvak(*m_trekking, this);
     m_start = new StartBediening(this, *m_trekking, m_pauze);
     m_zaal = new Zaal(this, m_nummerVak, *m_trekking, m_inst, *m_algemeen);
 
@@ -127,6 +129,7 @@ void Hoofdvenster::laadVolgorde() {
     m_titel->zetHoogte(naarPixels(m_indeling.logo1Top), naarPixels(m_indeling.logo2Top));
     plaatsRollen(m_trekking->aantalRollen());
     m_nummerVak->setGeometry(naarPixels(m_indeling.nummerPic));
+    m_prijsVak->setGeometry(prijsVlak(m_scherm));
     m_zaal->zetBordVlak(bordVlak(m_scherm));
     m_trekking->MaakNummerSchoon();
     m_start->pijlLinks()->move(naarPixels(m_indeling.pijlLinks.x()),

@@ -16,6 +16,7 @@ class Klok;
 class KnopPaneel;
 class NummerVak;
 class PlaatjesKnop;
+class Prijsvak;
 class QLabel;
 class LijstVak;
 class RolVak;
@@ -28,7 +29,8 @@ class Werkbalk;
 class Zaal;
 
 // The full-screen main window: title, four rollers, the result panel between two start
-// arrows, and the bottom bar with toolbar, drawn list, counter, clock and exit button. It
+// arrows, a raffle's prize beside them, and the bottom bar with toolbar, drawn list, counter,
+// clock and exit button. It
 // creates these parts, places them from the layout, connects them, and runs the start-up and
 // the closing sequence; what they do, they do themselves.
 class Hoofdvenster : public QWidget {
@@ -105,6 +107,7 @@ private:
     Zaal* m_zaal = nullptr;
     std::array<RolVak*, kMaxRollen> m_rol{};
     NummerVak* m_nummerVak = nullptr;
+    Prijsvak* m_prijsVak = nullptr; // a raffle's prize and winner
     KnopPaneel* m_knopPaneel = nullptr;
     PlaatjesKnop* m_exitKnop = nullptr;
     Klok* m_klok = nullptr;

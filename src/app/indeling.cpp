@@ -112,3 +112,16 @@ QRect bordVlak(const QSize& schermPixels) {
     return QRect(QPoint(links, onder - kBordKleinsteMarge - kBordLaagste),
                  QPoint(rechts, onder - 1 - kBordKleinsteMarge));
 }
+
+QRect prijsVlak(const QSize& schermPixels) {
+    const Indeling ind = berekenIndeling(schermPixels);
+    // More rollers share the band of the four: its frames are the outermost.
+    const QRect rollen = naarPixels(ind.buitenKader[0]).united(naarPixels(ind.buitenKader[3]));
+    const QRect nummer = naarPixels(ind.nummerPic);
+    const QRect pijl(QPoint(naarPixels(ind.pijlRechts.x()), naarPixels(ind.pijlRechts.y())),
+                     kPijlGrootte);
+    const int marge = std::max(8, schermPixels.width() / 120);
+    const int links = std::max({rollen.right(), nummer.right(), pijl.right()}) + 1 + marge;
+    const int onder = std::max(nummer.bottom(), pijl.bottom());
+    return QRect(QPoint(links, rollen.top()), QPoint(schermPixels.width() - 1 - marge, onder));
+}

@@ -63,3 +63,9 @@ inline constexpr int kBordKleinsteMarge = 2;
 // kBordKleinsteMarge) where the band is low. It is never lower than kBordLaagste: in a window
 // lower than the layout it lies over the lowest part of the window above the bottom panel.
 QRect bordVlak(const QSize& schermPixels);
+
+// The prize band of a raffle, in pixels: the column right of the rollers, the result panel
+// and its right arrow, from the rollers' top to the result panel's bottom, with a margin that
+// grows with the screen. It leaves the title, the rollers, the result panel, the arrows, the
+// board and the bottom panel free.
+QRect prijsVlak(const QSize& schermPixels);

@@ -61,6 +61,10 @@ int Trekking::rolSoort() const {
 QString Trekking::tellerTekst() const {
     if (m_inst.rolSoort() != 0)
         return QString::number(m_totaalScore);
+    // A raffle has no range: its draws over its tickets in play ("3/1480").
+    if (m_verloop)
+        return QString::number(m_aantalTrekkingen) + u'/' +
+               QString::number(m_verloop->loterij().aantalLoten());
     return ::tellerTekst(m_aantalTrekkingen, m_inst.record().HoogsteNummer);
 }
 
@@ -108,6 +112,9 @@ void Trekking::maakLijstLeeg(Journaalrecord::Reden reden) {
 
 void Trekking::zetLoterij(const Loterij& loterij) {
     m_verloop = std::make_unique<Loterijverloop>(loterij);
+    // Its longest ticket number has its rollers from the first draw on.
+    pasRollenAan();
+    Q_EMIT tellerGewijzigd(tellerTekst());
 }
 
 void Trekking::nieuweReeks() {

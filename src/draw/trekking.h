@@ -46,15 +46,15 @@ public:
 
     const QImage& rolBeeld(int n) const { return m_rol[static_cast<std::size_t>(n)].beeld(); }
     // The rollers in use, 4 to kMaxRollen: the picture rollers are four, the digit rollers
-    // follow the range (aantalRollen).
+    // follow the range (aantalRollen), or a raffle's longest ticket number in play.
     int aantalRollen() const { return m_aantalRollen; }
     const QImage& nummerBeeld() const { return m_nummerBeeld; }
     const GetrokkenLijst& lijst() const { return m_lijst; }
     GetrokkenLijst& lijst() { return m_lijst; }
     qint32 aantalTrekkingen() const { return m_aantalTrekkingen; }
     qint32 totaalScore() const { return m_totaalScore; }
-    // The counter: in digit mode the draws and the highest number ("3/9999"), in picture
-    // mode the score.
+    // The counter: in digit mode the draws and the highest number ("3/9999"), or with a
+    // raffle its tickets in play ("3/1480"); in picture mode the score.
     QString tellerTekst() const;
     int rolSoort() const;
     // The digit roller n stops (or stopped) on in the current draw.

@@ -6,7 +6,30 @@
 #include "draw/panel.h"
 #include "draw/rollogica.h"
 
+#include "draw/loterijverloop.h"
+
 #include <algorithm>
+
+namespace {
+
+// The rollers of a raffle: those of its longest ticket number in play, over all its sets.
+int rollenVoor(const Loterij& loterij) {
+    int rollen = 0;
+    for (const Lotenreeks& reeks : loterij.reeksen()) {
+        if (reeks.aantalInSpel() == 0)
+            continue;
+        // The excluded ranges are sorted and apart: the first number past them is in play.
+        qint32 laagste = reeks.nummers.van, hoogste = reeks.nummers.tot;
+        if (!reeks.uit.empty() && reeks.uit.front().van == laagste)
+            laagste = reeks.uit.front().tot + 1;
+        if (!reeks.uit.empty() && reeks.uit.back().tot == hoogste)
+            hoogste = reeks.uit.back().van - 1;
+        rollen = std::max(rollen, ::aantalRollen(laagste, hoogste));
+    }
+    return rollen;
+}
+
+} // namespace
 
 void Trekking::zetPlaatjes(const QImage& cijfers, const QImage& fruit, const QImage& prijsTabel) {
     m_strook = {cijfers, fruit};
@@ -68,10 +91,9 @@ void Trekking::toonRol(int n) {
 
 void Trekking::pasRollenAan(int minimaal) {
     const Instellingen& inst = m_inst.record();
-    const int gevraagd =
-        m_inst.rolSoort() != 0
-            ? 4
-            : std::max(::aantalRollen(inst.LaagsteNummer, inst.HoogsteNummer), minimaal);
+    const int bereik = m_verloop ? rollenVoor(m_verloop->loterij())
+                                 : ::aantalRollen(inst.LaagsteNummer, inst.HoogsteNummer);
+    const int gevraagd = m_inst.rolSoort() != 0 ? 4 : std::max(bereik, minimaal);
     const int aantal = std::clamp(gevraagd, 4, kMaxRollen);
     if (aantal == m_aantalRollen)
         return;

@@ -46,7 +46,8 @@ void Trekking::hervatLoterij(const Hervatting& h) {
     }
     m_lijst.maakLeeg();
     for (std::size_t i = h.lijstVanaf; i < h.uitslagen.size(); ++i)
-        m_lijst.voegToe(h.uitslagen[i].lot.nummer, h.loterij->tekstVan(h.uitslagen[i].lot));
+        m_lijst.voegToe(h.uitslagen[i].lot.nummer, h.loterij->tekstVan(h.uitslagen[i].lot),
+                        h.loterij->kleurVan(h.uitslagen[i].lot));
     m_laatsteVervallen = !h.uitslagen.empty() && h.uitslagen.back().afwezig;
     m_aantalTrekkingen = h.teller;
     m_totaalScore = h.score;

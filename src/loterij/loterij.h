@@ -57,6 +57,8 @@ public:
 
     // A ticket as the hall reads it: "Roze 123", or "123" for a set without a name.
     QString tekstVan(const Lot& lot) const;
+    // The same for a ticket of a set with this name.
+    static QString lotTekst(const QString& naam, qint32 nummer);
 
 private:
     std::vector<Lotenreeks> m_reeksen;

@@ -32,7 +32,8 @@ class Regel:
 def regels(bestand):
     """Yields ("regel", Regel), then ("einde", None) or ("tegroot", line number)."""
     buffer = b""
-    begin_buffer = 0  # file offset of buffer[0]
+    pos = 0  # where the unread part of the buffer begins
+    begin_buffer = 0  # file offset of buffer[pos]
     nummer = 0
     einde = False
     while True:
@@ -41,8 +42,8 @@ def regels(bestand):
         begin = begin_buffer
         h = hashlib.sha256()
         while True:
-            lf = buffer.find(b"\n")
-            stuk = buffer if lf < 0 else buffer[:lf]
+            lf = buffer.find(b"\n", pos)
+            stuk = buffer[pos:] if lf < 0 else buffer[pos:lf]
             regel.lengte += len(stuk)
             h.update(stuk)
             if regel.tekst is not None:
@@ -51,11 +52,11 @@ def regels(bestand):
                 else:
                     regel.tekst += stuk
             if lf >= 0:
-                buffer = buffer[lf + 1 :]
-                begin_buffer += lf + 1
+                begin_buffer += lf + 1 - pos
+                pos = lf + 1
                 break
-            begin_buffer += len(buffer)
-            buffer = b""
+            begin_buffer += len(buffer) - pos
+            buffer, pos = b"", 0
             if begin + regel.lengte > MAX_BESTAND:
                 yield ("tegroot", nummer)
                 return
@@ -273,6 +274,8 @@ class Trommel:
                     totaal += van - volgend
                 volgend = tot + 1
         self.begins = [loop[0] for loop in self.lopen]
+        # The runs stand by set, then by first number: searchable for a ticket.
+        self.sleutels = [(loop[3], loop[1]) for loop in self.lopen]
         self.totaal = totaal
         self.getrokken = []  # the places (before any draw) of the tickets drawn, ascending
 
@@ -281,26 +284,36 @@ class Trommel:
 
     def lot_op_plaats(self, k):
         """The k-th ticket still in play, counted from 0."""
-        p = k
-        for d in self.getrokken:
-            if d > p:
-                break
-            p += 1
+        # p = k plus the drawn places at or below p, each counted once: the j-th drawn place
+        # d[j] is at or below k + j exactly while d[j] - j <= k, which rises with j (the
+        # places differ), so the count is the first j where d[j] - j > k.
+        d = self.getrokken
+        laag, hoog = 0, len(d)
+        while laag < hoog:
+            j = (laag + hoog) // 2
+            if d[j] - j > k:
+                hoog = j
+            else:
+                laag = j + 1
+        p = k + laag
         begin, eerste, _, reeks = self.lopen[bisect.bisect_right(self.begins, p) - 1]
         return (reeks, eerste + p - begin)
 
     def haal_uit(self, lot):
         """Takes the ticket out of play; False when it is not in play."""
         reeks, nummer = lot
-        for begin, eerste, lengte, r in self.lopen:
-            if r == reeks and eerste <= nummer < eerste + lengte:
-                p = begin + nummer - eerste
-                i = bisect.bisect_left(self.getrokken, p)
-                if i < len(self.getrokken) and self.getrokken[i] == p:
-                    return False
-                self.getrokken.insert(i, p)
-                return True
-        return False
+        i = bisect.bisect_right(self.sleutels, (reeks, nummer)) - 1
+        if i < 0:
+            return False
+        begin, eerste, lengte, r = self.lopen[i]
+        if r != reeks or not eerste <= nummer < eerste + lengte:
+            return False
+        p = begin + nummer - eerste
+        i = bisect.bisect_left(self.getrokken, p)
+        if i < len(self.getrokken) and self.getrokken[i] == p:
+            return False
+        self.getrokken.insert(i, p)
+        return True
 
 
 def loterij_regel(l, r, aantal, vervallen):

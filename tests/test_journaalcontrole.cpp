@@ -1,83 +1,71 @@
 // The checker on honest and tampered journals, always side by side with the independent
 // checker tools/controleer.py: both must give the same verdict and name the same line. Then
 // the two commands of the program, --controleer and --rapport, as a user runs them.
-#include "journaalhulp.h"
-
-#include "journaal/hervatting.h"
-#include "journaal/trekkingsboek.h"
+#include "journaalavonden.h"
 
 #include <QBuffer>
 
 #include <functional>
+#include <map>
 #include <set>
 
 namespace {
 
-// An evening: exhaustion, public input, a range change, a void draw, picture rollers, a
-// crash in the middle of writing a line and a restart with --hervat.
-QByteArray avond(const QTemporaryDir& dir, bool sluit = true) {
-    const QString j = dir.filePath(QStringLiteral("avond.jsonl"));
-    const QString s = dir.filePath(QStringLiteral("avond.sleutel"));
-    qint32 teller = 0;
-    {
-        Trekkingsboek boek(j, s);
-        boek.begin(1, 6, 0);
-        boek.zetPubliekeInvoer(QStringLiteral("Tafel 3: \"negen\" ☺"));
-        for (int i = 0; i < 8; ++i) {
-            if (!boek.volgende()) {
-                boek.lijstGewist(Journaalrecord::Reden::Uitgeput);
-                boek.begin(1, 6, 0, {}, teller);
-            }
-            boek.legVast(++teller);
-        }
-        boek.zetBereik(-2, 6);
-        boek.legVast(++teller);
-        boek.vervallen(1, QStringLiteral("niet afgehaald"));
-        boek.lijstGewist(Journaalrecord::Reden::RolSoort);
-        boek.begin(1, 9999, 1);
-        boek.legVast(1, 5, 5);
-        boek.legVast(2, 0, 5);
-    }
-    QFile f(j);
-    f.open(QIODevice::Append);
-    f.write("{\"soort\":\"trekking\",\"ti");
-    f.close();
-    Hervatting h = Hervatting::lees(j, s);
-    Trekkingsboek boek(j, s);
-    boek.hervat(std::move(*h.reeks), h.reeksNummer, h.teller, h.score);
-    boek.legVast(3, 10, 15);
-    if (sluit)
-        boek.sluit();
-    boek.wachtOpSchijf();
-    return lees(j);
+// The real program with these arguments: its exit status, and its output in `uit`.
+int draai(const QStringList& argumenten, QByteArray* uit = nullptr) {
+    QProcess p;
+    p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    p.start(QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro")),
+            argumenten);
+    p.waitForFinished(60000);
+    if (uit)
+        *uit = p.readAllStandardOutput();
+    return p.exitCode();
 }
 
-// A raffle of two sets and nine prizes: two draws, the second winner absent, its prize drawn
-// again, a ticket set aside by the close; then, in a series of its own, every ticket drawn.
-QByteArray loterijAvond(const QTemporaryDir& dir) {
-    const QString j = dir.filePath(QStringLiteral("loterij.jsonl"));
-    Loterij loterij;
-    loterij.voegReeksToe({QStringLiteral("Blauw"), {}, {1, 6}, {{2, 2}, {5, 6}}, 0});
-    loterij.voegReeksToe({QString(), {}, {10, 12}, {}, 0});
-    for (const char* prijs :
-         {"Bloemen", "Wijn", "Fiets", "Taart", "Boek", "Mand", "Lamp", "Pen", "Reis"})
-        loterij.voegPrijsToe({QString::fromUtf8(prijs), {}, 0});
-    Trekkingsboek boek(j, dir.filePath(QStringLiteral("loterij.sleutel")));
-    boek.beginLoterij(loterij, 0);
-    boek.zetPubliekeInvoer(QStringLiteral("zaal"));
-    boek.legVast(1);
-    boek.legVast(2);
-    boek.vervallen(1, QStringLiteral("niet aanwezig"));
-    boek.legVast(3);
-    boek.legVast(4);
-    boek.lijstGewist(Journaalrecord::Reden::Bereik);
-    boek.beginLoterij(loterij, 3);
-    for (qint32 t = 5; boek.volgende(); ++t)
-        boek.legVast(t);
-    boek.lijstGewist(Journaalrecord::Reden::Uitgeput);
-    boek.sluit();
-    boek.wachtOpSchijf();
-    return lees(j);
+// The rows of the report's prize tables, from the journal's records alone, as pdftotext
+// -layout gives them: per prize its place, description, winning ticket and time, then each
+// ticket drawn for it whose draw was declared void, with the reason.
+QList<QRegularExpression> prijsRijen(const QByteArray& journaal, const QString& vervallen) {
+    std::map<qint64, QStringList> namen, prijzen;
+    std::map<std::pair<qint64, qint64>, QString> redenen;
+    std::vector<Journaalrecord> loten;
+    for (const QByteArray& regel : regelsVan(journaal)) {
+        const auto r = Journaalrecord::lees(regel);
+        if (r && r->soort == Journaalrecord::Soort::Lotenreeks)
+            namen[r->reeks] << QString::fromUtf8(r->naam);
+        else if (r && r->soort == Journaalrecord::Soort::Prijs)
+            prijzen[r->reeks] << QString::fromUtf8(r->naam);
+        else if (r && r->soort == Journaalrecord::Soort::Vervallen)
+            redenen[{r->reeks, r->index}] = QString::fromUtf8(r->redenTekst);
+        else if (r && r->soort == Journaalrecord::Soort::Trekking && r->lotenreeks)
+            loten.push_back(*r);
+    }
+    QList<QRegularExpression> rijen, afwezig;
+    for (std::size_t i = 0; i < loten.size(); ++i) {
+        const Journaalrecord& t = loten[i];
+        const QString naam = namen[t.reeks][static_cast<qsizetype>(*t.lotenreeks)];
+        const QString cellen =
+            QRegularExpression::escape(naam.isEmpty() ? QString::number(t.nummer)
+                                                      : naam + u' ' + QString::number(t.nummer)) +
+            QStringLiteral("\\s+") + QString::fromLatin1(t.tijd.mid(11, 8)) +
+            QStringLiteral("\\s*$");
+        const auto reden = redenen.find({t.reeks, t.index});
+        if (reden != redenen.end()) {
+            afwezig << QRegularExpression(QStringLiteral("^\\s+") +
+                                          QRegularExpression::escape(vervallen + reden->second) +
+                                          QStringLiteral("\\s+") + cellen);
+            continue;
+        }
+        rijen << QRegularExpression(QStringLiteral("^\\s*%1\\.\\s+%2\\s+")
+                                        .arg(t.prijs + 1)
+                                        .arg(QRegularExpression::escape(
+                                            prijzen[t.reeks][static_cast<qsizetype>(t.prijs)])) +
+                                    cellen);
+        rijen += afwezig;
+        afwezig.clear();
+    }
+    return rijen;
 }
 
 } // namespace
@@ -298,8 +286,6 @@ private Q_SLOTS:
 
     // The commands, as a user runs them: the summary and the exit status, and the report.
     void opdrachten() {
-        const QString programma =
-            QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
         const QString goed = m_dir.filePath(QStringLiteral("avond.jsonl"));
         const QString kapot = m_dir.filePath(QStringLiteral("kapot.jsonl"));
         QList<QByteArray> regels = regelsVan(m_avond);
@@ -307,15 +293,6 @@ private Q_SLOTS:
         schrijf(kapot, samen(regels));
         const QString open = m_dir.filePath(QStringLiteral("open.jsonl"));
         schrijf(open, samen(regelsVan(m_avond).mid(0, 12)));
-        const auto draai = [&](const QStringList& argumenten, QByteArray* uit = nullptr) {
-            QProcess p;
-            p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-            p.start(programma, argumenten);
-            p.waitForFinished(60000);
-            if (uit)
-                *uit = p.readAllStandardOutput();
-            return p.exitCode();
-        };
         QByteArray uit;
         QCOMPARE(draai({QStringLiteral("--controleer"), goed}, &uit), 0);
         QVERIFY(uit.contains("Alles klopt"));
@@ -342,6 +319,53 @@ private Q_SLOTS:
         QCOMPARE(
             draai({QStringLiteral("--rapport"), goed, m_dir.filePath(QStringLiteral("x/y.pdf"))}),
             1);
+    }
+
+    // --rapport on a raffle: per series a prize table from the journal alone, the ticket as
+    // the hall read it, the absent winner under the prize drawn again; none for numbers.
+    void rapportPrijzen_data() {
+        QTest::addColumn<bool>("loterij");
+        QTest::addColumn<QString>("taal");
+        QTest::addColumn<QString>("kop"); // the table's heading
+        QTest::addColumn<QString>("vervallen");
+        QTest::newRow("raffle, an absent winner") << true << "nl"
+                                                  << "Omschrijving"
+                                                  << "vervallen: ";
+        QTest::newRow("raffle, in English") << true << "en"
+                                            << "Description"
+                                            << "void: ";
+        QTest::newRow("numbers, no prize table") << false << "nl"
+                                                 << "Omschrijving"
+                                                 << "";
+    }
+    void rapportPrijzen() {
+        QFETCH(bool, loterij);
+        QFETCH(QString, taal);
+        QFETCH(QString, kop);
+        QFETCH(QString, vervallen);
+        QTemporaryDir dir;
+        const QByteArray journaal = loterij ? loterijAvond(dir) : avond(dir);
+        const QString pdf = dir.filePath(QStringLiteral("verslag.pdf"));
+        QCOMPARE(draai({QStringLiteral("--lang"), taal, QStringLiteral("--rapport"),
+                        dir.filePath(loterij ? "loterij.jsonl" : "avond.jsonl"), pdf}),
+                 0);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, "-"});
+        QVERIFY2(pdftotext.waitForFinished(30000), "pdftotext (poppler-utils) is needed");
+        const QString tekst = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QCOMPARE(tekst.count(
+                     QRegularExpression(QStringLiteral("^\\s*\\S+\\s+%1\\s+\\S+\\s+\\S+$").arg(kop),
+                                        QRegularExpression::MultilineOption)),
+                 loterij ? 2 : 0);
+        const QList<QRegularExpression> rijen = prijsRijen(journaal, vervallen);
+        QCOMPARE(rijen.size(), loterij ? 3 + 1 + 6 : 0); // the absent one under prize 2
+        const QStringList regels = tekst.split(u'\n');
+        qsizetype plek = 0;
+        for (const QRegularExpression& rij : rijen) {
+            while (plek < regels.size() && !rij.match(regels[plek]).hasMatch())
+                ++plek;
+            QVERIFY2(plek < regels.size(), qPrintable(rij.pattern() + u'\n' + tekst));
+        }
     }
 };
 

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
+
 namespace {
 
 const QByteArray kInstellingen =
@@ -201,24 +203,39 @@ private Q_SLOTS:
     // the keys overview fits the window, and the board lies between the result and the
     // bottom panel. The sizes are the logical ones the screens get from their factor:
     // 1080 x 1920 on its side becomes 1024 x 1820, 768 x 1024 becomes 1024 x 1365 and
-    // 800 x 600 becomes 1024 x 768.
-    // With a raffle of five-digit tickets, its prize band and the fifth roller too.
+    // 800 x 600 becomes 1024 x 768. With the counter at its widest, every number of the range
+    // drawn, it stays clear of the clock and whole: in a smaller size for a range of many
+    // digits, in its own size at its own place up to -999..9999. With a raffle of five-digit
+    // tickets, its prize band and the fifth roller too.
     void everythingInsideAndApart_data() {
         QTest::addColumn<QSize>("scherm");
+        QTest::addColumn<qint32>("laagste");
+        QTest::addColumn<qint32>("hoogste");
         QTest::addColumn<bool>("loterij");
         for (const QSize s : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024),
                               QSize(1920, 1080), QSize(1024, 1820), QSize(1024, 1365)})
-            QTest::addRow("%dx%d", s.width(), s.height()) << s << false;
-        for (const QSize s : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)})
-            QTest::addRow("%dx%d raffle", s.width(), s.height()) << s << true;
+            QTest::addRow("%dx%d", s.width(), s.height()) << s << 1 << 9999 << false;
+        for (const QSize s : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            QTest::addRow("%dx%d -999..9999", s.width(), s.height()) << s << -999 << 9999 << false;
+            QTest::addRow("%dx%d 1..2000000000", s.width(), s.height())
+                << s << 1 << 2000000000 << false;
+            QTest::addRow("%dx%d -2000000000..2000000000", s.width(), s.height())
+                << s << -2000000000 << 2000000000 << false;
+            QTest::addRow("%dx%d min..-1", s.width(), s.height())
+                << s << std::numeric_limits<qint32>::min() << -1 << false;
+            QTest::addRow("%dx%d raffle", s.width(), s.height()) << s << 1 << 9999 << true;
+        }
     }
     void everythingInsideAndApart() {
         QFETCH(QSize, scherm);
+        QFETCH(qint32, laagste);
+        QFETCH(qint32, hoogste);
         QFETCH(bool, loterij);
         Loterij tombola;
         tombola.voegReeksToe({QStringLiteral("Geel"), QColor(Qt::yellow), {10000, 10999}, {}, 1});
         tombola.voegPrijsToe({QStringLiteral("Fruitmand"), {}, 2});
-        Venster o(QByteArray(), scherm, 0.01, loterij ? &tombola : nullptr);
+        Venster o(instellingenMetBereik(laagste, hoogste), scherm, 0.01,
+                  loterij ? &tombola : nullptr);
         o.w->show();
         QVERIFY(QTest::qWaitForWindowExposed(o.w.get()));
         const QRect venster = o.w->rect();
@@ -238,6 +255,25 @@ private Q_SLOTS:
             for (qsizetype i = 0; i < vakken.size(); ++i)
                 QVERIFY2(!vakken[i].intersects(vak), qPrintable(namen[i] + " / " + naam));
             vakken << vak;
+        }
+        // The counter as the draw announces it after the range's last number.
+        const auto alle =
+            static_cast<qint32>(std::min<qint64>(qint64{hoogste} - laagste + 1, INT32_MAX));
+        Q_EMIT o.trekking().tellerGewijzigd(tellerTekst(alle, hoogste));
+        auto* teller = o.kind<QLabel>("Label1");
+        const QRect klok = o.kind("KlokLabel")->geometry();
+        QCOMPARE(teller->text(), tellerTekst(alle, hoogste));
+        QVERIFY2(!teller->geometry().intersects(klok) && teller->geometry().right() < klok.left(),
+                 qPrintable(QStringLiteral("%1 ends at %2, the clock begins at %3")
+                                .arg(teller->text())
+                                .arg(teller->geometry().right())
+                                .arg(klok.left())));
+        QVERIFY(o.kind("KnopPic")->rect().contains(teller->geometry()));
+        QVERIFY(teller->width() >= teller->fontMetrics().horizontalAdvance(teller->text()));
+        QVERIFY(teller->height() >= teller->fontMetrics().height());
+        if (laagste >= -999 && hoogste <= 9999) {
+            QCOMPARE(teller->pos(), QPoint(590, 28));
+            QCOMPARE(teller->font(), tellerLetter());
         }
         // On a screen on its side the rollers come down into the window's middle part.
         if (scherm.height() > scherm.width())

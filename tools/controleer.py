@@ -25,7 +25,7 @@ import json
 import sys
 
 from journaalregels import (MAX_BESTAND, MAX_INVOER, MAX_REGEL, MIN_PIN, NUL_HASH, Getrokken,
-                           Trommel, loterij_regel, plaats, record, regels, strikt_json)
+                           Trommel, loterij_regel, plaats, regels, strikt_json)
 
 
 class Fout(Exception):
@@ -46,7 +46,8 @@ def trek_opnieuw(reeks, sleutel):
     invoer_hash = hashlib.sha256(reeks["invoer"].encode("utf-8")).digest()
     loterij = reeks["loterij"]
     if loterij is not None:
-        trommel = Trommel([r[:3] for r in loterij["reeksen"]])
+        trommel = loterij["trommel"]
+        trommel = trommel.leeg() if trommel else Trommel([r[:3] for r in loterij["reeksen"]])
         for index, (lot, regel) in enumerate(loterij["loten"]):
             verwacht = trommel.lot_op_plaats(plaats(sleutel, invoer_hash, index, trommel.aantal()))
             if verwacht != lot:
@@ -96,7 +97,7 @@ class Controle:
         if volgende is None or volgende.tekst is None:
             return False
         try:
-            na = record(volgende.tekst)
+            na = volgende.als_record()
         except ValueError:
             return False
         return na["soort"] == "start" and na.get("gescheurd") == r.nummer
@@ -112,7 +113,7 @@ class Controle:
             self.voorvorige_hash, self.vorige_hash = self.vorige_hash, r.hash
             return
         try:
-            rec = record(r.tekst)
+            rec = r.als_record()
         except ValueError as e:
             raise Fout(n, "geen journaalrecord: %s" % e)
         self.schakel(rec["vorige"], n - 1, self.vorige_hash, r, volgende, daarna)

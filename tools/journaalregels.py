@@ -2,6 +2,7 @@
 describes them: the reading half of tools/controleer.py. Python standard library only."""
 
 import bisect
+import copy
 import hashlib
 import hmac
 import json
@@ -27,12 +28,26 @@ class Regel:
         self.lengte = 0
         self.afgesloten = True
         self.hash = None
+        self._record = None  # the record, or the ValueError, once read
+
+    def als_record(self):
+        """The record on the line (record()), read once: a line is also looked at as the
+        neighbour of the line before it. Raises ValueError with the reason."""
+        if self._record is None:
+            try:
+                self._record = record(self.tekst)
+            except ValueError as e:
+                self._record = e
+        if isinstance(self._record, ValueError):
+            raise self._record
+        return self._record
 
 
 def regels(bestand):
     """Yields ("regel", Regel), then ("einde", None) or ("tegroot", line number)."""
     buffer = b""
-    begin_buffer = 0  # file offset of buffer[0]
+    pos = 0  # where the unread part of the buffer begins
+    begin_buffer = 0  # file offset of buffer[pos]
     nummer = 0
     einde = False
     while True:
@@ -41,8 +56,8 @@ def regels(bestand):
         begin = begin_buffer
         h = hashlib.sha256()
         while True:
-            lf = buffer.find(b"\n")
-            stuk = buffer if lf < 0 else buffer[:lf]
+            lf = buffer.find(b"\n", pos)
+            stuk = buffer[pos:] if lf < 0 else buffer[pos:lf]
             regel.lengte += len(stuk)
             h.update(stuk)
             if regel.tekst is not None:
@@ -51,11 +66,11 @@ def regels(bestand):
                 else:
                     regel.tekst += stuk
             if lf >= 0:
-                buffer = buffer[lf + 1 :]
-                begin_buffer += lf + 1
+                begin_buffer += lf + 1 - pos
+                pos = lf + 1
                 break
-            begin_buffer += len(buffer)
-            buffer = b""
+            begin_buffer += len(buffer) - pos
+            buffer, pos = b"", 0
             if begin + regel.lengte > MAX_BESTAND:
                 yield ("tegroot", nummer)
                 return
@@ -121,7 +136,7 @@ def strikt_json(tekst):
             if not tekst_ok(v):
                 return None
         elif type(v) is list:
-            if not all(geheel(x) for x in v):
+            if not all(type(x) is int for x in v) or (v and not (geheel(min(v)) and geheel(max(v)))):
                 return None
         elif not geheel(v):
             return None
@@ -151,7 +166,7 @@ VELDEN = {
 
 
 def is_hex64(x):
-    return type(x) is str and len(x) == 64 and all(c in "0123456789abcdef" for c in x)
+    return type(x) is str and len(x) == 64 and not x.strip("0123456789abcdef")
 
 
 GRENZEN = {"int32": INT32, "positief": (1, INT32[1]), "index": (0, INT32[1]), "formaat": (1, 1),
@@ -166,11 +181,20 @@ def waarde_ok(soort, x):
     if soort == "reden":
         return x in REDENEN
     if soort == "lijst32":
-        return type(x) is list and all(INT32[0] <= n <= INT32[1] for n in x)
+        return type(x) is list and (not x or (INT32[0] <= min(x) and max(x) <= INT32[1]))
     if soort == "paren32":
         return waarde_ok("lijst32", x) and len(x) % 2 == 0
     laag, hoog = GRENZEN[soort]
     return type(x) is int and laag <= x <= hoog
+
+
+# Per kind, read once: its fields in order as (name, type, optional), and every name it may have.
+SOORTEN = {
+    soort: ([(naam.rstrip("?"), type_, naam.endswith("?"))
+             for naam, type_ in dict({"tijd": "tekst", "vorige": "hex"}, **velden).items()],
+            {"soort", "tijd", "vorige"} | {naam.rstrip("?") for naam in velden})
+    for soort, velden in VELDEN.items()
+}
 
 
 def record(tekst):
@@ -183,11 +207,8 @@ def record(tekst):
         raise ValueError("het veld soort ontbreekt of is geen tekst")
     if soort not in VELDEN:
         raise ValueError("onbekende soort %r" % soort)
-    velden = {"tijd": "tekst", "vorige": "hex"}
-    velden.update(VELDEN[soort])
-    for naam, type_ in velden.items():
-        optioneel = naam.endswith("?")
-        naam = naam.rstrip("?")
+    velden, bekend = SOORTEN[soort]
+    for naam, type_, optioneel in velden:
         if naam not in obj:
             if not optioneel:
                 raise ValueError("het veld %s ontbreekt" % naam)
@@ -202,7 +223,6 @@ def record(tekst):
         raise ValueError("lotenreeks en prijs horen samen")
     if soort == "reeks" and len({n in obj for n in ("lotenreeksen", "prijzen", "eerstePrijs")}) > 1:
         raise ValueError("lotenreeksen, prijzen en eerstePrijs horen samen")
-    bekend = {"soort"} | {n.rstrip("?") for n in velden}
     for naam in obj:
         if naam not in bekend:
             raise ValueError("onbekend veld %r" % naam)
@@ -273,34 +293,57 @@ class Trommel:
                     totaal += van - volgend
                 volgend = tot + 1
         self.begins = [loop[0] for loop in self.lopen]
+        # The runs stand by set, then by first number: searchable for a ticket by one integer.
+        self.sleutels = [self.sleutel(loop[3], loop[1]) for loop in self.lopen]
         self.totaal = totaal
         self.getrokken = []  # the places (before any draw) of the tickets drawn, ascending
+
+    def leeg(self):
+        """The same drum with no ticket drawn (the runs are shared: they never change)."""
+        kopie = copy.copy(self)
+        kopie.getrokken = []
+        return kopie
+
+    @staticmethod
+    def sleutel(reeks, nummer):
+        """(set, number) as one integer in the same order; a number is an int32."""
+        return (reeks << 32) + nummer - INT32[0]
 
     def aantal(self):
         return self.totaal - len(self.getrokken)
 
     def lot_op_plaats(self, k):
         """The k-th ticket still in play, counted from 0."""
-        p = k
-        for d in self.getrokken:
-            if d > p:
-                break
-            p += 1
+        # p = k plus the drawn places at or below p, each counted once: the j-th drawn place
+        # d[j] is at or below k + j exactly while d[j] - j <= k, which rises with j (the
+        # places differ), so the count is the first j where d[j] - j > k.
+        d = self.getrokken
+        laag, hoog = 0, len(d)
+        while laag < hoog:
+            j = (laag + hoog) // 2
+            if d[j] - j > k:
+                hoog = j
+            else:
+                laag = j + 1
+        p = k + laag
         begin, eerste, _, reeks = self.lopen[bisect.bisect_right(self.begins, p) - 1]
         return (reeks, eerste + p - begin)
 
     def haal_uit(self, lot):
         """Takes the ticket out of play; False when it is not in play."""
         reeks, nummer = lot
-        for begin, eerste, lengte, r in self.lopen:
-            if r == reeks and eerste <= nummer < eerste + lengte:
-                p = begin + nummer - eerste
-                i = bisect.bisect_left(self.getrokken, p)
-                if i < len(self.getrokken) and self.getrokken[i] == p:
-                    return False
-                self.getrokken.insert(i, p)
-                return True
-        return False
+        i = bisect.bisect_right(self.sleutels, self.sleutel(reeks, nummer)) - 1
+        if i < 0:
+            return False
+        begin, eerste, lengte, r = self.lopen[i]
+        if r != reeks or not eerste <= nummer < eerste + lengte:
+            return False
+        p = begin + nummer - eerste
+        i = bisect.bisect_left(self.getrokken, p)
+        if i < len(self.getrokken) and self.getrokken[i] == p:
+            return False
+        self.getrokken.insert(i, p)
+        return True
 
 
 def loterij_regel(l, r, aantal, vervallen):

@@ -699,6 +699,34 @@ the list will now be cleared!</translation>
         <source>Laatste kop van de keten: %1 %2 %3 %4 (regel %5)</source>
         <translation>Last head of the chain: %1 %2 %3 %4 (line %5)</translation>
     </message>
+    <message>
+        <source>Loterij: %1 reeksen loten, %2 prijzen</source>
+        <translation>Raffle: %1 sets of tickets, %2 prizes</translation>
+    </message>
+    <message>
+        <source>Prijs</source>
+        <translation>Prize</translation>
+    </message>
+    <message>
+        <source>Omschrijving</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Ticket</translation>
+    </message>
+    <message>
+        <source>Tijd</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>geen winnaar</source>
+        <translation>no winner</translation>
+    </message>
+    <message>
+        <source>vervallen: %1</source>
+        <translation>void: %1</translation>
+    </message>
 </context>
 <context>
     <name>LijstVak</name>
@@ -1092,8 +1120,8 @@ the list will now be cleared!</translation>
         <translation>--rapport &lt;journal&gt; &lt;pdf&gt;</translation>
     </message>
     <message>
-        <source>Schrijft zonder venster een afdrukbaar verslag van het journaal als PDF: per reeks het bereik, de toezegging, de publieke invoer, de sleutel, elke trekking met haar tijd en de uitkomst van de controle.</source>
-        <translation>Writes, without a window, a printable record of the journal as a PDF: per series the range, the commitment, the public input, the key, every draw with its time and the result of the check.</translation>
+        <source>Schrijft zonder venster een afdrukbaar verslag van het journaal als PDF: per reeks het bereik, de toezegging, de publieke invoer, de sleutel, elke trekking met haar tijd en de uitkomst van de controle; bij een loterij een tabel van de prijzen met het winnende lot, de tijd en de loten die niet aanwezig waren, met de reden.</source>
+        <translation>Writes, without a window, a printable record of the journal as a PDF: per series the range, the commitment, the public input, the key, every draw with its time and the result of the check; for a raffle a table of the prizes with the winning ticket, the time and the tickets whose holders were not there, with the reason.</translation>
     </message>
     <message>
         <source>Het trekkingsjournaal, en zolang een reeks loopt haar geheime sleutel, staan naast de lijst:</source>

@@ -80,8 +80,8 @@ void Hoofdvenster::maakOnderdelen() {
                           tr("Bewaart de instellingen en de lijst en sluit het programma."));
     m_exitKnop->resize(48, 48);
     m_klok = new Klok(m_knopPaneel);
-    m_label1 =
-        maakLabel(m_knopPaneel, "Label1", QStringLiteral("0/0"), arial(26.25, true), Qt::black);
+    m_klok->installEventFilter(this); // a clock moved left may make room for less counter
+    m_label1 = maakLabel(m_knopPaneel, "Label1", QStringLiteral("0/0"), tellerLetter(), Qt::black);
     m_lijst = new LijstVak(m_knopPaneel);
     m_lijst->setModel(&m_trekking->lijst());
     m_lijst->viewport()->installEventFilter(this);
@@ -144,7 +144,7 @@ void Hoofdvenster::laadVolgorde() {
     m_exitKnop->move(pi.exitKnop);
     m_klok->zetPlaats(pi.klok, pi.exitKnop.x());
     m_lijst->setGeometry(pi.lijst);
-    m_label1->move(pi.teller);
+    plaatsTeller();
 
     m_gelezen = m_inst.laad(m_paden.instellingen(), m_paden.programmaMap);
     // From here on every step stands on its own: a failing one is skipped.
@@ -217,7 +217,15 @@ void Hoofdvenster::zetTeller(const QString& tekst) {
     // A screen reader reads what the bare "1/9999" is.
     m_label1->setAccessibleName(m_trekking->rolSoort() != 0 ? tr("Score: %1").arg(tekst)
                                                             : tr("Teller: %1").arg(tekst));
+    plaatsTeller();
+}
+
+void Hoofdvenster::plaatsTeller() {
+    const TellerOpmaak t = pasTeller(m_label1->text(), berekenPaneel(m_knopPaneel->width()).teller,
+                                     m_klok->x() - Klok::kMarge);
+    m_label1->setFont(t.letter);
     m_label1->adjustSize();
+    m_label1->move(t.plek);
 }
 
 void Hoofdvenster::meldUitgeput() {
@@ -245,6 +253,8 @@ bool Hoofdvenster::event(QEvent* e) {
 }
 
 bool Hoofdvenster::eventFilter(QObject* o, QEvent* e) {
+    if (o == m_klok && e->type() == QEvent::Move && m_label1)
+        plaatsTeller();
     if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)
         focusNaarNummer();
     return QWidget::eventFilter(o, e);

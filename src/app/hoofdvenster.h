@@ -78,6 +78,8 @@ private:
     // The rollers in use in their places, the others hidden; the frames are repainted.
     void plaatsRollen(int aantal);
     void zetTeller(const QString& tekst);
+    // The counter at its place, in a smaller size where a long one would reach the clock.
+    void plaatsTeller();
     void laadAchtergrond(const QString& pad);
     void meldUitgeput();
     void exitGeklikt();

@@ -3,6 +3,8 @@
 #include "common/schaal.h"
 #include "draw/panel.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 #include <cmath>
@@ -90,6 +92,28 @@ PaneelIndeling berekenPaneel(int binnenBreedte) {
     p.lijst = QRect(366, 30, 202, 34);
     p.teller = QPoint(590, 28);
     return p;
+}
+
+QFont tellerLetter() {
+    return arial(26.25, true);
+}
+
+TellerOpmaak pasTeller(const QString& tekst, QPoint plek, int rechtsGrens) {
+    const QFont basis = tellerLetter();
+    const int ruimte = rechtsGrens - plek.x();
+    const int breedte = QFontMetrics(basis).horizontalAdvance(tekst);
+    if (breedte <= ruimte)
+        return {basis, plek};
+    // From the size that scales the text to the room, down until it fits.
+    QFont letter = basis;
+    double punten = std::floor(basis.pointSizeF() * ruimte / std::max(breedte, 1) * 4) / 4;
+    for (;; punten -= 0.25) {
+        letter.setPointSizeF(std::max(punten, kTellerKleinst));
+        if (punten <= kTellerKleinst || QFontMetrics(letter).horizontalAdvance(tekst) <= ruimte)
+            break;
+    }
+    const int lager = (QFontMetrics(basis).height() - QFontMetrics(letter).height()) / 2;
+    return {letter, plek + QPoint(0, lager)};
 }
 
 QRect bordVlak(const QSize& schermPixels) {

@@ -3,6 +3,7 @@
 #include "common/eenheden.h"
 #include "draw/rollogica.h"
 
+#include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -51,6 +52,18 @@ struct PaneelIndeling {
 };
 
 PaneelIndeling berekenPaneel(int binnenBreedte);
+
+// The counter beside the list ("1234/9999"): its font and its top-left in the bottom panel.
+// In tellerLetter() at `plek` while its text ends before `rechtsGrens` (the clock's left edge,
+// less a margin); a longer one, of a range with many digits, in the largest smaller size that
+// does (in quarter points, not below kTellerKleinst), on the same middle line.
+struct TellerOpmaak {
+    QFont letter;
+    QPoint plek;
+};
+QFont tellerLetter();
+inline constexpr double kTellerKleinst = 9;
+TellerOpmaak pasTeller(const QString& tekst, QPoint plek, int rechtsGrens);
 
 inline constexpr int kPaneelHoogte = 80;
 

@@ -180,7 +180,9 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += optie(tr("--rapport <journaal> <pdf>"),
                    tr("Schrijft zonder venster een afdrukbaar verslag van het journaal als "
                       "PDF: per reeks het bereik, de toezegging, de publieke invoer, de sleutel, "
-                      "elke trekking met haar tijd en de uitkomst van de controle."));
+                      "elke trekking met haar tijd en de uitkomst van de controle; bij een "
+                      "loterij een tabel van de prijzen met het winnende lot, de tijd en de "
+                      "loten die niet aanwezig waren, met de reden."));
     tekst += optie(tr("--web [adres:]poort"),
                    tr("Zet de live-weergave aan: het programma toont zelf op "
                       "http://adres:poort/ de trekking aan telefoons en laptops (met bord, "

@@ -44,7 +44,7 @@ int Journaalopdracht::winnaars(const QString& journaal, const QString& csv) {
         druk(QStringLiteral("quintaro: ") + uit.samenvatting(), stderr);
         return 1;
     }
-    const QByteArray inhoud = winnaarsCsv(uit);
+    const QByteArray inhoud = Winnaarslijst(uit).csv();
     if (const int fout = Schijf::bewaar(csv, inhoud); fout != 0) {
         druk(tr("quintaro: %1 kan niet worden geschreven: %2")
                      .arg(QDir::toNativeSeparators(csv),

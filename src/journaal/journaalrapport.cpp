@@ -1,6 +1,7 @@
 #include "journaal/journaalrapport.h"
 
 #include "journaal/journaalcontrole.h"
+#include "journaal/winnaarslijst.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,6 +10,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -72,6 +76,63 @@ QString tijdAlleen(const QByteArray& tijd) {
     return t.size() == 19 ? t.right(8) : t;
 }
 
+// The prizes of a raffle series, in the order they were drawn: per prize its place, its
+// description, the winning ticket as the hall read it and when it was drawn; under it, in
+// grey, the tickets drawn for it whose draw was declared void, each with the reason.
+void prijzentabel(Pagina& pagina, const std::vector<Winnaarslijst::Getrokken>& loten) {
+    const QFont kop = lettertype(9.5, true), gewoon = lettertype(9.5);
+    const QColor grijs(90, 90, 110);
+    const int b = pagina.vlak.width();
+    const std::array<int, 4> x{0, b * 9 / 100, b * 52 / 100, b * 82 / 100};
+    const std::array<int, 4> breedte{x[1] - 20, x[2] - x[1] - 30, x[3] - x[2] - 30, b - x[3]};
+    const int insprong = b * 3 / 100;
+    const auto rij = [&](const std::array<QString, 4>& cellen, const QFont& f, const QColor& kleur,
+                         int inspringen = 0) {
+        int h = 0;
+        for (std::size_t k = 0; k < cellen.size(); ++k)
+            h = std::max(h, pagina.hoogte(f, cellen[k], breedte[k] - (k == 1 ? inspringen : 0)));
+        pagina.ruimte(h);
+        pagina.p.setFont(f);
+        pagina.p.setPen(kleur);
+        for (std::size_t k = 0; k < cellen.size(); ++k) {
+            const int links = x[k] + (k == 1 ? inspringen : 0);
+            pagina.p.drawText(
+                QRect(pagina.vlak.left() + links, pagina.y, breedte[k] - (links - x[k]), h),
+                Qt::TextWordWrap | (k == 0 ? Qt::AlignRight : Qt::AlignLeft), cellen[k]);
+        }
+        pagina.y += h;
+    };
+    pagina.witregel(gewoon);
+    pagina.ruimte(pagina.hoogte(kop, QStringLiteral("X"), b) * 4);
+    rij({Journaalrapport::tr("Prijs"), Journaalrapport::tr("Omschrijving"),
+         Journaalrapport::tr("Lot"), Journaalrapport::tr("Tijd")},
+        kop, Qt::black);
+    pagina.p.setPen(QPen(grijs, 2));
+    pagina.p.drawLine(pagina.vlak.left(), pagina.y + 4, pagina.vlak.right(), pagina.y + 4);
+    pagina.y += 12;
+    for (std::size_t i = 0; i < loten.size();) {
+        std::size_t j = i;
+        while (j < loten.size() && loten[j].prijs == loten[i].prijs)
+            ++j;
+        const auto winnaar = std::find_if(loten.begin() + static_cast<std::ptrdiff_t>(i),
+                                          loten.begin() + static_cast<std::ptrdiff_t>(j),
+                                          [](const auto& g) { return !g.vervalt; });
+        const bool gewonnen = winnaar != loten.begin() + static_cast<std::ptrdiff_t>(j);
+        rij({QString::number(loten[i].prijs + 1) + u'.', QString::fromUtf8(loten[i].omschrijving),
+             gewonnen ? winnaar->lotTekst() : Journaalrapport::tr("geen winnaar"),
+             gewonnen ? tijdAlleen(winnaar->tijd) : QString()},
+            gewoon, gewonnen ? QColor(Qt::black) : grijs);
+        for (std::size_t k = i; k < j; ++k) {
+            if (loten[k].vervalt)
+                rij({QString(),
+                     Journaalrapport::tr("vervallen: %1").arg(QString::fromUtf8(loten[k].reden)),
+                     loten[k].lotTekst(), tijdAlleen(loten[k].tijd)},
+                    gewoon, grijs, insprong);
+        }
+        i = j;
+    }
+}
+
 } // namespace
 
 bool Journaalrapport::schrijf(const QString& journaal, const QString& pdf, QString* fout,
@@ -120,12 +181,19 @@ bool Journaalrapport::schrijf(const Controleuitslag& uit, const QString& journaa
         pagina.ruimte(pagina.hoogte(kop, QStringLiteral("X"), 1000) * 6);
         pagina.tekst(tr("Reeks %1").arg(r.nummer), kop, QColor(35, 35, 90));
         pagina.tekst(tr("Begonnen: %1").arg(datumTijd(r.begonnen)), gewoon);
-        pagina.tekst(
-            tr("Bereik: %1 t/m %2, %3")
-                .arg(r.laagste)
-                .arg(r.hoogste)
-                .arg(r.rolSoort == 0 ? tr("rollers met getallen") : tr("rollers met afbeeldingen")),
-            gewoon);
+        const bool loterij = !r.lotenreeksen.empty();
+        if (loterij)
+            pagina.tekst(tr("Loterij: %1 reeksen loten, %2 prijzen")
+                             .arg(r.lotenreeksen.size())
+                             .arg(r.prijzen.size()),
+                         gewoon);
+        else
+            pagina.tekst(tr("Bereik: %1 t/m %2, %3")
+                             .arg(r.laagste)
+                             .arg(r.hoogste)
+                             .arg(r.rolSoort == 0 ? tr("rollers met getallen")
+                                                  : tr("rollers met afbeeldingen")),
+                         gewoon);
         for (const auto& b : r.bereiken)
             pagina.tekst(tr("Na %1 trekkingen gewijzigd in %2 t/m %3 (%4)")
                              .arg(b.naTrekkingen)
@@ -172,6 +240,12 @@ bool Journaalrapport::schrijf(const Controleuitslag& uit, const QString& journaa
             : fout       ? slecht
                          : grijs);
 
+        const std::vector<Winnaarslijst::Getrokken> loten = Winnaarslijst::van(r);
+        if (loterij)
+            prijzentabel(pagina, loten);
+        // In a raffle every draw is a ticket, shown as the hall read it.
+        const bool alsLoten = loterij && loten.size() == r.trekkingen.size();
+
         // The draws in three columns, read from left to right.
         constexpr int kKolommen = 3;
         const int breedte = pagina.vlak.width() / kKolommen;
@@ -181,10 +255,11 @@ bool Journaalrapport::schrijf(const Controleuitslag& uit, const QString& journaa
             pagina.p.setFont(lijst);
             for (std::size_t k = 0; k < kKolommen && i + k < r.trekkingen.size(); ++k) {
                 const auto& t = r.trekkingen[i + k];
-                QString regel = QStringLiteral("%1.  %2  %3")
-                                    .arg(t.index + 1, 4)
-                                    .arg(t.nummer, 6)
-                                    .arg(tijdAlleen(t.tijd));
+                QString regel =
+                    QStringLiteral("%1.  %2  %3")
+                        .arg(t.index + 1, 4)
+                        .arg(alsLoten ? loten[i + k].lotTekst() : QString::number(t.nummer), 6)
+                        .arg(tijdAlleen(t.tijd));
                 if (t.punten)
                     regel += tr("  %1 p, score %2").arg(*t.punten).arg(t.score);
                 if (t.vervalt)

@@ -50,11 +50,14 @@ std::uint64_t Loterij::aantalLoten() const {
 }
 
 QString Loterij::tekstVan(const Lot& lot) const {
-    const QString nummer = QString::number(lot.nummer);
     if (lot.reeks < 0 || static_cast<std::size_t>(lot.reeks) >= m_reeksen.size())
-        return nummer;
-    const QString& naam = m_reeksen[static_cast<std::size_t>(lot.reeks)].naam;
-    return naam.isEmpty() ? nummer : naam + QLatin1Char(' ') + nummer;
+        return QString::number(lot.nummer);
+    return lotTekst(m_reeksen[static_cast<std::size_t>(lot.reeks)].naam, lot.nummer);
+}
+
+QString Loterij::lotTekst(const QString& naam, qint32 nummer) {
+    const QString tekst = QString::number(nummer);
+    return naam.isEmpty() ? tekst : naam + QLatin1Char(' ') + tekst;
 }
 
 QColor Loterij::kleurVan(const Lot& lot) const {

@@ -59,6 +59,8 @@ public:
     QString tekstVan(const Lot& lot) const;
     // The colour of the ticket's set; invalid when it has none.
     QColor kleurVan(const Lot& lot) const;
+    // The same for a ticket of a set with this name.
+    static QString lotTekst(const QString& naam, qint32 nummer);
 
 private:
     std::vector<Lotenreeks> m_reeksen;

@@ -29,7 +29,9 @@ set(expected
     ${lib}/Sounds/stop.wav
     bin/quintaro
     share/applications/${APP_ID}.desktop
-    share/metainfo/${APP_ID}.metainfo.xml)
+    share/metainfo/${APP_ID}.metainfo.xml
+    share/doc/quintaro/loterij.md
+    share/doc/quintaro/voorbeeld-loterij.csv)
 foreach(n IN LISTS ICON_SIZES)
     list(APPEND expected share/icons/hicolor/${n}x${n}/apps/quintaro.png)
 endforeach()

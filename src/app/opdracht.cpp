@@ -137,7 +137,8 @@ QString Opdrachtregel::hulp(const Paden& paden, const QString& gebruikersMap) {
     tekst += optie(tr("--loterij <bestand>"),
                    tr("Opent een loterij: trekt loten uit de reeksen van <bestand> (kleuren, "
                       "nummers, niet verkochte loten, prijzen; zie docs/loterij.md en het "
-                      "voorbeeld docs/voorbeeld-loterij.csv) in plaats van nummers. Elk lot dat "
+                      "voorbeeld docs/voorbeeld-loterij.csv, na installatie in "
+                      "/usr/share/doc/quintaro) in plaats van nummers. Elk lot dat "
                       "nog meedoet is even kansrijk; de lijst toont \"Roze 123\". In het venster "
                       "van de bediening: de prijs die aan de beurt "
                       "is, de prijzen met hun winnaars en de knop Niet aanwezig, die het lot laat "

@@ -47,8 +47,10 @@ inline int draai(const QString& programma, const QStringList& argumenten,
     p.setProcessEnvironment(omgeving);
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p.start(programma, argumenten);
-    if (!p.waitForFinished(60000))
+    if (!p.waitForFinished(60000)) {
+        qWarning("%s: %s", qPrintable(programma), qPrintable(p.errorString()));
         return -1;
+    }
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
 }
 

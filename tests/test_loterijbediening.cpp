@@ -169,7 +169,7 @@ private Q_SLOTS:
         QProcess kind;
         zetOp(kind, map.path(), 3, {QStringLiteral("--loterij"), bestand});
         kind.start();
-        QVERIFY(kind.waitForStarted());
+        QVERIFY2(kind.waitForStarted(), qPrintable(kind.errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(trekkingen(journaal).size() == 3, 60000);
         kind.kill();
         QVERIFY(kind.waitForFinished());

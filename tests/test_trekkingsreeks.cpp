@@ -4,6 +4,7 @@
 // order-statistics set against a plain model.
 #include "journaal/trekkingsreeks.h"
 #include "journaal/vrijenummers.h"
+#include "loterij/loterij.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -120,6 +121,37 @@ private Q_SLOTS:
         for (const QString& n : v.value(QStringLiteral("afbeeldingen")).split(u' ')) {
             QCOMPARE(*plaatjes.volgende(), n.toInt());
             plaatjes.legVast();
+        }
+
+        // The raffle under the same key and input: its sets (index, lowest, highest, the pairs
+        // out of play), then each draw's index, tickets in play, k, set and number.
+        Loterij loterij;
+        const QStringList reeksen = v.values(QStringLiteral("lotenreeks"));
+        QCOMPARE(reeksen.size(), 2);
+        for (auto it = reeksen.rbegin(); it != reeksen.rend(); ++it) {
+            const QStringList d = it->split(u' ', Qt::SkipEmptyParts);
+            QCOMPARE(d[0].toInt(), static_cast<int>(loterij.reeksen().size()));
+            loterij.voegReeksToe({d[0], {}, {d[1].toInt(), d[2].toInt()}, {}, 0});
+            std::vector<Nummerbereik> uit;
+            for (qsizetype i = 3; i + 1 < d.size(); i += 2)
+                uit.push_back({d[i].toInt(), d[i + 1].toInt()});
+            loterij.sluitUit(d[0].toInt(), uit);
+        }
+        Trekkingsreeks loten(key, loterij);
+        QVERIFY(loten.zetPubliekeInvoer(QString::fromUtf8(invoer)));
+        const QStringList lotTrekkingen = v.values(QStringLiteral("loten"));
+        QCOMPARE(lotTrekkingen.size(), 3);
+        for (auto it = lotTrekkingen.rbegin(); it != lotTrekkingen.rend(); ++it) {
+            const QStringList d = it->split(u' ', Qt::SkipEmptyParts);
+            QCOMPARE(loten.index(), d[0].toULongLong());
+            QCOMPARE(loten.aantalKandidaten(), d[1].toULongLong());
+            QCOMPARE(Trekkingsreeks::plaats(HmacSha256(key), ih, loten.index(), d[1].toULongLong()),
+                     d[2].toULongLong());
+            const std::optional<Lot> lot = loten.volgendLot();
+            QVERIFY(lot);
+            QCOMPARE(lot->reeks, d[3].toInt());
+            QCOMPARE(lot->nummer, d[4].toInt());
+            loten.legVast();
         }
     }
 

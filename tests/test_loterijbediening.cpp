@@ -99,7 +99,9 @@ private Q_SLOTS:
                 QTest::keyClicks(naam, bestand);
                 QTest::keyClick(naam, Qt::Key_Return);
             } else if (auto* box = qobject_cast<QMessageBox*>(venster)) {
-                box->done(QMessageBox::Ok);
+                // A question (closing the raffle) is answered yes.
+                box->done(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes
+                                                                    : QMessageBox::Ok);
             }
         });
         klik(a.deel<QPushButton>("LoterijOpenen"));
@@ -140,6 +142,7 @@ private Q_SLOTS:
         // Back to plain numbers: a new series of the range, its list empty.
         QVERIFY(sluiten->isVisible());
         klik(sluiten);
+        QCOMPARE(modaal.titels.last(), QStringLiteral("Loterij sluiten"));
         QVERIFY(!trekking.loterij() && !prijsNu->isVisible() && !sluiten->isVisible());
         QCOMPARE(trekking.lijst().aantal(), 0);
         QTest::keyClick(a.b.get(), Qt::Key_Space);

@@ -837,6 +837,10 @@ the list will now be cleared!</translation>
 <context>
     <name>Loterijkeuze</name>
     <message>
+        <source>De loterij sluiten? De lijst wordt leeg gemaakt en de trekking gaat verder met de nummers van het bereik; de prijzen en winnaars blijven in het journaal.</source>
+        <translation>Close the raffle? The list is cleared and the draw goes on with the numbers of the range; the prizes and winners stay in the journal.</translation>
+    </message>
+    <message>
         <source>Loterij openen</source>
         <translation>Open raffle</translation>
     </message>

@@ -39,6 +39,16 @@ Loterijkeuze::Loterijkeuze(Hoofdvenster& publiek, QWidget* parent)
 
     connect(m_openKnop, &QPushButton::clicked, this, &Loterijkeuze::kies);
     connect(m_sluitKnop, &QPushButton::clicked, this, [this] {
+        // One click must not end a raffle before the hall: the operator says so twice.
+        QMessageBox vraag(QMessageBox::Question, tr("Loterij sluiten"),
+                          tr("De loterij sluiten? De lijst wordt leeg gemaakt en de trekking gaat "
+                             "verder met de nummers van het bereik; de prijzen en winnaars blijven "
+                             "in het journaal."),
+                          QMessageBox::Yes | QMessageBox::No, window());
+        vraag.setObjectName(QStringLiteral("LoterijSluitenVraag"));
+        vraag.setDefaultButton(QMessageBox::No);
+        if (vraag.exec() != QMessageBox::Yes)
+            return;
         if (m_publiek.trekking().sluitLoterij()) {
             m_bestand.clear();
             m_fout.clear();

@@ -2,6 +2,7 @@
 // window's own button (a good file and bad ones), closed again, and taken up again with
 // --hervat after the program was killed in the middle of it.
 #include "bediening.h"
+#include "kindproces.h"
 
 #include "app/bedieningslijst.h"
 #include "draw/loterijverloop.h"
@@ -17,18 +18,6 @@
 #include <set>
 
 namespace {
-
-// The real program on `map`, headless, on a short time scale, making `trekkingen` draws once
-// its window is up (as tests/kindproces.h does).
-void zetOp(QProcess& kind, const QString& map, int aantal, const QStringList& extra) {
-    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
-    omgeving.insert(QStringLiteral("QUINTARO_TIJDSCHAAL"), QStringLiteral("0.01"));
-    omgeving.insert(QStringLiteral("QUINTARO_AUTODRAW"), QString::number(aantal));
-    kind.setProcessEnvironment(omgeving);
-    kind.setProgram(quintaro());
-    kind.setArguments(QStringList{QStringLiteral("--dir"), map} + extra);
-    kind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-}
 
 // The lines of a journal.
 QList<QByteArray> regelsVan(const QString& pad) {
@@ -170,7 +159,7 @@ private Q_SLOTS:
                                       "prijs;Mand\nprijs;Fiets;fiets.png\n"));
         const QString journaal = map.filePath(QStringLiteral("Trekkingsjournaal.jsonl"));
         QProcess kind;
-        zetOp(kind, map.path(), 3, {QStringLiteral("--loterij"), bestand});
+        zetOp(kind, map.path(), 0.01, 3, {QStringLiteral("--loterij"), bestand});
         kind.start();
         QVERIFY2(kind.waitForStarted(), qPrintable(kind.errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(trekkingen(journaal).size() == 3, 60000);
@@ -219,7 +208,7 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(map.filePath(naam), map2.filePath(naam)));
 
         QProcess verder;
-        zetOp(verder, map2.path(), 1, {QStringLiteral("--hervat")});
+        zetOp(verder, map2.path(), 0.01, 1, {QStringLiteral("--hervat")});
         verder.start();
         const QString journaal2 = map2.filePath(QStringLiteral("Trekkingsjournaal.jsonl"));
         QTRY_VERIFY_WITH_TIMEOUT(trekkingen(journaal2).size() == 5, 60000);

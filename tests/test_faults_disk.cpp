@@ -4,6 +4,7 @@
 // --hervat once there is room again begins a new series that carries the list over: no
 // number the hall saw comes again, and the journal checks.
 #include "common/instellingen.h"
+#include "kindproces.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,15 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString programma() {
-    return QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
-}
-
-QByteArray lees(const QString& pad) {
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Whether a list file is whole CR LF lines of numbers, none twice; its numbers in `n`.
 bool heel(const QByteArray& inhoud, qsizetype* n = nullptr) {
@@ -92,18 +84,13 @@ private Q_SLOTS:
             QFile f(iniPad);
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(ini) == ini.size());
         }
-        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
-        omgeving.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        omgeving.insert(QStringLiteral("QUINTARO_TIJDSCHAAL"), QStringLiteral("0.002"));
         QProcess kind;
-        kind.setProgram(programma());
-        kind.setArguments({QStringLiteral("--dir"), map.path()});
-        kind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QProcessEnvironment vol = omgeving;
-        vol.insert(QStringLiteral("QUINTARO_AUTODRAW"), QStringLiteral("100000"));
-        if (!tmpfs)
+        zetOp(kind, map.path(), 0.002, 100000);
+        if (!tmpfs) {
+            QProcessEnvironment vol = kind.processEnvironment();
             vol.insert(QStringLiteral("QUINTARO_SCHIJFRUIMTE"), QStringLiteral("25000"));
-        kind.setProcessEnvironment(vol);
+            kind.setProcessEnvironment(vol);
+        }
         kind.start();
         QVERIFY(kind.waitForStarted());
         // Every version of the list seen extends the one before; the journal stops growing
@@ -137,10 +124,9 @@ private Q_SLOTS:
         if (tmpfs)
             QCOMPARE(::mount(nullptr, mapPad.constData(), nullptr, MS_REMOUNT, "size=4m"), 0);
         const QByteArray lijstVoor = lees(lijstPad);
-        omgeving.insert(QStringLiteral("QUINTARO_AUTODRAW"), QStringLiteral("5"));
-        kind.setProcessEnvironment(omgeving);
-        kind.setArguments({QStringLiteral("--dir"), map.path(), QStringLiteral("--hervat"),
-                           QStringLiteral("--screenshot"), map.filePath(QStringLiteral("b.png"))});
+        zetOp(kind, map.path(), 0.002, 5,
+              {QStringLiteral("--hervat"), QStringLiteral("--screenshot"),
+               map.filePath(QStringLiteral("b.png"))});
         kind.start();
         QVERIFY(kind.waitForFinished(60000));
         QCOMPARE(kind.exitCode(), 0);

@@ -4,6 +4,7 @@
 // test platform, the head of the journal's chain as the windows show it, and the program and
 // the independent checker run on a journal.
 
+#include "kindproces.h"
 #include "venster.h"
 
 #include "app/bedieningsvenster.h"
@@ -41,19 +42,6 @@ inline void klik(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
 
-inline int draai(const QString& programma, const QStringList& argumenten,
-                 const QProcessEnvironment& omgeving = QProcessEnvironment::systemEnvironment()) {
-    QProcess p;
-    p.setProcessEnvironment(omgeving);
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(programma, argumenten);
-    if (!p.waitForFinished(60000)) {
-        qWarning("%s: %s", qPrintable(programma), qPrintable(p.errorString()));
-        return -1;
-    }
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-}
-
 // The head of the chain as both windows show it, and as the journal's latest line gives it.
 // The journal is written on its own thread: the head on the screens is that of its last line
 // once the line is on the disk.
@@ -72,13 +60,9 @@ inline void kopKlopt(const Avond& a) {
     }
 }
 
-inline QString quintaro() {
-    return QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
-}
-
 // Both checkers verify the journal.
 inline void beideAkkoord(const QString& journaal) {
-    QCOMPARE(draai(quintaro(), {QStringLiteral("--controleer"), journaal}), 0);
+    QCOMPARE(draai(programma(), {QStringLiteral("--controleer"), journaal}), 0);
     QCOMPARE(draai(QStringLiteral(QUINTARO_PYTHON),
                    {QStringLiteral(QUINTARO_SOURCE_DIR "/tools/controleer.py"), journaal}),
              0);

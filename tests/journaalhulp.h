@@ -7,6 +7,7 @@
 #include "journaal/journaalcontrole.h"
 #include "journaal/journaalrecord.h"
 #include "journaal/pinnen.h"
+#include "kindproces.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -18,17 +19,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray lees(const QString& pad) {
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schrijf(const QString& pad, const QByteArray& inhoud) {
-    QFile f(pad);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(inhoud), inhoud.size());
-}
 
 QByteArray hexHash(const QByteArray& regel) {
     return QCryptographicHash::hash(regel, QCryptographicHash::Sha256).toHex();
@@ -141,7 +131,7 @@ inline void beide(const QByteArray& inhoud, const Oordeel& verwacht,
                   const QStringList& pinnen = {}) {
     QTemporaryDir dir;
     const QString pad = dir.filePath(QStringLiteral("j.jsonl"));
-    schrijf(pad, inhoud);
+    QVERIFY(schrijf(pad, inhoud));
     QCOMPARE(cpp(pad, pinnen), verwacht);
     QCOMPARE(python(pad, pinnen), verwacht);
 }

@@ -23,6 +23,21 @@ inline bool schrijf(const QString& pad, const QByteArray& inhoud) {
     return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size();
 }
 
+// The exit code of a program run to its end: -1 when it did not end within a minute (the
+// reason is printed), -2 when it crashed.
+inline int draai(const QString& programma, const QStringList& argumenten,
+                 const QProcessEnvironment& omgeving = QProcessEnvironment::systemEnvironment()) {
+    QProcess p;
+    p.setProcessEnvironment(omgeving);
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(programma, argumenten);
+    if (!p.waitForFinished(60000)) {
+        qWarning("%s: %s", qPrintable(programma), qPrintable(p.errorString()));
+        return -1;
+    }
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+}
+
 // A child running the program on `map`, headless, with the test hooks set; its standard
 // error goes to the test's unless `foutApart`, when the test reads it.
 inline void zetOp(QProcess& kind, const QString& map, double tijdSchaal, int trekkingen,

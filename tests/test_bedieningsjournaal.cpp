@@ -24,11 +24,11 @@ namespace {
 // Both checkers refuse the journal and name line `regel`: the program's --controleer as a user
 // runs it, and tools/controleer.py.
 void beideWeigeren(const QString& journaal, int regel) {
-    QProcess programma;
-    programma.start(quintaro(), {QStringLiteral("--controleer"), journaal});
-    QVERIFY(programma.waitForFinished(60000));
-    QCOMPARE(programma.exitCode(), 1);
-    const QByteArray uit = programma.readAllStandardOutput();
+    QProcess kind;
+    kind.start(programma(), {QStringLiteral("--controleer"), journaal});
+    QVERIFY(kind.waitForFinished(60000));
+    QCOMPARE(kind.exitCode(), 1);
+    const QByteArray uit = kind.readAllStandardOutput();
     QVERIFY2(uit.contains("FOUT op regel " + QByteArray::number(regel) + ':'), uit.constData());
     QCOMPARE(python(journaal), fout(regel));
 }
@@ -59,7 +59,7 @@ private Q_SLOTS:
         const QString kapot = bestanden.filePath(QStringLiteral("kapot.csv"));
         QVERIFY(schrijfAlles(kapot, "reeks;Blauw;blauw;1;500\nuit;Blauw;600\nprijs;Fiets\n"));
         QProcess p;
-        p.start(quintaro(), {QStringLiteral("--loterij"), kapot});
+        p.start(programma(), {QStringLiteral("--loterij"), kapot});
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 1);
         QVERIFY2(p.readAllStandardError().contains("regel 2: 600 hoort niet bij de reeks"),
@@ -171,7 +171,7 @@ private Q_SLOTS:
         // its prize as the operator's window showed it, the absent one at prize 3.
         const QString journaal = a.v.bestand("Trekkingsjournaal.jsonl");
         const QString csv = bestanden.filePath(QStringLiteral("winnaars.csv"));
-        QCOMPARE(draai(quintaro(), {QStringLiteral("--winnaars"), journaal, csv}), 0);
+        QCOMPARE(draai(programma(), {QStringLiteral("--winnaars"), journaal, csv}), 0);
         const QList<QByteArray> rijen = lees(csv).trimmed().split('\n');
         QCOMPARE(rijen.size(), 7);
         QCOMPARE(rijen[0].trimmed(), QByteArray("prijs;omschrijving;reeks;nummer;tijd;uitslag"));

@@ -341,16 +341,17 @@ private Q_SLOTS:
         omgeving.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         const QStringList basis{QStringLiteral("--dir"), map.path(), QStringLiteral("--screenshot"),
                                 beeld};
-        QCOMPARE(draai(quintaro(), basis, omgeving), 0);
+        QCOMPARE(draai(programma(), basis, omgeving), 0);
         QVERIFY(QFile::exists(beeld));
         QVERIFY(!QFile::exists(bedieningBeeld));
         QCOMPARE(QImage(beeld).size(), QGuiApplication::primaryScreen()->size());
 
         QVERIFY(QFile::remove(beeld));
-        QCOMPARE(draai(quintaro(), basis + QStringList{QStringLiteral("--operator")}, omgeving), 0);
+        QCOMPARE(draai(programma(), basis + QStringList{QStringLiteral("--operator")}, omgeving),
+                 0);
         QVERIFY(QFile::exists(beeld));
         QVERIFY(QFile::exists(bedieningBeeld));
-        QCOMPARE(draai(quintaro(), basis + QStringList{QStringLiteral("--scherm"), "0"}, omgeving),
+        QCOMPARE(draai(programma(), basis + QStringList{QStringLiteral("--scherm"), "0"}, omgeving),
                  1);
     }
 };

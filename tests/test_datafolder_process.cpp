@@ -43,14 +43,6 @@ void zetInstellingen(const Map& m) {
     QVERIFY(schrijf(m.ini(), instellingenBestandInhoud(inst)));
 }
 
-int draai(const QString& programma, const QStringList& argumenten) {
-    QProcess kind;
-    kind.start(programma, argumenten);
-    return kind.waitForFinished(60000) && kind.exitStatus() == QProcess::NormalExit
-               ? kind.exitCode()
-               : -1;
-}
-
 // The exit code of `quintaro --controleer` on a journal, checked to be that of the checker
 // in Python too.
 int controleer(const QString& journaal) {

@@ -38,15 +38,6 @@ bool heel(const QByteArray& inhoud, qsizetype* n = nullptr) {
     return regels.last().isEmpty();
 }
 
-int draai(const QString& programma, const QStringList& argumenten) {
-    QProcess kind;
-    kind.setProcessChannelMode(QProcess::ForwardedChannels);
-    kind.start(programma, argumenten);
-    return kind.waitForFinished(60000) && kind.exitStatus() == QProcess::NormalExit
-               ? kind.exitCode()
-               : -1;
-}
-
 } // namespace
 
 class TestFaultsDisk : public QObject {

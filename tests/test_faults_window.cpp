@@ -6,6 +6,7 @@
 #include "common/plaatjesknop.h"
 #include "draw/startbediening.h"
 #include "draw/trekking.h"
+#include "kindproces.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -31,11 +32,6 @@ namespace {
 const QByteArray kInstellingen = "\"Brevane Software 2012\"\r\n\"--------------------------\"\r\n"
                                  "#FALSE#\r\n\"r\"\r\n255,0,0\r\n\"ACHTERGROND\"\r\n4\r\n1,300\r\n"
                                  "\"Fouten\"\r\n";
-
-bool schrijf(const QString& pad, const QByteArray& inhoud) {
-    QFile f(pad);
-    return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size();
-}
 
 // Closes (and records) every modal window that opens: the program must not show any here.
 class ModaalWacht : public QObject {

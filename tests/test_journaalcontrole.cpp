@@ -290,9 +290,9 @@ private Q_SLOTS:
         const QString kapot = m_dir.filePath(QStringLiteral("kapot.jsonl"));
         QList<QByteArray> regels = regelsVan(m_avond);
         regels[4].replace("\"teller\":2", "\"teller\":3");
-        schrijf(kapot, samen(regels));
+        QVERIFY(schrijf(kapot, samen(regels)));
         const QString open = m_dir.filePath(QStringLiteral("open.jsonl"));
-        schrijf(open, samen(regelsVan(m_avond).mid(0, 12)));
+        QVERIFY(schrijf(open, samen(regelsVan(m_avond).mid(0, 12))));
         QByteArray uit;
         QCOMPARE(draai({QStringLiteral("--controleer"), goed}, &uit), 0);
         QVERIFY(uit.contains("Alles klopt"));

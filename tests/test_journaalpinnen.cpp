@@ -258,7 +258,7 @@ private Q_SLOTS:
             QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
         const QString goed = m_dir.filePath(QStringLiteral("avond.jsonl"));
         const QString kort = m_dir.filePath(QStringLiteral("kort.jsonl"));
-        schrijf(kort, samen(weg(14)(regelsVan(m_avond.inhoud))));
+        QVERIFY(schrijf(kort, samen(weg(14)(regelsVan(m_avond.inhoud)))));
         const auto draai = [](const QString& wie, const QStringList& argumenten, QByteArray* uit) {
             QProcess p;
             p.start(wie, argumenten);

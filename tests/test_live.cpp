@@ -4,6 +4,7 @@
 // malformed and hostile clients do to it: nothing, the program keeps drawing. Loopback only.
 #include "chromium.h"
 #include "common/instellingen.h"
+#include "kindproces.h"
 #include "live/liveadres.h"
 
 #include <QDir>
@@ -22,10 +23,6 @@
 #include <vector>
 
 namespace {
-
-QString quintaro() {
-    return QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro"));
-}
 
 quint16 vrijePoort() {
     QTcpServer s;
@@ -54,7 +51,7 @@ struct Programma {
         env.insert(QStringLiteral("QUINTARO_AUTODRAW"), QString::number(trekkingen));
         env.insert(QStringLiteral("QUINTARO_TIJDSCHAAL"), QString::number(tempo));
         proces.setProcessEnvironment(env);
-        proces.start(quintaro(),
+        proces.start(programma(),
                      QStringList{QStringLiteral("--dir"), map.path(), QStringLiteral("--web"),
                                  QStringLiteral("127.0.0.1:%1").arg(poort)} +
                          meer);
@@ -103,12 +100,6 @@ QByteArray ruw(quint16 poort, const QByteArray& verzoek) {
     while (!antwoord.contains("\r\n") && s.waitForReadyRead(3000))
         antwoord += s.readAll();
     return antwoord.left(antwoord.indexOf("\r\n"));
-}
-
-int draai(const QString& programma, const QStringList& argumenten) {
-    QProcess p;
-    p.start(programma, argumenten);
-    return p.waitForFinished(60000) ? p.exitCode() : -1;
 }
 
 } // namespace
@@ -275,7 +266,7 @@ private Q_SLOTS:
         env.insert(QStringLiteral("QUINTARO_AUTODRAW"), QStringLiteral("1"));
         env.insert(QStringLiteral("QUINTARO_TIJDSCHAAL"), QStringLiteral("0.05"));
         proces.setProcessEnvironment(env);
-        proces.start(quintaro(),
+        proces.start(programma(),
                      {QStringLiteral("--dir"), map.path(), QStringLiteral("--web"),
                       QString::number(bezet.serverPort()), QStringLiteral("--screenshot"),
                       map.filePath(QStringLiteral("x.png"))});
@@ -295,8 +286,8 @@ private Q_SLOTS:
         QTemporaryDir map;
         const QString png = map.filePath(QStringLiteral("venster.png"));
         QProcess q;
-        q.start(quintaro(), {QStringLiteral("--dir"), map.path(), QStringLiteral("--web"),
-                             QString::number(poort), QStringLiteral("--screenshot"), png});
+        q.start(programma(), {QStringLiteral("--dir"), map.path(), QStringLiteral("--web"),
+                              QString::number(poort), QStringLiteral("--screenshot"), png});
         QVERIFY(q.waitForFinished(30000));
         QProcess lees;
         lees.start(zbar, {QStringLiteral("--raw"), QStringLiteral("-q"), png});

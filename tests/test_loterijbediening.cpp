@@ -223,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(trekkingen(journaal2).back().prijs, qint64{3});
         QCOMPARE(leesAlles(journaal2).count("\"soort\":\"hervat\""), 2);
         const QString csv = bestanden.filePath(QStringLiteral("winnaars.csv"));
-        QCOMPARE(draai(quintaro(), {QStringLiteral("--winnaars"), journaal2, csv}), 0);
+        QCOMPARE(draai(programma(), {QStringLiteral("--winnaars"), journaal2, csv}), 0);
         QVERIFY(leesAlles(csv).contains(";niet aanwezig"));
         beideAkkoord(journaal2);
     }

@@ -24,18 +24,26 @@ inline bool schrijf(const QString& pad, const QByteArray& inhoud) {
 }
 
 // The exit code of a program run to its end: -1 when it did not end within a minute (the
-// reason is printed), -2 when it crashed.
-inline int draai(const QString& programma, const QStringList& argumenten,
+// reason is printed), -2 when it crashed. With `uit` its standard output and error, merged,
+// land there; without, its error goes to the test's.
+inline int draai(const QString& programma, const QStringList& argumenten, QByteArray* uit,
                  const QProcessEnvironment& omgeving = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
     p.setProcessEnvironment(omgeving);
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.setProcessChannelMode(uit ? QProcess::MergedChannels : QProcess::ForwardedErrorChannel);
     p.start(programma, argumenten);
     if (!p.waitForFinished(60000)) {
         qWarning("%s: %s", qPrintable(programma), qPrintable(p.errorString()));
         return -1;
     }
+    if (uit)
+        *uit = p.readAll();
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+}
+
+inline int draai(const QString& programma, const QStringList& argumenten,
+                 const QProcessEnvironment& omgeving = QProcessEnvironment::systemEnvironment()) {
+    return draai(programma, argumenten, nullptr, omgeving);
 }
 
 // A child running the program on `map`, headless, with the test hooks set; its standard

@@ -338,21 +338,7 @@ private Q_SLOTS:
     }
 
 private:
-    // Runs a checker on a journal and returns its exit code; its output in `uit`.
-    static int draai(const QString& programma, const QStringList& argumenten,
-                     QByteArray* uit = nullptr) {
-        QProcess kind;
-        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
-        omgeving.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        kind.setProcessEnvironment(omgeving);
-        kind.setProcessChannelMode(QProcess::MergedChannels);
-        kind.start(programma, argumenten);
-        if (!kind.waitForFinished(60000))
-            return -1;
-        if (uit)
-            *uit = kind.readAll();
-        return kind.exitStatus() == QProcess::NormalExit ? kind.exitCode() : -1;
-    }
+    // The checkers on a journal: their exit code, and their output in `uit`.
     static int controleer(const QString& journaal, QByteArray* uit = nullptr) {
         return draai(programma(),
                      {QStringLiteral("--lang"), QStringLiteral("en"),

@@ -13,14 +13,7 @@ namespace {
 
 // The real program with these arguments: its exit status, and its output in `uit`.
 int draai(const QStringList& argumenten, QByteArray* uit = nullptr) {
-    QProcess p;
-    p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-    p.start(QDir(qEnvironmentVariable("QUINTARO_PROGRAM_DIR")).filePath(QStringLiteral("quintaro")),
-            argumenten);
-    p.waitForFinished(60000);
-    if (uit)
-        *uit = p.readAllStandardOutput();
-    return p.exitCode();
+    return draai(programma(), argumenten, uit);
 }
 
 // The rows of the report's prize tables, from the journal's records alone, as pdftotext

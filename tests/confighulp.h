@@ -80,6 +80,28 @@ inline QString achtergronden(const Venster& o) {
     return QDir(o.map.path()).filePath(QStringLiteral("Backgrounds"));
 }
 
+// The program's background folder and the user's one in `gegevens`, both made.
+inline std::pair<QDir, QDir> achtergrondMappen(const Venster& o, const QString& gegevens) {
+    const QDir eigen(QDir(gegevens).filePath(QStringLiteral("Backgrounds")));
+    if (!QDir().mkpath(achtergronden(o)) || !QDir().mkpath(eigen.path()))
+        qFatal("cannot make the background folders");
+    return {QDir(achtergronden(o)), eigen};
+}
+
+// The settings dialog over the window `o` as the toolbar opens it, with its named controls;
+// `tonen` shows it, `gegevens` is as for padenVan. A test takes the parts it needs with
+// auto& [paden, dlg, b] = dialoog.
+struct Dialoog {
+    Dialoog(Venster& o, bool tonen, const QString& gegevens = {})
+        : paden(padenVan(o, gegevens)), dlg(o.instellingen(), paden, o.w.get()), b(&dlg) {
+        if (tonen)
+            dlg.show();
+    }
+    const Paden paden;
+    Config dlg;
+    const Besturing b;
+};
+
 // The counter on the bottom bar (the dialog has a Label1 of its own).
 inline QLabel* teller(const Venster& o) {
     return kind<QLabel>(o.kind(QStringLiteral("KnopPic")), QStringLiteral("Label1"));

@@ -18,9 +18,8 @@ private Q_SLOTS:
 
 void TestConfig::vensterEnTeksten() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     QCOMPARE(dlg.windowTitle(), QStringLiteral(" Configuratie"));
     QCOMPARE(dlg.size(), QSize(Config::kBreedte, Config::kHoogte));
     QCOMPARE(dlg.minimumSize(), dlg.maximumSize());
@@ -66,9 +65,8 @@ void TestConfig::vensterEnTeksten() {
 
 void TestConfig::plaatsenEnKleuren() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     auto rechthoek = [&dlg](const char* naam) {
         return kind(&dlg, QLatin1String(naam))->geometry();
     };
@@ -145,10 +143,8 @@ void TestConfig::plaatsenEnKleuren() {
 
 void TestConfig::focusVolgorde() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     QCOMPARE(dlg.focusWidget(), b.exit);
 

@@ -24,9 +24,8 @@ private Q_SLOTS:
 void TestConfigLive::kleurBalkVerandertEenComponent() {
     Venster o;
     o.instellingen().zetKleur(255, 255, 190);
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     b.kleurBalk(2)->setValue(0);
     QCOMPARE(o.inst().KleurRood, 255.0);
     QCOMPARE(o.inst().KleurGroen, 0.0);
@@ -46,9 +45,8 @@ void TestConfigLive::kleurBalkVerandertEenComponent() {
 
 void TestConfigLive::kleurBalkStapt() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     QScrollBar* blauw = b.kleurBalk(3);
     blauw->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QCOMPARE(o.inst().KleurBlauw, quint8(189));
@@ -78,9 +76,8 @@ void TestConfigLive::kleurBalkStapt() {
 
 void TestConfigLive::kleurBalkSlepenMeldtPasBijLoslaten() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     QScrollBar* rood = b.kleurBalk(1);
     rood->setSliderDown(true);
     rood->setSliderPosition(100);
@@ -96,9 +93,8 @@ void TestConfigLive::kleurBalkSlepenMeldtPasBijLoslaten() {
 void TestConfigLive::kleurResetVanZwart() {
     Venster o;
     o.instellingen().zetKleur(0, 0, 0);
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     klik(b.reset);
     QCOMPARE(o.inst().KleurRood, 220.0);
     QCOMPARE(o.inst().KleurGroen, 220.0);
@@ -117,9 +113,8 @@ void TestConfigLive::kleurResetAlOpResetkleur() {
     inst.KleurGroen = 220;
     inst.KleurBlauw = 190;
     Venster o(instellingenBestandInhoud(inst));
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     QCOMPARE(b.kleurBalk(1)->value(), 220);
     // No bar moves; the reset colour is stored all the same.
     QSignalSpy rood(b.kleur[0], &QScrollBar::valueChanged);
@@ -142,9 +137,8 @@ void TestConfigLive::kleurResetAlOpResetkleur() {
 
 void TestConfigLive::pauzeBalkUitersten() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     b.pauze->setValue(1);
     QCOMPARE(o.inst().PauzeSeconden, quint8(1));
     QCOMPARE(b.pauzeLabel->text(), QStringLiteral("1 Seconden"));
@@ -167,9 +161,8 @@ void TestConfigLive::rolSoortHeenEnTerug() {
     const QImage plaatjes = staandeRol(":/images/strip_fruits.png");
     const QImage cijfers = staandeRol(":/images/strip_digits.png");
     QVERIFY(o.trekking().rolBeeld(1) != plaatjes);
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
 
     klik(b.rolKeuze[1]);
     QVERIFY(b.rolKeuze[1]->isChecked());
@@ -207,9 +200,8 @@ void TestConfigLive::rolSoortHeenEnTerug() {
 void TestConfigLive::rolSoortNogmaalsKiezenDoetNiets() {
     Venster o(instellingenMetBereik(1, 500));
     voegNummersToe(o, {3});
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     klik(b.rolKeuze[0]);
     QVERIFY(b.rolKeuze[0]->isChecked());
     QCOMPARE(o.trekking().lijst().aantal(), qsizetype{1});
@@ -227,10 +219,8 @@ void TestConfigLive::achtergrondKiezen() {
     // No picture yet: the window's own fill.
     QCOMPARE(hoek(o), QColor(30, 30, 50));
 
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     QCOMPARE(lijstTeksten(b.lijst), (QStringList{"groen.bmp", "rood.jpg"}));
     kiesRij(b.lijst, 1);
     QCOMPARE(o.inst().AchtergrondBestand, map.filePath(QStringLiteral("rood.jpg")));
@@ -251,10 +241,8 @@ void TestConfigLive::achtergrondKapotBewaartPad() {
     QVERIFY(schrijfAlles(map.filePath(QStringLiteral("b.jpg")), "geen plaatje"));
     QVERIFY(schrijfBeeld(map.filePath(QStringLiteral("c.gif")), QColor(255, 255, 0), "BMP"));
 
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     kiesRij(b.lijst, 0);
     QCOMPARE(hoek(o), QColor(0, 0, 255));
 
@@ -274,18 +262,13 @@ void TestConfigLive::achtergrondUitEigenMapKiezen() {
     Venster o;
     o.w->show();
     QTemporaryDir gegevens;
-    const Paden paden = padenVan(o, gegevens.path());
-    const QDir programma(achtergronden(o));
-    const QDir eigen(QDir(gegevens.path()).filePath(QStringLiteral("Backgrounds")));
-    QVERIFY(QDir().mkpath(programma.path()));
-    QVERIFY(QDir().mkpath(eigen.path()));
+    const auto [programma, eigen] = achtergrondMappen(o, gegevens.path());
     QVERIFY(schrijfBeeld(programma.filePath(QStringLiteral("veld.bmp")), QColor(255, 0, 0), "BMP"));
     QVERIFY(schrijfBeeld(eigen.filePath(QStringLiteral("veld.bmp")), QColor(0, 0, 255), "BMP"));
     QVERIFY(schrijfAlles(eigen.filePath(QStringLiteral("stuk.jpg")), "geen plaatje"));
 
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true, gegevens.path());
+    auto& [paden, dlg, b] = dialoog;
     QCOMPARE(lijstTeksten(b.lijst), (QStringList{"veld.bmp", "stuk.jpg", "veld.bmp"}));
     kiesRij(b.lijst, 2);
     QCOMPARE(o.inst().AchtergrondBestand, eigen.filePath(QStringLiteral("veld.bmp")));

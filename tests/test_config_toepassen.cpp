@@ -26,10 +26,8 @@ private Q_SLOTS:
 void TestConfigToepassen::toepassenOmgekeerdBereik() {
     Venster o;
     voegNummersToe(o, {5, 6});
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     QStringList titels;
     QList<QMessageBox::Icon> iconen;
     Modaal melding([&](QWidget* modaal) {
@@ -104,10 +102,8 @@ void TestConfigToepassen::toepassenBereik() {
     QFETCH(bool, lijstBlijft);
     Venster o;
     voegNummersToe(o, {5, 6});
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     Modaal melding;
     for (auto [veld, tekst] : {std::pair{b.combo1, laag}, std::pair{b.combo2, hoog}}) {
         if (tekst.isEmpty())
@@ -132,10 +128,8 @@ void TestConfigToepassen::toepassenTellerNaTrekkingen() {
     Modaal uitgeput; // the range is exhausted after every draw
     trek(o, 3);
     QCOMPARE(o.trekking().aantalTrekkingen(), 3);
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     typ(b.combo2, QStringLiteral("99"));
     klik(b.exit);
     QCOMPARE(teller(o)->text(), QStringLiteral("3/99"));
@@ -144,10 +138,8 @@ void TestConfigToepassen::toepassenTellerNaTrekkingen() {
 void TestConfigToepassen::toepassenTellerPlaatjesrollers() {
     Venster o;
     o.instellingen().kiesRolSoort(1);
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     // Scored behind the dialog: every number of 111 to 111 is three of a kind.
     o.instellingen().zetBereik(111, 111);
     trek(o, 1);
@@ -163,10 +155,8 @@ void TestConfigToepassen::toepassenTellerPlaatjesrollers() {
 
 void TestConfigToepassen::toepassenTitel() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     const QString titel = QStringLiteral("Grote, \"Kerst\" Loterij");
     typ(b.titel, titel);
     QCOMPARE(b.titel->text(), titel);
@@ -187,10 +177,8 @@ void TestConfigToepassen::toepassenTitel() {
 
 void TestConfigToepassen::toepassenLegeTitel() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     typ(b.titel, QString());
     klik(b.exit);
     QVERIFY(!dlg.isVisible());
@@ -229,10 +217,8 @@ void TestConfigToepassen::toepassenOngeldigVeld() {
     Venster o;
     voegNummersToe(o, {8, 9});
     const QString tellerVoor = teller(o)->text();
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     Modaal melding;
     QComboBox* fout = veld == 1 ? b.combo1 : b.combo2;
@@ -269,10 +255,8 @@ void TestConfigToepassen::toepassenOngeldigVeld() {
 
 void TestConfigToepassen::toepassenBeideVeldenOngeldig() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     typ(b.combo1, QStringLiteral("x"));
     typ(b.combo2, QString());
@@ -294,10 +278,8 @@ void TestConfigToepassen::toepassenBeideVeldenOngeldig() {
 
 void TestConfigToepassen::markeringVerdwijntBijTypen() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     typ(b.combo2, QStringLiteral("?"));
     klik(b.exit);
     QVERIFY(Config::isGemarkeerd(b.combo2));
@@ -314,10 +296,8 @@ void TestConfigToepassen::markeringVerdwijntBijTypen() {
 void TestConfigToepassen::sluitenZonderExitPastNietsToe() {
     Venster o;
     voegNummersToe(o, {1});
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     typ(b.combo1, QStringLiteral("40"));
     typ(b.combo2, QStringLiteral("50"));
@@ -335,10 +315,8 @@ void TestConfigToepassen::sluitenZonderExitPastNietsToe() {
 
 void TestConfigToepassen::exitMetToetsenbord() {
     Venster o;
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
-    dlg.show();
+    Dialoog dialoog(o, true);
+    auto& [paden, dlg, b] = dialoog;
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     QCOMPARE(QApplication::focusWidget(), b.exit);
     // Enter on a focused Reset presses Reset, not Exit.

@@ -27,9 +27,8 @@ void TestConfigVullen::vullenStandaard() {
     Venster o;
     voegNummersToe(o, {4, 8});
     const Instellingen voor = o.inst();
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     QCOMPARE(b.kleurBalk(1)->value(), 255);
     QCOMPARE(b.kleurBalk(2)->value(), 255);
     QCOMPARE(b.kleurBalk(3)->value(), 190);
@@ -66,9 +65,8 @@ void TestConfigVullen::vullenStandaard() {
 
 void TestConfigVullen::vullenBereikBuitenDeLijsten() {
     Venster o(instellingenMetBereik(5, 50));
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     QCOMPARE(b.combo1->currentText(), QStringLiteral("5"));
     QCOMPARE(b.combo2->currentText(), QStringLiteral("50"));
     QCOMPARE(b.combo1->count(), 1000);
@@ -88,9 +86,8 @@ void TestConfigVullen::vullenZwartLaatBalkenStaan() {
     o.instellingen().zetKleur(0, 0, 0);
     // A colour the dialog would overwrite if a bar ran its handling.
     verf(logo(o, 2), QColor(10, 200, 30));
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     for (int i = 1; i <= 3; ++i)
         QCOMPARE(b.kleurBalk(i)->value(), 0);
     QCOMPARE(vulling(b.kleurVak), QColor(0, 0, 0));
@@ -127,9 +124,8 @@ void TestConfigVullen::vullenPauze() {
     inst.PauzeSeconden = static_cast<quint8>(opgeslagen);
     Venster o(instellingenBestandInhoud(inst));
     QCOMPARE(int(o.inst().PauzeSeconden), opgeslagen);
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     QCOMPARE(b.pauze->value(), balk);
     QCOMPARE(b.pauzeLabel->text(), tekst);
     QCOMPARE(int(o.inst().PauzeSeconden), daarna);
@@ -157,9 +153,8 @@ void TestConfigVullen::vullenPlaatjesrollersZetHoofdvensterTerug() {
     const QImage plaatjes = staandeRol(":/images/strip_fruits.png");
     QVERIFY(o.trekking().rolBeeld(3) != plaatjes);
 
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     QVERIFY(b.rolKeuze[1]->isChecked());
     QCOMPARE(o.trekking().lijst().aantal(), qsizetype{0});
     QCOMPARE(o.inst().LaagsteNummer, 100);
@@ -216,9 +211,8 @@ void TestConfigVullen::vullenAchtergronden() {
     QVERIFY(schrijfAlles(map.filePath(QStringLiteral(".verborgen.jpg")), "x"));
     QVERIFY(map.mkpath(QStringLiteral("map.jpg"))); // a folder, not a file
 
-    const Paden paden = padenVan(o);
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false);
+    auto& [paden, dlg, b] = dialoog;
     QCOMPARE(lijstTeksten(b.lijst), (QStringList{"a.jpg", "b.JPG", "C.gif", "d.bmp"}));
     QCOMPARE(b.aantalLabel->text(), QStringLiteral("4 Achtergronden"));
     QCOMPARE(b.aantalLabel->size(), b.aantalLabel->sizeHint());
@@ -267,18 +261,14 @@ void TestConfigVullen::vullenGeenAchtergrondMapValtTerugOpWerkmap() {
 void TestConfigVullen::vullenAchtergrondenUitBeideMappen() {
     Venster o;
     QTemporaryDir gegevens;
-    const Paden paden = padenVan(o, gegevens.path());
-    const QDir programma(achtergronden(o));
-    const QDir eigen(QDir(gegevens.path()).filePath(QStringLiteral("Backgrounds")));
-    QVERIFY(QDir().mkpath(programma.path()));
-    QVERIFY(QDir().mkpath(eigen.path()));
+    const auto [programma, eigen] = achtergrondMappen(o, gegevens.path());
     for (const char* naam : {"zon.jpg", "Boom.gif", "tekst.txt"})
         QVERIFY(schrijfAlles(programma.filePath(QLatin1String(naam)), "x"));
     for (const char* naam : {"maan.BMP", "Appel.jpg", "zon.jpg", "foto.png"})
         QVERIFY(schrijfAlles(eigen.filePath(QLatin1String(naam)), "x"));
 
-    Config dlg(o.instellingen(), paden, o.w.get());
-    const Besturing b(&dlg);
+    Dialoog dialoog(o, false, gegevens.path());
+    auto& [paden, dlg, b] = dialoog;
     // The program's pictures first, then the user's, each by name without regard to case.
     QCOMPARE(lijstTeksten(b.lijst),
              (QStringList{"Boom.gif", "zon.jpg", "Appel.jpg", "maan.BMP", "zon.jpg"}));

@@ -59,11 +59,3 @@ inline void kopKlopt(const Avond& a) {
                      qPrintable(label->text() + QStringLiteral(" / ") + kopOpSchijf(a)));
     }
 }
-
-// Both checkers verify the journal.
-inline void beideAkkoord(const QString& journaal) {
-    QCOMPARE(draai(programma(), {QStringLiteral("--controleer"), journaal}), 0);
-    QCOMPARE(draai(QStringLiteral(QUINTARO_PYTHON),
-                   {QStringLiteral(QUINTARO_SOURCE_DIR "/tools/controleer.py"), journaal}),
-             0);
-}

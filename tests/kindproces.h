@@ -46,6 +46,18 @@ inline int draai(const QString& programma, const QStringList& argumenten,
     return draai(programma, argumenten, nullptr, omgeving);
 }
 
+// The exit code both checkers give a journal, the program's --controleer and the independent
+// tools/controleer.py: 0 valid, 1 a fault, 3 not yet checkable; -3 when they differ.
+inline int beideCheckers(const QString& journaal) {
+    const int code = draai(programma(), {QStringLiteral("--controleer"), journaal});
+    const int python =
+        draai(QStringLiteral(QUINTARO_PYTHON),
+              {QStringLiteral(QUINTARO_SOURCE_DIR "/tools/controleer.py"), journaal});
+    if (code != python)
+        qWarning("the checkers differ: --controleer %d, controleer.py %d", code, python);
+    return code == python ? code : -3;
+}
+
 // A child running the program on `map`, headless, with the test hooks set; its standard
 // error goes to the test's unless `foutApart`, when the test reads it.
 inline void zetOp(QProcess& kind, const QString& map, double tijdSchaal, int trekkingen,

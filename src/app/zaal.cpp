@@ -42,11 +42,7 @@ Zaal::Zaal(QWidget* venster, QWidget* toetsBron, Trekking& trekking, Instellinge
         const Loterijverloop* verloop = m_trekking.loterij();
         if (verloop && !verloop->uitslagen().empty()) {
             const Lot& lot = verloop->uitslagen().back().lot;
-            const auto& reeksen = verloop->loterij().reeksen();
-            const bool bekend =
-                lot.reeks >= 0 && static_cast<std::size_t>(lot.reeks) < reeksen.size();
-            m_stem->lotGelijst(
-                bekend ? reeksen[static_cast<std::size_t>(lot.reeks)].naam : QString(), lot.nummer);
+            m_stem->lotGelijst(verloop->loterij().naamVan(lot), lot.nummer);
             return;
         }
         m_stem->nummerGelijst(nummer, static_cast<quint8>(m_inst.rolSoort()), punten);

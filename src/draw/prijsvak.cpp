@@ -75,10 +75,7 @@ Prijsvak::Opmaak Prijsvak::opmaak() const {
     if (!m_trekking.bezig() && !uitslagen.empty() && !uitslagen.back().afwezig) {
         const Loterijverloop::Uitslag& uitslag = uitslagen.back();
         prijs = uitslag.prijs;
-        QColor kleur;
-        if (uitslag.lot.reeks >= 0 &&
-            static_cast<std::size_t>(uitslag.lot.reeks) < loterij.reeksen().size())
-            kleur = loterij.reeksen()[static_cast<std::size_t>(uitslag.lot.reeks)].kleur;
+        const QColor kleur = loterij.kleurVan(uitslag.lot);
         regel(loterij.tekstVan(uitslag.lot), 1.3, kleur.isValid() ? kleur : kTekstKleur, true);
         regel(tr("wint prijs %1 van %2").arg(prijs + 1).arg(aantal), 0.7, kTekstKleur);
     } else if (prijs < aantal) {

@@ -49,10 +49,19 @@ std::uint64_t Loterij::aantalLoten() const {
     return aantal;
 }
 
-QString Loterij::tekstVan(const Lot& lot) const {
+const Lotenreeks* Loterij::reeksVan(const Lot& lot) const {
     if (lot.reeks < 0 || static_cast<std::size_t>(lot.reeks) >= m_reeksen.size())
-        return QString::number(lot.nummer);
-    return lotTekst(m_reeksen[static_cast<std::size_t>(lot.reeks)].naam, lot.nummer);
+        return nullptr;
+    return &m_reeksen[static_cast<std::size_t>(lot.reeks)];
+}
+
+QString Loterij::tekstVan(const Lot& lot) const {
+    return lotTekst(naamVan(lot), lot.nummer);
+}
+
+QString Loterij::naamVan(const Lot& lot) const {
+    const Lotenreeks* reeks = reeksVan(lot);
+    return reeks ? reeks->naam : QString();
 }
 
 QString Loterij::lotTekst(const QString& naam, qint32 nummer) {
@@ -61,7 +70,6 @@ QString Loterij::lotTekst(const QString& naam, qint32 nummer) {
 }
 
 QColor Loterij::kleurVan(const Lot& lot) const {
-    if (lot.reeks < 0 || static_cast<std::size_t>(lot.reeks) >= m_reeksen.size())
-        return {};
-    return m_reeksen[static_cast<std::size_t>(lot.reeks)].kleur;
+    const Lotenreeks* reeks = reeksVan(lot);
+    return reeks ? reeks->kleur : QColor();
 }

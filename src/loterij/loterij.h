@@ -57,12 +57,16 @@ public:
 
     // A ticket as the hall reads it: "Roze 123", or "123" for a set without a name.
     QString tekstVan(const Lot& lot) const;
-    // The colour of the ticket's set; invalid when it has none.
+    // The name and the colour of the ticket's set; empty or invalid when it has none.
+    QString naamVan(const Lot& lot) const;
     QColor kleurVan(const Lot& lot) const;
     // The same for a ticket of a set with this name.
     static QString lotTekst(const QString& naam, qint32 nummer);
 
 private:
+    // The ticket's set; nullptr for an index no set has.
+    const Lotenreeks* reeksVan(const Lot& lot) const;
+
     std::vector<Lotenreeks> m_reeksen;
     std::vector<Prijs> m_prijzen;
 };
